@@ -1,0 +1,177 @@
+#include "RuzdoPole.h"
+
+#include "core/digit_sequence.h"
+#include "core/plate_layout.h"
+#include "core/random_source.h"
+#include "widgets/plate_button.h"
+
+TRuzdoPole::TRuzdoPole(QWidget* owner) : QWidget(owner) {
+  setObjectName(QStringLiteral("RuzdoPole"));
+  setAccessibleName(QStringLiteral("Поле выбора"));
+  setAutoFillBackground(true);
+  QPalette p = palette();
+  p.setColor(QPalette::Window, p.color(QPalette::Button));
+  setPalette(p);
+  QFont f = font();
+  f.setPointSize(14);
+  setFont(f);
+}
+
+void TRuzdoPole::showEvent(QShowEvent* event) {
+  // The first show plays the part of window creation: the plates are built
+  // for the size the grid has now.
+  if (!FCreated) {
+    FCreated = true;
+    Rebuild();
+  }
+  QWidget::showEvent(event);
+}
+
+void TRuzdoPole::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  LayoutPlates();
+}
+
+void TRuzdoPole::SetTani(TTani v) {
+  if (v == FTani) return;
+  FGlyph = v != tanNone ? CounterImage(v) : nullptr;
+  FTani = v;
+  update();
+  for (PlateButton* plate : FPlates) plate->setGlyph(FGlyph);
+}
+
+void TRuzdoPole::SetRows(int v) {
+  if (v < 0) return;
+  FRows = v;
+  Rebuild();
+}
+
+void TRuzdoPole::SetCols(int v) {
+  if (v <= 0) return;
+  FCols = v;
+  if (FIndention >= v) FIndention = v - 1;
+  Rebuild();
+}
+
+void TRuzdoPole::SetMinRuzdo(int v) {
+  if (v < 0) return;
+  FMinRuzdo = v;
+  if (FMaxRuzdo < v) FMaxRuzdo = v;
+  Rebuild();
+}
+
+void TRuzdoPole::SetMaxRuzdo(int v) {
+  if (v < 0) return;
+  FMaxRuzdo = v;
+  if (v < FMinRuzdo) FMinRuzdo = v;
+  Rebuild();
+}
+
+void TRuzdoPole::SetIndention(int v) {
+  if (v == FIndention || v < 0) return;
+  FIndention = v < FCols ? v : FCols - 1;
+  LayoutPlates();
+}
+
+void TRuzdoPole::SetTemplate(const QString& s) {
+  if (s == FTemplate) return;
+  FTemplate = s;
+  LayoutPlates();
+}
+
+void TRuzdoPole::Rebuild() {
+  CreatePlates();
+  LayoutPlates();
+}
+
+void TRuzdoPole::CreatePlates() {
+  for (PlateButton* plate : FPlates) delete plate;
+  FPlates.clear();
+  const int n = FMaxRuzdo - FMinRuzdo + 1;
+  FPlates.reserve(static_cast<std::size_t>(n));
+  for (int i = 0; i < n; ++i) {
+    auto* plate = new PlateButton(this);
+    plate->setVisible(false);
+    plate->setObjectName(QStringLiteral("plate%1").arg(i));
+    plate->setProperty("Tag", FMinRuzdo + i);
+    plate->setGlyph(FGlyph);
+    connect(plate, &QPushButton::clicked, this, [this, plate] { PlateClick(plate); });
+    plate->onArrowKey = [this](PlateButton* from, int key) { moveFocus(from, key); };
+    FPlates.push_back(plate);
+  }
+}
+
+void TRuzdoPole::LayoutPlates() {
+  // Painting is held back while the plates move, so the user never sees a
+  // half-laid grid. (Hiding the grid would take the focus from its plate.)
+  const bool wasEnabled = updatesEnabled();
+  setUpdatesEnabled(false);
+  ruzdo::PlateGridShape shape;
+  shape.width = width();
+  shape.height = height();
+  shape.cols = FCols;
+  shape.rows = FRows;
+  shape.minRuzdo = FMinRuzdo;
+  shape.maxRuzdo = FMaxRuzdo;
+  shape.indention = FIndention;
+  FCellWidth = ruzdo::CellWidth(shape);
+  FCellHeight = ruzdo::CellHeight(shape);
+  for (std::size_t i = 0; i < FPlates.size(); ++i) {
+    PlateButton* plate = FPlates[i];
+    plate->setText(FTemplate.isEmpty() ? QString::number(FMinRuzdo + static_cast<int>(i))
+                                       : MakeSequence());
+    const ruzdo::PlateRect r = ruzdo::PlateRectAt(shape, static_cast<int>(i));
+    plate->setGeometry(r.left, r.top, r.width, r.height);
+    plate->setVisible(true);
+  }
+  setUpdatesEnabled(wasEnabled);
+}
+
+QString TRuzdoPole::MakeSequence() const {
+  return QString::fromStdString(ruzdo::MakeSequence(FTemplate.toStdString()));
+}
+
+void TRuzdoPole::RegenerateCaptions() {
+  for (PlateButton* plate : FPlates) plate->setText(MakeSequence());
+}
+
+void TRuzdoPole::RandomPlateCaption(QString& text) const {
+  if (FPlates.empty()) return;
+  text = FPlates[static_cast<std::size_t>(ruzdo::RandomBelow(static_cast<int>(FPlates.size())))]
+             ->text();
+}
+
+void TRuzdoPole::PlateClick(PlateButton* plate) {
+  const int tag = plate->property("Tag").toInt();
+  const QString caption = plate->text();
+  if (OnButtonClick) OnButtonClick(tag, caption);
+}
+
+void TRuzdoPole::moveFocus(PlateButton* from, int key) {
+  // Arrow keys move through the grid as it is drawn: left/right by one plate,
+  // up/down by one row.
+  int index = -1;
+  for (std::size_t i = 0; i < FPlates.size(); ++i)
+    if (FPlates[i] == from) index = static_cast<int>(i);
+  if (index < 0) return;
+  int step = 0;
+  switch (key) {
+    case Qt::Key_Left:
+      step = -1;
+      break;
+    case Qt::Key_Right:
+      step = 1;
+      break;
+    case Qt::Key_Up:
+      step = -FCols;
+      break;
+    case Qt::Key_Down:
+      step = FCols;
+      break;
+    default:
+      return;
+  }
+  const int target = index + step;
+  if (target >= 0 && target < static_cast<int>(FPlates.size()))
+    FPlates[static_cast<std::size_t>(target)]->setFocus(Qt::TabFocusReason);
+}

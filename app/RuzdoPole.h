@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "core/tani.h"
+#include "counter_image.h"
+
+class PlateButton;
+
+// Plate click event: the plate's number and its caption at the moment of the click.
+using TButtonClick = std::function<void(int num, const QString& tel)>;
+
+// The answer field: one plate per number of the range MinRuzdo ... MaxRuzdo,
+// laid out row by row in Cols columns, starting Indention cells in. With a
+// template the plates show random digit sequences instead of their numbers.
+class TRuzdoPole : public QWidget {
+  Q_OBJECT
+  Q_PROPERTY(int Tani READ taniOrdinal WRITE setTaniOrdinal)
+  Q_PROPERTY(int Rows READ Rows WRITE SetRows)
+  Q_PROPERTY(int Cols READ Cols WRITE SetCols)
+  Q_PROPERTY(int MinRuzdo READ MinRuzdo WRITE SetMinRuzdo)
+  Q_PROPERTY(int MaxRuzdo READ MaxRuzdo WRITE SetMaxRuzdo)
+  Q_PROPERTY(int Indention READ Indention WRITE SetIndention)
+  Q_PROPERTY(QString Template READ Template WRITE SetTemplate)
+
+ public:
+  explicit TRuzdoPole(QWidget* owner);
+
+  TTani Tani() const { return FTani; }
+  int Rows() const { return FRows; }
+  int Cols() const { return FCols; }
+  int MinRuzdo() const { return FMinRuzdo; }
+  int MaxRuzdo() const { return FMaxRuzdo; }
+  int Indention() const { return FIndention; }
+  const QString& Template() const { return FTemplate; }
+
+  void SetTani(TTani v);
+  void SetRows(int v);
+  void SetCols(int v);
+  void SetMinRuzdo(int v);
+  void SetMaxRuzdo(int v);
+  void SetIndention(int v);
+  void SetTemplate(const QString& s);
+
+  // Raised once per plate click; written directly.
+  TButtonClick OnButtonClick;
+
+  // Gives every plate a fresh sequence from the template.
+  void RegenerateCaptions();
+  // Puts the caption of a randomly chosen plate into text; leaves it as it
+  // was when there are no plates.
+  void RandomPlateCaption(QString& text) const;
+
+  // The plates in index order (plate i has the number MinRuzdo + i); valid
+  // until the next change of range, rows or columns.
+  const std::vector<PlateButton*>& Plates() const { return FPlates; }
+  int CellWidth() const { return FCellWidth; }
+  int CellHeight() const { return FCellHeight; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  int taniOrdinal() const { return FTani; }
+  void setTaniOrdinal(int v) {
+    if (v >= 0 && v < kTaniCount) SetTani(static_cast<TTani>(v));
+  }
+
+  void Rebuild();
+  void CreatePlates();
+  void LayoutPlates();
+  QString MakeSequence() const;
+  void PlateClick(PlateButton* plate);
+  void moveFocus(PlateButton* from, int key);
+
+  TTani FTani = tanNone;
+  int FCols = 2;
+  int FRows = 0;
+  int FMinRuzdo = 0;
+  int FMaxRuzdo = 9;
+  int FCellHeight = 0;
+  int FCellWidth = 0;
+  std::vector<PlateButton*> FPlates;
+  const QImage* FGlyph = nullptr;  // from the counter image cache, not owned
+  int FIndention = 0;
+  QString FTemplate;
+  bool FCreated = false;  // the first show has built the plates
+};

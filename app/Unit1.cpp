@@ -1,0 +1,63 @@
+#include "Unit1.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+
+#include "core/random_source.h"
+#include "widgets/group_bar_group.h"
+#include "widgets/group_bar_item.h"
+#include "widgets/image_button.h"
+
+TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("MainForm"));
+  setWindowTitle(QStringLiteral("Ruzdo"));
+  setWindowIcon(QIcon(QStringLiteral(":/icons/ruzdo.png")));
+  move(10, 12);
+  resize(930, 631);  // client area; the frame brings it to 938 x 660
+
+  tMain = new QTimer(this);
+  tMain->setObjectName(QStringLiteral("tMain"));
+  tMain->setInterval(2000);
+  tMarker = new QTimer(this);
+  tMarker->setObjectName(QStringLiteral("tMarker"));
+  tMarker->setInterval(300);
+
+  buildWorkArea();
+  setTabOrder();
+  connectEvents();
+  FormCreate();
+}
+
+TMainForm::~TMainForm() { FormDestroy(); }
+
+void TMainForm::FormCreate() {
+  ruzdo::SeedRandomFromClock();
+  ResetStats();
+  ShowStats();
+  FillCounterPicker();
+}
+
+void TMainForm::FormDestroy() {
+  // The picker's entries hold the cached counter pictures; they are released
+  // here, once, at the end of the program.
+  for (int i = 1; i < sTani->count(); ++i) ReleaseCounterImage(static_cast<TTani>(i));
+}
+
+void TMainForm::connectEvents() {
+  connect(tMain, &QTimer::timeout, this, &TMainForm::tMainTimer);
+  connect(tMarker, &QTimer::timeout, this, &TMainForm::tMarkerTimer);
+  RuzdoPole->OnButtonClick = [this](int num, const QString& tel) {
+    RuzdoPoleButtonClick(num, tel);
+  };
+  connect(bStart, &QAbstractButton::clicked, this, &TMainForm::bStartClick);
+  connect(bStop, &QAbstractButton::clicked, this, &TMainForm::bStopClick);
+  connect(bPause, &QAbstractButton::clicked, this, &TMainForm::bPauseClick);
+  connect(sApply, &QPushButton::clicked, this, &TMainForm::sApplyClick);
+  connect(sCancel, &QPushButton::clicked, this, &TMainForm::sCancelClick);
+  connect(gEasy->item(0), &QAbstractButton::clicked, this, &TMainForm::gEasyItems0Click);
+  connect(gEasy->item(1), &QAbstractButton::clicked, this, &TMainForm::gEasyItems1Click);
+  connect(RzGroup1->item(0), &QAbstractButton::clicked, this, &TMainForm::RzGroup1Items0Click);
+  connect(sTimerInterval, &QSlider::valueChanged, this, &TMainForm::sTimerIntervalChange);
+}

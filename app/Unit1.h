@@ -1,0 +1,127 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+
+#include "RuzdoPole.h"
+
+class GroupBar;
+class GroupBarGroup;
+class ImageButton;
+class PaneSplitter;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+class QSpinBox;
+class QTimer;
+class TfAbout;
+
+// The main window: the mode menu on the left, the plate grid in the middle and
+// the settings column on the right; the drill, speech output and settings are
+// its methods (Unit1_*.cpp by concern).
+class TMainForm : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TMainForm(QWidget* parent = nullptr);
+  ~TMainForm() override;
+
+  // The About window shown by the Help group's item; not owned.
+  void setAboutWindow(TfAbout* about) { fAbout = about; }
+
+  // --- drill state ---
+  std::int32_t QuestionCount = 0;
+  std::int32_t ErrorCount = 0;
+  std::int32_t LastNumber = -1;
+  QString LastText;
+  bool Answered = false;
+  std::uint8_t Mode = 0;  // 0 = numbers, 1 = digit sequences
+
+  // --- controls, named as the window's design names them ---
+  PaneSplitter* RzSplitter1 = nullptr;
+  PaneSplitter* RzSplitter2 = nullptr;
+  PaneSplitter* RzSplitter3 = nullptr;
+  PaneSplitter* RzSplitter4 = nullptr;
+  GroupBar* RzGroupBar1 = nullptr;
+  GroupBarGroup* gEasy = nullptr;
+  GroupBarGroup* gMid = nullptr;
+  GroupBarGroup* gDifficult = nullptr;
+  GroupBarGroup* RzGroup1 = nullptr;
+  QFrame* Panel1 = nullptr;
+  TRuzdoPole* RuzdoPole = nullptr;
+  QFrame* pSetting = nullptr;
+  QWidget* pRunButtons = nullptr;
+  QWidget* pGroups = nullptr;
+  QWidget* pNotice = nullptr;  // the empty pane under the group boxes
+  ImageButton* bStart = nullptr;
+  ImageButton* bStop = nullptr;
+  ImageButton* bPause = nullptr;
+  QGroupBox* gGenerate = nullptr;
+  QSpinBox* sMinRuzdo = nullptr;
+  QSpinBox* sMaxRuzdo = nullptr;
+  QComboBox* sTani = nullptr;
+  QLineEdit* sTemplate = nullptr;
+  QSlider* sSpechSpeed = nullptr;
+  QSlider* sTimerInterval = nullptr;
+  QSpinBox* sMaxQuestion = nullptr;
+  QGroupBox* gRuzdoPoleSetting = nullptr;
+  QSpinBox* sCols = nullptr;
+  QSpinBox* sRows = nullptr;
+  QSpinBox* sIndention = nullptr;
+  QPushButton* sApply = nullptr;
+  QPushButton* sCancel = nullptr;
+  QGroupBox* gInfo = nullptr;
+  QLabel* lAll = nullptr;
+  QFrame* pErr = nullptr;
+  QLabel* lErr = nullptr;
+  QTimer* tMain = nullptr;
+  QTimer* tMarker = nullptr;
+
+  // --- drill ---
+  void ResetStats();
+  void ShowStats();
+  void RegisterError();
+  void tMarkerTimer();
+  void tMainTimer();
+  void bStartClick();
+  void bStopClick();
+  void bPauseClick();
+  void RuzdoPoleButtonClick(int num, const QString& tel);
+
+  // --- speech ---
+  void SpeakNumber(std::int32_t value, std::int32_t speed);
+  void SpeakSequence(const QString& text, std::int32_t speed);
+  void Speak(const QByteArray& text, std::int32_t speed);
+
+  // --- settings ---
+  void ApplySettings();
+  void ShowFieldSettings();
+  void sApplyClick();
+  void sCancelClick();
+  void gEasyItems0Click();
+  void gEasyItems1Click();
+  void FillCounterPicker();
+  void sTimerIntervalChange();
+  void RzGroup1Items0Click();
+
+ private:
+  void FormCreate();
+  void FormDestroy();
+  void buildWorkArea();
+  void buildGroupBar();
+  void buildRunButtons();
+  void buildGenerateGroup();
+  void buildFieldGroup();
+  void buildInfoGroup();
+  void setTabOrder();
+  void connectEvents();
+
+  void Beep();
+
+  TfAbout* fAbout = nullptr;
+  bool inQuestionTick_ = false;
+};

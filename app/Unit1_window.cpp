@@ -1,0 +1,272 @@
+// Builds the main window's controls at the positions of the window's design.
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "Unit1.h"
+#include "widgets/group_bar.h"
+#include "widgets/group_bar_group.h"
+#include "widgets/group_bar_item.h"
+#include "widgets/image_button.h"
+#include "widgets/pane_splitter.h"
+#include "widgets/picture_combo_box.h"
+
+namespace {
+
+QLabel* addLabel(QWidget* parent, const QString& text, int x, int y) {
+  auto* label = new QLabel(text, parent);
+  label->move(x, y);
+  label->adjustSize();
+  return label;
+}
+
+QSpinBox* addSpin(QWidget* parent, const char* name, const QString& accessible, int x, int y, int w,
+                  int h, int min, int max, int value) {
+  auto* spin = new QSpinBox(parent);
+  spin->setObjectName(QString::fromLatin1(name));
+  spin->setAccessibleName(accessible);
+  spin->setGeometry(x, y, w, h);
+  spin->setRange(min, max);
+  spin->setValue(value);
+  spin->setAccelerated(false);
+  spin->setKeyboardTracking(true);
+  return spin;
+}
+
+QSlider* addTrackBar(QWidget* parent, const char* name, const QString& accessible, int x, int y,
+                     int w, int min, int max, int tick, int value) {
+  auto* slider = new QSlider(Qt::Horizontal, parent);
+  slider->setObjectName(QString::fromLatin1(name));
+  slider->setAccessibleName(accessible);
+  slider->setGeometry(x, y, w, 40);
+  slider->setRange(min, max);
+  slider->setSingleStep(1);
+  slider->setPageStep(1);
+  slider->setTickPosition(QSlider::TicksBelow);
+  slider->setTickInterval(tick);
+  slider->setValue(value);
+  return slider;
+}
+
+QFrame* addPanel(QWidget* parent, const char* name) {
+  auto* frame = new QFrame(parent);
+  frame->setObjectName(QString::fromLatin1(name));
+  frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  frame->setLineWidth(1);
+  return frame;
+}
+
+ImageButton* addRunButton(QWidget* parent, const char* name, const QString& word, int x, int y,
+                          int w, int h) {
+  auto* b = new ImageButton(parent);
+  b->setObjectName(QString::fromLatin1(name));
+  b->setAccessibleName(word);
+  b->setToolTip(word);
+  const QString base = QStringLiteral(":/buttons/") + word.toLower();
+  b->setImages(QImage(base + QStringLiteral("_face.png")), QImage(base + QStringLiteral("_up.png")),
+               QImage(base + QStringLiteral("_down.png")));
+  b->setGeometry(x, y, w, h);
+  return b;
+}
+
+}  // namespace
+
+void TMainForm::buildWorkArea() {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+
+  RzSplitter1 = new PaneSplitter(Qt::Horizontal, this);
+  RzSplitter1->setObjectName(QStringLiteral("RzSplitter1"));
+  RzSplitter1->setHandleWidth(7);
+  layout->addWidget(RzSplitter1);
+
+  buildGroupBar();
+  RzSplitter1->addWidget(RzGroupBar1);
+
+  RzSplitter2 = new PaneSplitter(Qt::Horizontal, RzSplitter1);
+  RzSplitter2->setObjectName(QStringLiteral("RzSplitter2"));
+  RzSplitter2->setHandleWidth(7);
+  RzSplitter2->setLocked(true);
+  RzSplitter1->addWidget(RzSplitter2);
+  RzSplitter1->setStretchFactor(0, 0);
+  RzSplitter1->setStretchFactor(1, 1);
+  RzSplitter1->setHotSpot(0);
+  RzSplitter1->setSizes({164, 759});
+
+  Panel1 = addPanel(RzSplitter2, "Panel1");
+  auto* panelLayout = new QVBoxLayout(Panel1);
+  panelLayout->setContentsMargins(0, 0, 0, 0);
+  RuzdoPole = new TRuzdoPole(Panel1);
+  panelLayout->addWidget(RuzdoPole);
+  RuzdoPole->SetCols(2);
+  RuzdoPole->SetMaxRuzdo(9);
+  RzSplitter2->addWidget(Panel1);
+
+  pSetting = addPanel(RzSplitter2, "pSetting");
+  pSetting->setMinimumWidth(298);
+  RzSplitter2->addWidget(pSetting);
+  RzSplitter2->setStretchFactor(0, 1);
+  RzSplitter2->setStretchFactor(1, 0);
+  RzSplitter2->setHotSpot(1);
+  RzSplitter2->setSizes({454, 298});
+
+  auto* settingLayout = new QVBoxLayout(pSetting);
+  settingLayout->setContentsMargins(0, 0, 0, 0);
+  RzSplitter3 = new PaneSplitter(Qt::Vertical, pSetting);
+  RzSplitter3->setObjectName(QStringLiteral("RzSplitter3"));
+  RzSplitter3->setHandleWidth(4);
+  RzSplitter3->setLocked(true);
+  settingLayout->addWidget(RzSplitter3);
+
+  buildRunButtons();
+  RzSplitter3->addWidget(pRunButtons);
+
+  RzSplitter4 = new PaneSplitter(Qt::Vertical, RzSplitter3);
+  RzSplitter4->setObjectName(QStringLiteral("RzSplitter4"));
+  RzSplitter4->setHandleWidth(4);
+  RzSplitter4->setLocked(true);
+  RzSplitter4->setKeptShare(0.95);
+  RzSplitter3->addWidget(RzSplitter4);
+  RzSplitter3->setStretchFactor(0, 0);
+  RzSplitter3->setStretchFactor(1, 1);
+  RzSplitter3->setSizes({112, 513});
+
+  pGroups = new QWidget(RzSplitter4);
+  pGroups->setObjectName(QStringLiteral("pGroups"));
+  pGroups->setMinimumSize(296, 120);
+  RzSplitter4->addWidget(pGroups);
+  pNotice = new QWidget(RzSplitter4);
+  pNotice->setObjectName(QStringLiteral("pNotice"));
+  RzSplitter4->addWidget(pNotice);
+  RzSplitter4->setSizes({485, 24});
+
+  buildGenerateGroup();
+  buildFieldGroup();
+  buildInfoGroup();
+}
+
+void TMainForm::buildGroupBar() {
+  RzGroupBar1 = new GroupBar(RzSplitter1);
+  RzGroupBar1->setObjectName(QStringLiteral("RzGroupBar1"));
+  RzGroupBar1->setMinimumWidth(120);
+  gEasy = RzGroupBar1->addGroup(QStringLiteral("Простые"));
+  gEasy->setObjectName(QStringLiteral("gEasy"));
+  gEasy->addItem(QStringLiteral("Числа"));
+  gEasy->addItem(QStringLiteral("Последовательности чисел"));
+  gMid = RzGroupBar1->addGroup(QStringLiteral("Средние"));
+  gMid->setObjectName(QStringLiteral("gMid"));
+  gDifficult = RzGroupBar1->addGroup(QStringLiteral("Сложные"));
+  gDifficult->setObjectName(QStringLiteral("gDifficult"));
+  RzGroup1 = RzGroupBar1->addGroup(QStringLiteral("Справка"));
+  RzGroup1->setObjectName(QStringLiteral("RzGroup1"));
+  RzGroup1->addItem(QStringLiteral("О программе"));
+}
+
+void TMainForm::buildRunButtons() {
+  pRunButtons = new QWidget(RzSplitter3);
+  pRunButtons->setObjectName(QStringLiteral("pRunButtons"));
+  pRunButtons->setMinimumHeight(112);
+  bStart = addRunButton(pRunButtons, "bStart", QStringLiteral("Start"), 0, 0, 100, 68);
+  bStop = addRunButton(pRunButtons, "bStop", QStringLiteral("Stop"), 195, 0, 100, 68);
+  // Created last, so it lies over the lower parts of the other two.
+  bPause = addRunButton(pRunButtons, "bPause", QStringLiteral("Pause"), 65, 45, 164, 68);
+}
+
+void TMainForm::buildGenerateGroup() {
+  gGenerate = new QGroupBox(QStringLiteral("Параметры генерации"), pGroups);
+  gGenerate->setObjectName(QStringLiteral("gGenerate"));
+  gGenerate->setGeometry(0, 0, 296, 241);
+  QWidget* g = gGenerate;
+
+  addLabel(g, QStringLiteral("Минимальное значение:"), 10, 20);
+  sMinRuzdo = addSpin(g, "sMinRuzdo", QStringLiteral("Минимальное значение"), 165, 15, 117, 21, 0,
+                      100000, 0);
+  addLabel(g, QStringLiteral("Максимальное значение:"), 10, 40);
+  sMaxRuzdo = addSpin(g, "sMaxRuzdo", QStringLiteral("Максимальное значение"), 165, 35, 117, 21, 0,
+                      100000, 9);
+
+  addLabel(g, QStringLiteral("Счетный суффикс:"), 10, 65);
+  auto* picker = new PictureComboBox(g);
+  picker->setObjectName(QStringLiteral("sTani"));
+  picker->setAccessibleName(QStringLiteral("Счетный суффикс"));
+  picker->setGeometry(170, 60, 115, 26);
+  picker->setItemHeight(20);
+  sTani = picker;
+
+  addLabel(g, QStringLiteral("Шаблон:"), 10, 95);
+  sTemplate = new QLineEdit(QStringLiteral("_-__"), g);
+  sTemplate->setObjectName(QStringLiteral("sTemplate"));
+  sTemplate->setAccessibleName(QStringLiteral("Шаблон"));
+  sTemplate->setGeometry(165, 90, 121, 21);
+  sTemplate->setEnabled(false);
+
+  addLabel(g, QStringLiteral("Скорость\nречи:"), 10, 120);
+  sSpechSpeed =
+      addTrackBar(g, "sSpechSpeed", QStringLiteral("Скорость речи"), 95, 115, 195, 50, 200, 5, 90);
+  addLabel(g, QStringLiteral("Интервал \n (шаг 0.5с):"), 10, 170);
+  sTimerInterval = addTrackBar(g, "sTimerInterval", QStringLiteral("Интервал"), 95, 160, 195, 100,
+                               10000, 500, 2000);
+
+  addLabel(g, QStringLiteral("Количество вопросов:"), 10, 215);
+  sMaxQuestion = addSpin(g, "sMaxQuestion", QStringLiteral("Количество вопросов"), 180, 210, 101,
+                         21, 0, 10000, 100);
+}
+
+void TMainForm::buildFieldGroup() {
+  gRuzdoPoleSetting = new QGroupBox(QStringLiteral("Параметры поля выбора"), pGroups);
+  gRuzdoPoleSetting->setObjectName(QStringLiteral("gRuzdoPoleSetting"));
+  gRuzdoPoleSetting->setGeometry(1, 245, 294, 121);
+  QWidget* g = gRuzdoPoleSetting;
+
+  addLabel(g, QStringLiteral("Количество столбцов:"), 10, 20);
+  sCols = addSpin(g, "sCols", QStringLiteral("Количество столбцов"), 180, 15, 102, 21, 0, 100, 2);
+  addLabel(g, QStringLiteral("Количество строк:"), 10, 40);
+  sRows = addSpin(g, "sRows", QStringLiteral("Количество строк"), 180, 35, 102, 21, 0, 100, 0);
+  addLabel(g, QStringLiteral("Отступ первой плашки:"), 10, 60);
+  sIndention =
+      addSpin(g, "sIndention", QStringLiteral("Отступ первой плашки"), 180, 55, 102, 21, 0, 100, 0);
+
+  sApply = new QPushButton(QStringLiteral("Применить"), g);
+  sApply->setObjectName(QStringLiteral("sApply"));
+  sApply->setGeometry(10, 82, 75, 25);
+  sCancel = new QPushButton(QStringLiteral("Отмена"), g);
+  sCancel->setObjectName(QStringLiteral("sCancel"));
+  sCancel->setGeometry(210, 82, 75, 25);
+}
+
+void TMainForm::buildInfoGroup() {
+  gInfo = new QGroupBox(QStringLiteral("Статистика"), pGroups);
+  gInfo->setObjectName(QStringLiteral("gInfo"));
+  gInfo->setGeometry(1, 370, 294, 105);
+
+  addLabel(gInfo, QStringLiteral("Текущий вопрос:"), 10, 20);
+  lAll = addLabel(gInfo, QStringLiteral("0"), 230, 20);
+  lAll->setObjectName(QStringLiteral("lAll"));
+  lAll->setAccessibleName(QStringLiteral("Текущий вопрос"));
+  lAll->setMinimumWidth(50);
+
+  pErr = new QFrame(gInfo);
+  pErr->setObjectName(QStringLiteral("pErr"));
+  pErr->setGeometry(5, 35, 286, 25);
+  pErr->setAutoFillBackground(true);
+  addLabel(pErr, QStringLiteral("Количество ошибок:"), 5, 7);
+  lErr = addLabel(pErr, QStringLiteral("0"), 225, 7);
+  lErr->setObjectName(QStringLiteral("lErr"));
+  lErr->setAccessibleName(QStringLiteral("Количество ошибок"));
+  lErr->setMinimumWidth(50);
+}
+
+void TMainForm::setTabOrder() {
+  const QList<QWidget*> order = {sMinRuzdo,   sMaxRuzdo,      sTani,        sTemplate,
+                                 sSpechSpeed, sTimerInterval, sMaxQuestion, sCols,
+                                 sRows,       sIndention,     sApply,       sCancel};
+  for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}

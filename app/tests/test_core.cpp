@@ -1,0 +1,110 @@
+// The trainer's plain logic: grid arithmetic, sequences, the counter table.
+#include <QTest>
+
+#include "core/digit_sequence.h"
+#include "core/plate_layout.h"
+#include "core/random_source.h"
+#include "core/tani.h"
+
+class TestCore : public QObject {
+  Q_OBJECT
+ private slots:
+  void cellSize_data() {
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<int>("cols");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("minRuzdo");
+    QTest::addColumn<int>("maxRuzdo");
+    QTest::addColumn<int>("indention");
+    QTest::addColumn<int>("cellWidth");
+    QTest::addColumn<int>("cellHeight");
+    QTest::newRow("defaults") << 452 << 629 << 2 << 0 << 0 << 9 << 0 << 226 << 125;
+    QTest::newRow("indent needs a sixth row") << 452 << 629 << 2 << 0 << 0 << 9 << 1 << 226 << 104;
+    QTest::newRow("explicit rows") << 452 << 629 << 2 << 2 << 0 << 9 << 0 << 226 << 314;
+    QTest::newRow("one plate") << 452 << 629 << 2 << 0 << 20 << 20 << 0 << 226 << 629;
+    QTest::newRow("hundred plates") << 451 << 629 << 10 << 0 << 0 << 99 << 0 << 45 << 62;
+    QTest::newRow("odd width drops remainder") << 455 << 100 << 3 << 0 << 0 << 2 << 0 << 151 << 100;
+  }
+  void cellSize() {
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(int, cols);
+    QFETCH(int, rows);
+    QFETCH(int, minRuzdo);
+    QFETCH(int, maxRuzdo);
+    QFETCH(int, indention);
+    const ruzdo::PlateGridShape s{width, height, cols, rows, minRuzdo, maxRuzdo, indention};
+    QFETCH(int, cellWidth);
+    QCOMPARE(ruzdo::CellWidth(s), cellWidth);
+    QFETCH(int, cellHeight);
+    QCOMPARE(ruzdo::CellHeight(s), cellHeight);
+  }
+
+  void platePositions() {
+    // Indent 1 in two columns: row 0 holds an empty cell and plate 0.
+    const ruzdo::PlateGridShape s{452, 629, 2, 0, 0, 9, 1};
+    const ruzdo::PlateRect first = ruzdo::PlateRectAt(s, 0);
+    QCOMPARE(first.left, 226);
+    QCOMPARE(first.top, 0);
+    const ruzdo::PlateRect second = ruzdo::PlateRectAt(s, 1);
+    QCOMPARE(second.left, 0);
+    QCOMPARE(second.top, 104);
+    const ruzdo::PlateRect last = ruzdo::PlateRectAt(s, 9);
+    QCOMPARE(last.left, 0);
+    QCOMPARE(last.top, 5 * 104);
+  }
+
+  void sequences() {
+    ruzdo::SeedRandom(7);
+    for (int i = 0; i < 200; ++i) {
+      const std::string s = ruzdo::MakeSequence("_-__");
+      QCOMPARE(s.size(), size_t{4});
+      QVERIFY(std::isdigit(static_cast<unsigned char>(s[0])));
+      QCOMPARE(s[1], '-');
+      QVERIFY(std::isdigit(static_cast<unsigned char>(s[2])));
+      QVERIFY(std::isdigit(static_cast<unsigned char>(s[3])));
+    }
+    QCOMPARE(ruzdo::MakeSequence(""), std::string());
+    QCOMPARE(ruzdo::MakeSequence("ab -"), std::string("ab -"));
+    const std::string a = ruzdo::MakeSequence("a_");
+    QCOMPARE(a.size(), size_t{2});
+    QCOMPARE(a[0], 'a');
+    // Non-ASCII template characters are copied whole.
+    QCOMPARE(ruzdo::MakeSequence("№").size(), std::string("№").size());
+  }
+
+  void randomIsUniformAndBounded() {
+    ruzdo::SeedRandom(1);
+    int counts[10] = {};
+    for (int i = 0; i < 10000; ++i) {
+      const int r = ruzdo::RandomBelow(10);
+      QVERIFY(r >= 0 && r < 10);
+      ++counts[r];
+    }
+    for (int c : counts) QVERIFY2(c > 850 && c < 1150, "draws far from uniform");
+    QCOMPARE(ruzdo::RandomBelow(1), 0);
+    QCOMPARE(ruzdo::RandomBelow(0), 0);
+  }
+
+  void counterTable() {
+    QCOMPARE(sizeof(TTani), size_t{1});
+    QCOMPARE(int(tanPaasento), 25);
+    QCOMPARE(CounterReading(tanNone), std::string_view());
+    QCOMPARE(TaniResourceName(tanNone), std::string_view());
+    QCOMPARE(CounterReading(tanHon), std::string_view("ほん"));
+    QCOMPARE(CounterReading(tanGai), std::string_view("か'い"));
+    QCOMPARE(CounterReading(tanKai), std::string_view("かい"));
+    QCOMPARE(CounterReading(tanPaasento), std::string_view("ぱーせ'んと"));
+    QCOMPARE(TaniResourceName(tanTyoume), std::string_view("TYOUME"));
+    for (int i = 1; i < kTaniCount; ++i) {
+      const auto t = static_cast<TTani>(i);
+      QVERIFY(!TaniResourceName(t).empty());
+      QVERIFY(!CounterReading(t).empty());
+      QCOMPARE(TaniIsWide(t), t == tanKiro || t == tanZikan || t == tanTyoume);
+    }
+  }
+};
+
+QTEST_APPLESS_MAIN(TestCore)
+#include "test_core.moc"

@@ -1,0 +1,193 @@
+// The main window as it starts: controls, values, ranges, enabled states,
+// geometry, and what resizing and the hot spots do.
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+
+#include "Unit1.h"
+#include "widgets/group_bar.h"
+#include "widgets/group_bar_group.h"
+#include "widgets/group_bar_item.h"
+#include "widgets/image_button.h"
+#include "widgets/pane_splitter.h"
+#include "widgets/pane_splitter_handle.h"
+#include "widgets/plate_button.h"
+
+class TestMainWindow : public QObject {
+  Q_OBJECT
+ private slots:
+  void init() {
+    form = new TMainForm;
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+  }
+  void cleanup() { delete form; }
+
+  void windowAndPanes() {
+    QCOMPARE(form->windowTitle(), QStringLiteral("Ruzdo"));
+    QCOMPARE(form->size(), QSize(930, 631));
+    QCOMPARE(form->RzGroupBar1->width(), 164);
+    QCOMPARE(form->RuzdoPole->size(), QSize(452, 629));
+    QCOMPARE(form->pSetting->width(), 298);
+    QCOMPARE(form->pRunButtons->height(), 112);
+    QCOMPARE(form->gGenerate->geometry(), QRect(0, 0, 296, 241));
+    QCOMPARE(form->gRuzdoPoleSetting->geometry(), QRect(1, 245, 294, 121));
+    QCOMPARE(form->gInfo->geometry(), QRect(1, 370, 294, 105));
+    QCOMPARE(form->RuzdoPole->Plates().size(), size_t{10});
+  }
+
+  void groupBar() {
+    QCOMPARE(form->gEasy->caption(), QStringLiteral("Простые"));
+    QCOMPARE(form->gMid->caption(), QStringLiteral("Средние"));
+    QCOMPARE(form->gDifficult->caption(), QStringLiteral("Сложные"));
+    QCOMPARE(form->RzGroup1->caption(), QStringLiteral("Справка"));
+    QCOMPARE(form->gEasy->item(0)->text(), QStringLiteral("Числа"));
+    QCOMPARE(form->gEasy->item(1)->text(), QStringLiteral("Последовательности чисел"));
+    QCOMPARE(form->RzGroup1->item(0)->text(), QStringLiteral("О программе"));
+    QCOMPARE(form->gMid->itemCount(), 0);
+    // A disabled group keeps its look: its disabled colours are its active ones.
+    form->gEasy->setEnabled(false);
+    const QPalette p = form->gEasy->item(0)->palette();
+    QCOMPARE(p.color(QPalette::Disabled, QPalette::WindowText),
+             p.color(QPalette::Active, QPalette::WindowText));
+  }
+
+  void settingsAtStart_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("min");
+    QTest::addColumn<int>("max");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QRect>("geometry");
+    QTest::newRow("sMinRuzdo") << "sMinRuzdo" << 0 << 100000 << 0 << QRect(165, 15, 117, 21);
+    QTest::newRow("sMaxRuzdo") << "sMaxRuzdo" << 0 << 100000 << 9 << QRect(165, 35, 117, 21);
+    QTest::newRow("sMaxQuestion") << "sMaxQuestion" << 0 << 10000 << 100
+                                  << QRect(180, 210, 101, 21);
+    QTest::newRow("sCols") << "sCols" << 0 << 100 << 2 << QRect(180, 15, 102, 21);
+    QTest::newRow("sRows") << "sRows" << 0 << 100 << 0 << QRect(180, 35, 102, 21);
+    QTest::newRow("sIndention") << "sIndention" << 0 << 100 << 0 << QRect(180, 55, 102, 21);
+  }
+  void settingsAtStart() {
+    QFETCH(QString, name);
+    auto* spin = form->findChild<QSpinBox*>(name);
+    QVERIFY(spin);
+    QFETCH(int, min);
+    QCOMPARE(spin->minimum(), min);
+    QFETCH(int, max);
+    QCOMPARE(spin->maximum(), max);
+    QFETCH(int, value);
+    QCOMPARE(spin->value(), value);
+    QFETCH(QRect, geometry);
+    QCOMPARE(spin->geometry(), geometry);
+    QVERIFY(spin->isEnabled());
+    QVERIFY(!spin->accessibleName().isEmpty());
+  }
+
+  void otherControlsAtStart() {
+    QCOMPARE(form->sTani->count(), 26);
+    QCOMPARE(form->sTani->currentIndex(), 0);
+    QVERIFY(form->sTani->isEnabled());
+    QCOMPARE(form->sTemplate->text(), QStringLiteral("_-__"));
+    QVERIFY(!form->sTemplate->isEnabled());
+    QCOMPARE(form->sSpechSpeed->minimum(), 50);
+    QCOMPARE(form->sSpechSpeed->maximum(), 200);
+    QCOMPARE(form->sSpechSpeed->value(), 90);
+    QCOMPARE(form->sTimerInterval->minimum(), 100);
+    QCOMPARE(form->sTimerInterval->maximum(), 10000);
+    QCOMPARE(form->sTimerInterval->value(), 2000);
+    QCOMPARE(form->lAll->text(), QStringLiteral("0"));
+    QCOMPARE(form->lErr->text(), QStringLiteral("0"));
+    QVERIFY(!form->tMain->isActive());
+    QCOMPARE(form->tMain->interval(), 2000);
+    QCOMPARE(form->tMarker->interval(), 300);
+    QCOMPARE(form->bStart->geometry(), QRect(0, 0, 100, 68));
+    QCOMPARE(form->bStop->geometry(), QRect(195, 0, 100, 68));
+    QCOMPARE(form->bPause->geometry(), QRect(65, 45, 164, 68));
+    QCOMPARE(form->Mode, std::uint8_t{0});
+    QCOMPARE(form->LastNumber, -1);
+  }
+
+  void tabOrder() {
+    const QList<QWidget*> expected = {form->sMinRuzdo,    form->sMaxRuzdo,   form->sTani,
+                                      form->sTemplate,    form->sSpechSpeed, form->sTimerInterval,
+                                      form->sMaxQuestion, form->sCols,       form->sRows,
+                                      form->sIndention,   form->sApply,      form->sCancel};
+    for (qsizetype i = 1; i < expected.size(); ++i) {
+      QWidget* next = expected[i - 1]->nextInFocusChain();
+      // Skip what Tab never stops at: labels and the parts inside a control
+      // (a spin box's line edit).
+      while (next &&
+             (next->parentWidget() == expected[i - 1] || !(next->focusPolicy() & Qt::TabFocus)))
+        next = next->nextInFocusChain();
+      QCOMPARE(next, expected[i]);
+    }
+  }
+
+  void wideningWidensOnlyTheGrid() {
+    form->resize(1230, 700);
+    QTRY_COMPARE(form->RuzdoPole->width(), 752);
+    QCOMPARE(form->RzGroupBar1->width(), 164);
+    QCOMPARE(form->pSetting->width(), 298);
+    QCOMPARE(form->RuzdoPole->CellWidth(), 376);
+  }
+
+  void hotSpotsCollapseAndRestore() {
+    auto* handle = static_cast<PaneSplitterHandle*>(form->RzSplitter2->handle(1));
+    const QPoint spot = handle->hotSpotRect().center();
+    QTest::mouseClick(handle, Qt::LeftButton, {}, spot);
+    QVERIFY(form->RzSplitter2->isCollapsed());
+    QTRY_COMPARE(form->RuzdoPole->width(), 930 - 164 - 7 - 7 - 2);
+    QTest::mouseClick(handle, Qt::LeftButton, {}, spot);
+    QVERIFY(!form->RzSplitter2->isCollapsed());
+    QTRY_COMPARE(form->pSetting->width(), 298);
+
+    auto* left = static_cast<PaneSplitterHandle*>(form->RzSplitter1->handle(1));
+    QTest::mouseClick(left, Qt::LeftButton, {}, left->hotSpotRect().center());
+    QVERIFY(!form->RzGroupBar1->isVisible());
+    QTest::mouseClick(left, Qt::LeftButton, {}, left->hotSpotRect().center());
+    QTRY_COMPARE(form->RzGroupBar1->width(), 164);
+  }
+
+  void lockedBarDoesNotMove() {
+    auto* handle = form->RzSplitter2->handle(1);
+    const int before = form->pSetting->width();
+    QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(3, 5));
+    QTest::mouseMove(handle, QPoint(-100, 5));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(-100, 5));
+    QCOMPARE(form->pSetting->width(), before);
+  }
+
+  void spinBoxesNeverHoldValuesOutsideTheirRange() {
+    // Typing beyond the range is refused, so Apply can only see values inside it.
+    form->sCols->setFocus();
+    form->sCols->selectAll();
+    QTest::keyClicks(form->sCols, QStringLiteral("150"));
+    QVERIFY(form->sCols->value() <= 100);
+    form->sApplyClick();
+    QVERIFY(form->RuzdoPole->Cols() <= 100);
+    QVERIFY(form->sCols->value() <= 100);
+  }
+
+  void runButtonsTakeClicksOnlyInsideTheirShape() {
+    // The transparent corner of Pause lets the click through to Start below it.
+    int starts = 0, pauses = 0;
+    connect(form->bStart, &QAbstractButton::clicked, [&] { ++starts; });
+    connect(form->bPause, &QAbstractButton::clicked, [&] { ++pauses; });
+    QTest::mouseClick(form->bPause, Qt::LeftButton, {}, QPoint(80, 32));
+    QCOMPARE(pauses, 1);
+    QCOMPARE(starts, 0);
+    QVERIFY(!form->bPause->mask().contains(QPoint(1, 1)));
+    QVERIFY(form->bPause->mask().contains(QPoint(80, 32)));
+  }
+
+ private:
+  TMainForm* form = nullptr;
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"

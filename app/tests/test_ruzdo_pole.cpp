@@ -1,0 +1,185 @@
+// The plate grid: setters with their guards, layout arithmetic, captions, clicks.
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+
+#include "RuzdoPole.h"
+#include "core/random_source.h"
+#include "widgets/plate_button.h"
+
+namespace {
+
+std::unique_ptr<TRuzdoPole> makeGrid() {
+  auto grid = std::make_unique<TRuzdoPole>(nullptr);
+  grid->resize(452, 629);
+  grid->show();
+  return grid;
+}
+
+QStringList captions(const TRuzdoPole& grid) {
+  QStringList out;
+  for (PlateButton* p : grid.Plates()) out << p->text();
+  return out;
+}
+
+}  // namespace
+
+class TestRuzdoPole : public QObject {
+  Q_OBJECT
+ private slots:
+  void constructionBuildsNoPlates() {
+    TRuzdoPole grid(nullptr);
+    QVERIFY(grid.Plates().empty());
+    QCOMPARE(grid.Cols(), 2);
+    QCOMPARE(grid.MaxRuzdo(), 9);
+    QString text = QStringLiteral("kept");
+    grid.RandomPlateCaption(text);
+    QCOMPARE(text, QStringLiteral("kept"));
+  }
+
+  void defaultsInTheStartSize() {
+    auto grid = makeGrid();
+    QCOMPARE(int(grid->Plates().size()), 10);
+    QCOMPARE(captions(*grid), QStringList({"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}));
+    for (int i = 0; i < 10; ++i) {
+      const PlateButton* p = grid->Plates()[size_t(i)];
+      QCOMPARE(p->geometry(), QRect((i % 2) * 226, (i / 2) * 125, 226, 125));
+      QCOMPARE(p->property("Tag").toInt(), i);
+      QVERIFY(p->isVisible());
+      QCOMPARE(p->focusPolicy(), Qt::StrongFocus);
+    }
+    QCOMPARE(grid->font().pointSize(), 14);
+  }
+
+  // Each row: a sequence of setter calls, then the state they must leave.
+  void setters_data() {
+    QTest::addColumn<QString>("calls");
+    QTest::addColumn<int>("cols");
+    QTest::addColumn<int>("indention");
+    QTest::addColumn<int>("minRuzdo");
+    QTest::addColumn<int>("maxRuzdo");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("cols 0 ignored") << "cols 0" << 2 << 0 << 0 << 9 << 0;
+    QTest::newRow("cols -3 ignored") << "cols -3" << 2 << 0 << 0 << 9 << 0;
+    QTest::newRow("cols 1 pulls indent 3 to 0")
+        << "cols 4;indent 3;cols 1" << 1 << 0 << 0 << 9 << 0;
+    QTest::newRow("indent 7 in 4 columns is 3") << "cols 4;indent 7" << 4 << 3 << 0 << 9 << 0;
+    QTest::newRow("indent -1 ignored") << "indent 1;indent -1" << 2 << 1 << 0 << 9 << 0;
+    QTest::newRow("min 20 from 0..9") << "min 20" << 2 << 0 << 20 << 20 << 0;
+    QTest::newRow("max 5 from 10..30") << "min 10;max 30;max 5" << 2 << 0 << 5 << 5 << 0;
+    QTest::newRow("negative bounds ignored") << "min -1;max -5" << 2 << 0 << 0 << 9 << 0;
+    QTest::newRow("rows -1 ignored") << "rows 3;rows -1" << 2 << 0 << 0 << 9 << 3;
+    QTest::newRow("0..99 in 10 columns") << "max 99;cols 10" << 10 << 0 << 0 << 99 << 0;
+  }
+  void setters() {
+    QFETCH(QString, calls);
+    auto grid = makeGrid();
+    for (const QString& call : calls.split(QLatin1Char(';'))) {
+      const QStringList parts = call.split(QLatin1Char(' '));
+      const int v = parts[1].toInt();
+      if (parts[0] == "cols") grid->SetCols(v);
+      if (parts[0] == "indent") grid->SetIndention(v);
+      if (parts[0] == "min") grid->SetMinRuzdo(v);
+      if (parts[0] == "max") grid->SetMaxRuzdo(v);
+      if (parts[0] == "rows") grid->SetRows(v);
+    }
+    QFETCH(int, cols);
+    QCOMPARE(grid->Cols(), cols);
+    QFETCH(int, indention);
+    QCOMPARE(grid->Indention(), indention);
+    QFETCH(int, minRuzdo);
+    QCOMPARE(grid->MinRuzdo(), minRuzdo);
+    QFETCH(int, maxRuzdo);
+    QCOMPARE(grid->MaxRuzdo(), maxRuzdo);
+    QFETCH(int, rows);
+    QCOMPARE(grid->Rows(), rows);
+    // One plate per number, each tagged with its number.
+    QCOMPARE(int(grid->Plates().size()), grid->MaxRuzdo() - grid->MinRuzdo() + 1);
+    for (size_t i = 0; i < grid->Plates().size(); ++i)
+      QCOMPARE(grid->Plates()[i]->property("Tag").toInt(), grid->MinRuzdo() + int(i));
+  }
+
+  void indentionShiftsThePlates() {
+    auto grid = makeGrid();
+    grid->SetIndention(1);
+    QCOMPARE(grid->CellHeight(), 629 / 6);
+    QCOMPARE(grid->Plates()[0]->pos(), QPoint(226, 0));
+    QCOMPARE(grid->Plates()[1]->pos(), QPoint(0, 104));
+    QCOMPARE(grid->Plates()[2]->pos(), QPoint(226, 104));
+  }
+
+  void explicitRowsLeavePlatesBelowTheGrid() {
+    auto grid = makeGrid();
+    grid->SetRows(2);
+    QCOMPARE(grid->CellHeight(), 314);
+    for (size_t i = 4; i < 10; ++i) QVERIFY(grid->Plates()[i]->y() >= 2 * 314);
+  }
+
+  void resizeRelaysThePlates() {
+    auto grid = makeGrid();
+    grid->resize(800, 500);
+    QCOMPARE(grid->CellWidth(), 400);
+    QCOMPARE(grid->CellHeight(), 100);
+    QCOMPARE(grid->Plates()[9]->geometry(), QRect(400, 400, 400, 100));
+  }
+
+  void templates() {
+    ruzdo::SeedRandom(3);
+    auto grid = makeGrid();
+    grid->SetTemplate(QStringLiteral("__"));
+    for (const QString& c : captions(*grid))
+      QVERIFY(QRegularExpression("^\\d\\d$").match(c).hasMatch());
+    QCOMPARE(grid->Plates()[3]->property("Tag").toInt(), 3);  // numbers kept
+    grid->SetTemplate(QStringLiteral("a_"));
+    for (const QString& c : captions(*grid))
+      QVERIFY(QRegularExpression("^a\\d$").match(c).hasMatch());
+    grid->RegenerateCaptions();
+    for (const QString& c : captions(*grid)) QVERIFY(c.startsWith(QLatin1Char('a')));
+    QString picked;
+    grid->RandomPlateCaption(picked);
+    QVERIFY(captions(*grid).contains(picked));
+    grid->SetTemplate(QString());
+    QCOMPARE(captions(*grid).first(), QStringLiteral("0"));
+    QCOMPARE(captions(*grid).last(), QStringLiteral("9"));
+    grid->RegenerateCaptions();  // empty template: empty captions
+    for (const QString& c : captions(*grid)) QVERIFY(c.isEmpty());
+  }
+
+  void counterPictures() {
+    auto grid = makeGrid();
+    grid->SetTani(tanZikan);
+    QCOMPARE(grid->Tani(), tanZikan);
+    for (PlateButton* p : grid->Plates()) QCOMPARE(p->glyphSize(), QSize(30, 16));
+    grid->SetMaxRuzdo(3);  // new plates take the picture too
+    for (PlateButton* p : grid->Plates()) QVERIFY(p->hasGlyph());
+    grid->SetTani(tanHon);
+    QCOMPARE(grid->Plates()[0]->glyphSize(), QSize(16, 16));
+    grid->SetTani(tanNone);
+    for (PlateButton* p : grid->Plates()) QVERIFY(!p->hasGlyph());
+  }
+
+  void clicksAndKeys() {
+    auto grid = makeGrid();
+    grid->SetTemplate(QStringLiteral("_-__"));
+    QList<QPair<int, QString>> clicks;
+    grid->OnButtonClick = [&](int num, const QString& tel) { clicks.append({num, tel}); };
+    PlateButton* plate = grid->Plates()[3];
+    QTest::mouseClick(plate, Qt::LeftButton);
+    QCOMPARE(clicks.size(), 1);
+    QCOMPARE(clicks[0].first, 3);
+    QCOMPARE(clicks[0].second, plate->text());
+    // Space presses the focused plate; arrows move through the grid.
+    grid->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(grid.get()));
+    plate->setFocus();
+    QTest::keyClick(plate, Qt::Key_Space);
+    QCOMPARE(clicks.size(), 2);
+    QTest::keyClick(plate, Qt::Key_Down);
+    QVERIFY(grid->Plates()[5]->hasFocus());
+    QTest::keyClick(grid->Plates()[5], Qt::Key_Left);
+    QVERIFY(grid->Plates()[4]->hasFocus());
+  }
+};
+
+QTEST_MAIN(TestRuzdoPole)
+#include "test_ruzdo_pole.moc"

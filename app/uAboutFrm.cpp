@@ -1,0 +1,87 @@
+#include "uAboutFrm.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+
+TfAbout::TfAbout(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("fAbout"));
+  setWindowTitle(QStringLiteral("О программе"));
+  setWindowIcon(QIcon(QStringLiteral(":/icons/ruzdo.png")));
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  setModal(true);
+  setFixedSize(510, 347);
+  move(195, 109);
+
+  Image1 = new QLabel(this);
+  Image1->setObjectName(QStringLiteral("Image1"));
+  Image1->setGeometry(5, 20, 101, 127);
+  Image1->setScaledContents(true);
+  Image1->setAccessibleName(QStringLiteral("Картинка"));
+
+  RzLabel1 = new QLabel(QStringLiteral("RUZDO v. 0.11"), this);
+  RzLabel1->setObjectName(QStringLiteral("RzLabel1"));
+  RzLabel1->move(215, 5);
+  RzLabel1->adjustSize();
+
+  Memo1 = new QPlainTextEdit(this);
+  Memo1->setObjectName(QStringLiteral("Memo1"));
+  Memo1->setAccessibleName(QStringLiteral("О программе"));
+  Memo1->setGeometry(115, 20, 386, 286);
+  Memo1->setReadOnly(true);
+  Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Memo1->setFrameStyle(QFrame::Box | QFrame::Plain);
+  Memo1->setBackgroundRole(QPalette::Window);
+  QPalette p = Memo1->palette();
+  p.setColor(QPalette::Base, p.color(QPalette::Window));
+  Memo1->setPalette(p);
+  Memo1->setPlainText(Lines().join(QLatin1Char('\n')));
+
+  BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton),
+                            QStringLiteral("&Close"), this);
+  BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+  BitBtn1->setGeometry(425, 315, 75, 25);
+  BitBtn1->setAutoDefault(false);
+  connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+
+  setTabOrder(Memo1, BitBtn1);
+  Memo1->setFocus();
+}
+
+QStringList TfAbout::Lines() {
+  return {
+      QStringLiteral("Программа разработана для тренировки восприятия числовой "),
+      QStringLiteral("информации на слух."),
+      QString(),
+      QStringLiteral("Домашняя страница: https://ruzdo.example.org/"),
+      QStringLiteral("E-mail: ruzdo@example.org"),
+      QString(),
+      QStringLiteral("Требования:"),
+      QStringLiteral("ОС: Тестировалось на Debian 12"),
+      QString(),
+      QStringLiteral("Планы:"),
+      QStringLiteral("  - устранение возможных ошибок;"),
+      QStringLiteral("  - добавление новых тестов;"),
+      QStringLiteral("  - доработка пользовательского интерфейса;"),
+      QStringLiteral("  - поиск более качественного синтезатора речи."),
+      QStringLiteral("__________________________________"),
+      QStringLiteral("* Для синтеза речи используется звуковой движок Onsei (С). "),
+      QStringLiteral("http://hts.sp.nitech.ac.jp/"),
+      QStringLiteral("Голос: HTS voice nitech_jp_atr503_m001, © Nagoya Institute of Technology, "
+                     "CC BY 3.0"),
+  };
+}
+
+void TfAbout::keyPressEvent(QKeyEvent* event) {
+  // Neither Escape nor Enter closes the window; only its button and close box.
+  if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return ||
+      event->key() == Qt::Key_Enter) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}

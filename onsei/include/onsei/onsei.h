@@ -1,0 +1,29 @@
+/* Onsei: Japanese speech from phonetic text. C interface. */
+#pragma once
+
+#if defined(__GNUC__)
+#define ONSEI_API __attribute__((visibility("default")))
+#else
+#define ONSEI_API
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* Synthesises koe (zero-terminated Shift-JIS phonetic text) at speed 50 ... 300
+ * (100 = the voice's normal rate, larger is faster). Returns a complete RIFF WAV
+ * image (16-bit PCM, mono) and writes its size in bytes to *size; the caller
+ * releases it with Onsei_FreeWave. Returns null on any failure; Onsei_LastError
+ * then says why. Safe to call from any thread. */
+ONSEI_API unsigned char* Onsei_Synthe(const char* koe, int speed, int* size);
+
+/* Releases an image returned by Onsei_Synthe. Null is ignored. */
+ONSEI_API void Onsei_FreeWave(unsigned char* wave);
+
+/* The message of the last failure on this thread; "" when there was none. */
+ONSEI_API const char* Onsei_LastError(void);
+
+#ifdef __cplusplus
+}
+#endif
