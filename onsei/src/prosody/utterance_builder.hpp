@@ -1,0 +1,17 @@
+#pragma once
+
+#include <vector>
+
+#include "onsei/status.hpp"
+#include "onsei/utterance.hpp"
+#include "text/phonetic_text.hpp"
+
+namespace onsei {
+
+// Reads the tokens and gathers them into accent phrases and breath groups:
+// "/" closes an accent phrase, "、", "。" and "？" close a breath group (and
+// "？" makes its last phrase a question); each number tag forms accent
+// phrases of its own.
+Result<Utterance> BuildUtterance(const std::vector<Token>& tokens);
+
+}  // namespace onsei

@@ -1,0 +1,209 @@
+#include "reading/numbers.hpp"
+
+#include <array>
+#include <string>
+
+#include "data/tables.hpp"
+#include "reading/kana_moras.hpp"
+#include "text/utf8.hpp"
+
+namespace onsei {
+namespace {
+
+constexpr std::size_t kMaxDigits = 16;
+
+// A piece of a spoken number: its kana and the key by which counter
+// classes find their sound change (ones digit "1".."9", "10", "100",
+// "1000", or the group words "10000", "oku", "chou").
+struct Element {
+  std::string kana;
+  std::string key;
+};
+
+struct Group {
+  std::vector<Element> elements;
+};
+
+// Elements of one four-digit group (0 < n < 10000).
+std::vector<Element> groupElements(int n) {
+  std::vector<Element> out;
+  const std::array<std::pair<int, const char*>, 4> places = {
+      {{1000, "1000"}, {100, "100"}, {10, "10"}, {1, ""}}};
+  for (const auto& [place, key] : places) {
+    const int d = (n / place) % 10;
+    if (d == 0) continue;
+    out.push_back({NumeralReading(place, d), place == 1 ? std::to_string(d) : key});
+  }
+  return out;
+}
+
+// The first hiragana of a string, voiced or turned to the p-row.
+std::string changeFirstKana(const std::string& kana, bool semiVoiced) {
+  std::u32string s;
+  FromUtf8(kana, s);
+  if (s.empty()) return kana;
+  char32_t& c = s[0];
+  const bool hRow = c == U'は' || c == U'ひ' || c == U'ふ' || c == U'へ' || c == U'ほ';
+  const bool voiceable = (c >= U'か' && c <= U'ぢ' && (c - U'か') % 2 == 0) ||
+                         (c >= U'つ' && c <= U'ど' && (c - U'つ') % 2 == 0);
+  if (hRow)
+    c += semiVoiced ? 2 : 1;
+  else if (!semiVoiced && voiceable)
+    c += 1;
+  return ToUtf8(s);
+}
+
+std::string applyNumberChange(const std::string& kana, const std::string& op) {
+  if (op == "gem") {
+    std::u32string s;
+    FromUtf8(kana, s);
+    if (!s.empty()) s.back() = U'っ';
+    return ToUtf8(s);
+  }
+  if (!op.empty() && op[0] == '=') return op.substr(1);
+  return kana;
+}
+
+std::string applyCounterChange(const std::string& kana, const std::string& op) {
+  if (op == "semi") return changeFirstKana(kana, true);
+  if (op == "voice") return changeFirstKana(kana, false);
+  if (!op.empty() && op[0] == '=') return op.substr(1);
+  return kana;
+}
+
+// The last element's sound change under a counter class.
+void applyClass(std::string_view cls, std::vector<Element>& number, std::string& counter) {
+  if (number.empty()) return;
+  const SoundChange* change = FindSoundChange(cls, number.back().key);
+  if (!change) return;
+  number.back().kana = applyNumberChange(number.back().kana, change->number);
+  counter = applyCounterChange(counter, change->counter);
+}
+
+// Accent: the counter's own mark when the counter decides, otherwise the
+// number's last mora that can carry a nucleus.
+int numeralAccent(const std::vector<Mora>& numberMoras) {
+  for (int i = static_cast<int>(numberMoras.size()) - 1; i >= 0; --i)
+    if (!numberMoras[static_cast<std::size_t>(i)].special()) return i + 1;
+  return 0;
+}
+
+Result<AccentPhrase> makePhrase(const std::string& numberKana, const std::string& counterKana,
+                                bool counterDecides, KanaStyle counterStyle) {
+  auto number = KanaToMoras(numberKana, KanaStyle::Reading);
+  if (!number) return number.error();
+  auto counter = KanaToMoras(counterKana, counterStyle);
+  if (!counter) return Error{"the counter: " + counter.error().message};
+  AccentPhrase phrase;
+  phrase.words.push_back({number->moras, PartOfSpeech::Numeral});
+  if (!counter->moras.empty()) phrase.words.push_back({counter->moras, PartOfSpeech::Counter});
+  const int numberLength = static_cast<int>(number->moras.size());
+  if (counterDecides)
+    phrase.accent = counter->accent != 0 ? numberLength + counter->accent : 0;
+  else
+    phrase.accent = numeralAccent(number->moras);
+  return phrase;
+}
+
+Result<AccentPhrase> specialForm(const std::string& form) {
+  auto run = KanaToMoras(form, KanaStyle::Reading);
+  if (!run) return run.error();
+  AccentPhrase phrase;
+  phrase.words.push_back({run->moras, PartOfSpeech::Noun});
+  phrase.accent = run->accent;
+  return phrase;
+}
+
+std::string joined(const std::vector<Element>& elements) {
+  std::string s;
+  for (const Element& e : elements) s += e.kana;
+  return s;
+}
+
+}  // namespace
+
+Result<std::vector<AccentPhrase>> ReadNumber(std::string_view value, std::u32string_view counter) {
+  std::vector<AccentPhrase> phrases;
+  const bool negative = !value.empty() && value.front() == '-';
+  std::string_view digits = negative ? value.substr(1) : value;
+  if (digits.empty()) return Error{"the number tag has no digits in VAL"};
+  for (char c : digits)
+    if (c < '0' || c > '9')
+      return Error{"VAL \"" + std::string(value) + "\" is not a whole decimal number"};
+  while (digits.size() > 1 && digits.front() == '0') digits.remove_prefix(1);
+  if (digits.size() > kMaxDigits)
+    return Error{"VAL \"" + std::string(value) + "\" has more than 16 digits"};
+
+  // The counter as said after the number, with its class and accent rule.
+  const std::string written = ToUtf8(counter);
+  const CounterInfo* info = FindCounter(written);
+  std::string counterKana = info ? info->spoken : written;
+  const std::string cls = info ? info->cls : std::string();
+  const bool counterDecides =
+      info ? info->accentOnCounter : written.find('\'') != std::string::npos;
+  const KanaStyle counterStyle = info ? KanaStyle::Reading : KanaStyle::AsWritten;
+
+  if (negative) {
+    auto minus = specialForm("ま'いなす");
+    if (!minus) return minus.error();
+    phrases.push_back(std::move(minus.value()));
+  }
+
+  long long n = 0;
+  for (char c : digits) n = n * 10 + (c - '0');
+
+  if (info) {
+    const auto form = info->forms.find(n);
+    if (form != info->forms.end()) {
+      auto phrase = specialForm(form->second);
+      if (!phrase) return phrase.error();
+      phrases.push_back(std::move(phrase.value()));
+      return phrases;
+    }
+  }
+
+  if (n == 0) {
+    auto phrase = makePhrase(NumeralReading(1, 0), counterKana, counterDecides, counterStyle);
+    if (!phrase) return phrase.error();
+    phrases.push_back(std::move(phrase.value()));
+    return phrases;
+  }
+
+  // Groups of four digits, highest first, each closed by its group word.
+  struct GroupWord {
+    long long scale;
+    long long place;
+    const char* counter;
+    const char* key;
+  };
+  const std::array<GroupWord, 4> groupWords = {{{1000000000000LL, 1000000000000LL, "ちょう", "chou"},
+                                                {100000000LL, 100000000LL, "おく", "oku"},
+                                                {10000LL, 10000LL, "まん", "10000"},
+                                                {1LL, 0, "", ""}}};
+  std::vector<std::vector<Element>> groups;
+  for (const GroupWord& g : groupWords) {
+    const int part = static_cast<int>((n / g.scale) % 10000);
+    if (part == 0) continue;
+    std::vector<Element> elements = groupElements(part);
+    if (g.place != 0) {
+      std::string word = NumeralReading(g.place, 0);
+      const CounterInfo* groupInfo = FindCounter(g.counter);
+      if (groupInfo) applyClass(groupInfo->cls, elements, word);
+      elements.push_back({word, g.key});
+    }
+    groups.push_back(std::move(elements));
+  }
+
+  for (std::size_t i = 0; i < groups.size(); ++i) {
+    const bool last = i + 1 == groups.size();
+    std::string counterHere = last ? counterKana : std::string();
+    if (last && !cls.empty()) applyClass(cls, groups[i], counterHere);
+    auto phrase = makePhrase(joined(groups[i]), counterHere, last && counterDecides,
+                             counterStyle);
+    if (!phrase) return phrase.error();
+    phrases.push_back(std::move(phrase.value()));
+  }
+  return phrases;
+}
+
+}  // namespace onsei

@@ -1,0 +1,124 @@
+#include "text/phonetic_text.hpp"
+
+#include "text/utf8.hpp"
+
+namespace onsei {
+namespace {
+
+bool isKana(char32_t c) {
+  return (c >= U'ぁ' && c <= U'ゖ') || (c >= U'ァ' && c <= U'ヶ') || c == U'ー' || c == U'\'' ||
+         c == U'＇';
+}
+
+std::string where(const DecodedText& text, std::size_t i) {
+  return "at byte " + std::to_string(i < text.offsets.size() ? text.offsets[i] : 0);
+}
+
+std::string describe(char32_t c) {
+  if (c >= 0x20 && c < 0x7F) return std::string("\"") + static_cast<char>(c) + "\"";
+  std::string s = "\"";
+  AppendUtf8(s, c);
+  return s + "\"";
+}
+
+// Reads an ASCII attribute value up to a space or ">" (or up to ">" only when
+// toEnd is set).
+std::string asciiValue(const std::u32string& body, std::size_t& p, bool toEnd) {
+  std::string v;
+  while (p < body.size() && (toEnd || body[p] != U' ')) {
+    AppendUtf8(v, body[p]);
+    ++p;
+  }
+  return v;
+}
+
+bool startsWith(const std::u32string& s, std::size_t p, std::u32string_view prefix) {
+  return s.compare(p, prefix.size(), prefix) == 0;
+}
+
+Result<Token> parseTag(const DecodedText& text, std::size_t open, std::size_t close) {
+  const std::u32string body = text.chars.substr(open + 1, close - open - 1);
+  Token t{Token::Kind::Number, {}, {}, text.offsets[open]};
+  std::size_t p = 0;
+  auto skipSpaces = [&] {
+    while (p < body.size() && body[p] == U' ') ++p;
+  };
+  skipSpaces();
+  if (startsWith(body, p, U"NUMK ")) {
+    p += 5;
+    skipSpaces();
+    if (!startsWith(body, p, U"VAL="))
+      return Error{"the NUMK tag " + where(text, open) + " has no VAL= attribute"};
+    p += 4;
+    t.value = asciiValue(body, p, false);
+    skipSpaces();
+    if (!startsWith(body, p, U"COUNTER="))
+      return Error{"the NUMK tag " + where(text, open) + " has no COUNTER= attribute"};
+    p += 8;
+    std::u32string counter = body.substr(p);
+    while (!counter.empty() && counter.back() == U' ') counter.pop_back();
+    for (char32_t c : counter)
+      if (!isKana(c))
+        return Error{"the counter of the NUMK tag " + where(text, open) + " holds " + describe(c) +
+                     ", which is not kana"};
+    t.text = counter;
+    return t;
+  }
+  if (startsWith(body, p, U"NUM ")) {
+    p += 4;
+    skipSpaces();
+    if (!startsWith(body, p, U"VAL="))
+      return Error{"the NUM tag " + where(text, open) + " has no VAL= attribute"};
+    p += 4;
+    t.kind = Token::Kind::Sequence;
+    t.value = asciiValue(body, p, true);
+    return t;
+  }
+  return Error{"unknown tag " + where(text, open) + ": \"<" + ToUtf8(body) + ">\""};
+}
+
+}  // namespace
+
+Result<std::vector<Token>> ParsePhoneticText(const DecodedText& text) {
+  std::vector<Token> tokens;
+  const std::u32string& s = text.chars;
+  std::size_t i = 0;
+  while (i < s.size()) {
+    const char32_t c = s[i];
+    if (c == U' ' || c == U'　' || c == U'\t' || c == U'\r' || c == U'\n') {
+      ++i;
+    } else if (isKana(c)) {
+      Token t{Token::Kind::Kana, {}, {}, text.offsets[i]};
+      while (i < s.size() && isKana(s[i])) {
+        const char32_t k = s[i++];
+        t.text += k == U'＇' ? U'\'' : k;
+      }
+      tokens.push_back(std::move(t));
+    } else if (c == U'/' || c == U'／') {
+      tokens.push_back({Token::Kind::PhraseBreak, {}, {}, text.offsets[i++]});
+    } else if (c == U'、' || c == U',' || c == U'，') {
+      tokens.push_back({Token::Kind::Pause, {}, {}, text.offsets[i++]});
+    } else if (c == U'。' || c == U'.' || c == U'．') {
+      tokens.push_back({Token::Kind::SentenceEnd, {}, {}, text.offsets[i++]});
+    } else if (c == U'？' || c == U'?') {
+      tokens.push_back({Token::Kind::Question, {}, {}, text.offsets[i++]});
+    } else if (c == U'<') {
+      std::size_t close = i + 1;
+      while (close < s.size() && s[close] != U'>' && s[close] != U'<') ++close;
+      if (close >= s.size() || s[close] != U'>')
+        return Error{"the \"<\" " + where(text, i) + " is not closed by \">\""};
+      auto tag = parseTag(text, i, close);
+      if (!tag) return tag.error();
+      tokens.push_back(std::move(tag.value()));
+      i = close + 1;
+    } else if (c == U'>') {
+      return Error{"\">\" " + where(text, i) + " closes no tag"};
+    } else {
+      return Error{"cannot read " + describe(c) + " " + where(text, i) +
+                   ": only kana, the marks ー ' / 、 。 ？ and number tags are allowed"};
+    }
+  }
+  return tokens;
+}
+
+}  // namespace onsei

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "onsei/status.hpp"
+#include "text/shift_jis.hpp"
+
+namespace onsei {
+
+// One piece of phonetic text.
+struct Token {
+  enum class Kind {
+    Kana,         // kana with "ー" and "'" marks
+    PhraseBreak,  // "/"
+    Pause,        // "、"
+    SentenceEnd,  // "。"
+    Question,     // "？"
+    Number,       // <NUMK VAL=value COUNTER=text>
+    Sequence,     // <NUM VAL=value>
+  };
+  Kind kind;
+  std::u32string text;  // Kana: the run; Number: the counter reading
+  std::string value;    // Number, Sequence: the VAL attribute
+  std::size_t offset;   // byte offset in the input
+};
+
+// Splits decoded phonetic text into tokens; fails on anything else (kanji,
+// unknown tags, unbalanced "<", ...), saying what and where.
+Result<std::vector<Token>> ParsePhoneticText(const DecodedText& text);
+
+}  // namespace onsei
