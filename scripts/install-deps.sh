@@ -49,6 +49,8 @@ packages=(
   # tests
   googletest libgtest-dev xvfb xauth x11-utils xdotool imagemagick
   clang libclang-rt-14-dev
+  # tests only: a peer synthesiser to compare labels and samples with
+  open-jtalk open-jtalk-mecab-naist-jdic
 )
 
 missing=()

@@ -1,1 +1,82 @@
+// Readings of numbers, counters, sequences and plain text against the
+// reviewed table in data/readings.tsv, and the phonemes they become.
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "data/tables.hpp"
+#include "onsei/front_end.hpp"
+
+namespace onsei {
+namespace {
+
+struct ReadingCase {
+  std::string input;
+  std::string reading;
+};
+
+std::vector<ReadingCase> loadReadings() {
+  std::ifstream in(ONSEI_TEST_DATA "/readings.tsv");
+  std::stringstream text;
+  text << in.rdbuf();
+  std::vector<ReadingCase> cases;
+  for (const auto& row : ParseTable(text.str()))
+    cases.push_back({row.at(0), row.size() > 1 ? row[1] : std::string()});
+  return cases;
+}
+
+class ReadingTable : public testing::TestWithParam<ReadingCase> {};
+
+TEST_P(ReadingTable, ReadsAsReviewed) {
+  const ReadingCase& c = GetParam();
+  auto utterance = AnalyseUtf8(c.input);
+  ASSERT_TRUE(utterance.ok()) << c.input << ": " << utterance.error().message;
+  EXPECT_EQ(FormatReading(*utterance), c.reading) << c.input;
+}
+
+INSTANTIATE_TEST_SUITE_P(Reviewed, ReadingTable, testing::ValuesIn(loadReadings()),
+                         [](const testing::TestParamInfo<ReadingCase>& row) {
+                           return "row" + std::to_string(row.index);
+                         });
+
+TEST(ReadingTableFile, HoldsEveryCounterAndEnoughRows) {
+  const auto cases = loadReadings();
+  EXPECT_GT(cases.size(), 600u);
+}
+
+struct PhonemeCase {
+  const char* input;
+  const char* phonemes;
+};
+
+class Phonemes : public testing::TestWithParam<PhonemeCase> {};
+
+TEST_P(Phonemes, Match) {
+  auto utterance = AnalyseUtf8(GetParam().input);
+  ASSERT_TRUE(utterance.ok()) << utterance.error().message;
+  EXPECT_EQ(FormatPhonemes(*utterance), GetParam().phonemes) << GetParam().input;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Phonemes,
+    testing::Values(
+        // Sino-Japanese long vowels: じゅう, びょう are long u and long o.
+        PhonemeCase{"<NUMK VAL=10 COUNTER=>", "j u u"},
+        PhonemeCase{"<NUMK VAL=9 COUNTER=びょー>", "ky u u by o o"},
+        // っ and ん.
+        PhonemeCase{"<NUMK VAL=3 COUNTER=ほん>", "s a N b o N"},
+        PhonemeCase{"<NUMK VAL=6 COUNTER=ほん>", "r o cl p o N"},
+        // i and u between voiceless consonants are devoiced...
+        PhonemeCase{"<NUMK VAL=7 COUNTER=ひき>", "n a n a h I k i"},
+        PhonemeCase{"<NUMK VAL=1 COUNTER=き'ろ>", "i ch I k i r o"},
+        // ...but not on the accent nucleus, nor twice in a row.
+        PhonemeCase{"ち'か", "ch i k a"}, PhonemeCase{"しちかい", "sh I ch i k a i"},
+        // Written kana are said as they stand (う stays u); ー repeats the vowel.
+        PhonemeCase{"おもう", "o m o u"}, PhonemeCase{"ぱーせんと", "p a a s e N t o"},
+        PhonemeCase{"ティーヴィ", "t i i v i"},
+        // Pauses between breath groups.
+        PhonemeCase{"あ、い。う", "a pau i pau u"}, PhonemeCase{"<NUM VAL=>", ""}));
+
+}  // namespace
+}  // namespace onsei

@@ -15,7 +15,7 @@ struct Error {
 template <class T>
 class Result {
  public:
-  Result(T value) : v_(std::move(value)) {}  // NOLINT: implicit on purpose
+  Result(T value) : v_(std::move(value)) {}      // NOLINT: implicit on purpose
   Result(Error error) : v_(std::move(error)) {}  // NOLINT
 
   bool ok() const { return v_.index() == 0; }

@@ -29,7 +29,7 @@ struct Word {
 // accent nucleus.
 struct AccentPhrase {
   std::vector<Word> words;
-  int accent = 0;  // mora (1-based) that carries the nucleus; 0 = flat
+  int accent = 0;         // mora (1-based) that carries the nucleus; 0 = flat
   bool question = false;  // rises at its end
 
   int moraCount() const;

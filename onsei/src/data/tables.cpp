@@ -105,7 +105,8 @@ const CounterInfo* FindCounter(std::string_view reading) {
         if (space == std::string::npos) space = forms.size();
         const std::string form = forms.substr(p, space - p);
         const std::size_t eq = form.find('=');
-        if (eq != std::string::npos) c.forms[std::atoll(form.substr(0, eq).c_str())] = form.substr(eq + 1);
+        if (eq != std::string::npos)
+          c.forms[std::atoll(form.substr(0, eq).c_str())] = form.substr(eq + 1);
         p = space + 1;
       }
       t[field(row, 0)] = std::move(c);

@@ -42,7 +42,8 @@ Result<MoraRun> KanaToMoras(std::u32string_view kana, KanaStyle style) {
       const auto it = table.find(key);
       if (it != table.end()) found = &it->second;
     }
-    if (!found) return Error{"\"" + ToUtf8(kana.substr(i, 1)) + "\" is not a kana that can be said"};
+    if (!found)
+      return Error{"\"" + ToUtf8(kana.substr(i, 1)) + "\" is not a kana that can be said"};
     Mora m{ToUtf8(key), found->consonant, found->vowel, false};
     // う after o or u in a reading is the second half of a long vowel.
     if (style == KanaStyle::Reading && key == U"う" && !run.moras.empty() &&

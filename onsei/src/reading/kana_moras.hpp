@@ -10,7 +10,7 @@ namespace onsei {
 
 enum class KanaStyle {
   AsWritten,  // each kana is said as it stands
-  Reading,    // a Sino-Japanese reading: う after an o- or u-mora lengthens it (じゅう, びょう)
+  Reading,  // a Sino-Japanese reading: う after an o- or u-mora lengthens it (じゅう, びょう)
 };
 
 struct MoraRun {

@@ -176,10 +176,11 @@ Result<std::vector<AccentPhrase>> ReadNumber(std::string_view value, std::u32str
     const char* counter;
     const char* key;
   };
-  const std::array<GroupWord, 4> groupWords = {{{1000000000000LL, 1000000000000LL, "ちょう", "chou"},
-                                                {100000000LL, 100000000LL, "おく", "oku"},
-                                                {10000LL, 10000LL, "まん", "10000"},
-                                                {1LL, 0, "", ""}}};
+  const std::array<GroupWord, 4> groupWords = {
+      {{1000000000000LL, 1000000000000LL, "ちょう", "chou"},
+       {100000000LL, 100000000LL, "おく", "oku"},
+       {10000LL, 10000LL, "まん", "10000"},
+       {1LL, 0, "", ""}}};
   std::vector<std::vector<Element>> groups;
   for (const GroupWord& g : groupWords) {
     const int part = static_cast<int>((n / g.scale) % 10000);
@@ -198,8 +199,7 @@ Result<std::vector<AccentPhrase>> ReadNumber(std::string_view value, std::u32str
     const bool last = i + 1 == groups.size();
     std::string counterHere = last ? counterKana : std::string();
     if (last && !cls.empty()) applyClass(cls, groups[i], counterHere);
-    auto phrase = makePhrase(joined(groups[i]), counterHere, last && counterDecides,
-                             counterStyle);
+    auto phrase = makePhrase(joined(groups[i]), counterHere, last && counterDecides, counterStyle);
     if (!phrase) return phrase.error();
     phrases.push_back(std::move(phrase.value()));
   }

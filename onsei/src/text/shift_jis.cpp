@@ -65,8 +65,7 @@ Result<DecodedText> DecodeShiftJis(std::string_view bytes) {
     std::size_t length = 1;
     if ((lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC)) length = 2;
     if (lead == 0x80 || lead == 0xA0 || lead > 0xFC)
-      return Error{"byte " + hexByte(lead) + " at byte " + std::to_string(i) +
-                   " is not Shift-JIS"};
+      return Error{"byte " + hexByte(lead) + " at byte " + std::to_string(i) + " is not Shift-JIS"};
     if (i + length > bytes.size())
       return Error{"the text ends inside a two-byte character at byte " + std::to_string(i)};
     if (!cv.convert(bytes.substr(i, length), utf8) || !FromUtf8(utf8, chars) || chars.size() != 1)
