@@ -1,19 +1,45 @@
+// The C interface: the engine's results as malloc'ed WAV images, and errors
+// as null plus a message per thread.
+#include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "onsei/onsei.h"
+#include "onsei/synthesis.hpp"
 
 namespace {
 thread_local std::string lastError;
-}
 
-extern "C" unsigned char* Onsei_Synthe(const char* koe, int speed, int* size) {
-  (void)koe;
-  (void)speed;
-  if (size) *size = 0;
-  lastError = "synthesis is not available in this build";
+unsigned char* fail(std::string message) {
+  lastError = std::move(message);
   return nullptr;
 }
+}  // namespace
 
-extern "C" void Onsei_FreeWave(unsigned char* wave) { delete[] wave; }
+extern "C" unsigned char* Onsei_Synthe(const char* koe, int speed, int* size) {
+  if (size) *size = 0;
+  if (!koe) return fail("no text (null pointer)");
+  if (!size) return fail("no place for the size (null pointer)");
+  auto wav = onsei::Synthesiser::Instance().Synthesise(koe, speed);
+  if (!wav) return fail(wav.error().message);
+  auto* image = static_cast<unsigned char*>(std::malloc(wav->size()));
+  if (!image) return fail("out of memory for the waveform");
+  std::memcpy(image, wav->data(), wav->size());
+  *size = static_cast<int>(wav->size());
+  lastError.clear();
+  return image;
+}
+
+extern "C" void Onsei_FreeWave(unsigned char* wave) { std::free(wave); }
 
 extern "C" const char* Onsei_LastError(void) { return lastError.c_str(); }
+
+extern "C" int Onsei_LoadVoice(void) {
+  onsei::Status s = onsei::Synthesiser::Instance().LoadVoice();
+  if (!s) {
+    lastError = s.error().message;
+    return 0;
+  }
+  lastError.clear();
+  return 1;
+}

@@ -1,16 +1,23 @@
-// The onsei command: reads, phonemes (and, with the synthesis back end,
-// labels and speech) for phonetic text given as UTF-8 or as a Shift-JIS file.
+// The onsei command: readings, phonemes, labels and speech for phonetic text
+// given as UTF-8 or as a Shift-JIS file.
 //
-//   onsei read TEXT | --sjis FILE
-//   onsei phonemes TEXT | --sjis FILE
+//   onsei read TEXT            the reading in hiragana with ' / 、 marks
+//   onsei phonemes TEXT        the phonemes
+//   onsei labels TEXT          the full-context labels
+//   onsei say TEXT [--speed N] -o FILE.wav
+// TEXT may be replaced by --sjis FILE (raw Shift-JIS).
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
 
+#include "labels/full_context.hpp"
 #include "onsei/front_end.hpp"
+#include "onsei/synthesis.hpp"
+#include "text/shift_jis.hpp"
 
 namespace {
 
@@ -18,8 +25,16 @@ int usage() {
   std::fprintf(stderr,
                "usage: onsei read TEXT\n"
                "       onsei phonemes TEXT\n"
-               "TEXT is UTF-8 phonetic text; --sjis FILE reads Shift-JIS text from FILE.\n");
+               "       onsei labels TEXT\n"
+               "       onsei say TEXT [--speed N] -o FILE.wav\n"
+               "TEXT is UTF-8 phonetic text; --sjis FILE reads Shift-JIS text from FILE.\n"
+               "N is 50 ... 300 (100 = normal, larger is faster).\n");
   return 2;
+}
+
+int failure(const std::string& message) {
+  std::fprintf(stderr, "onsei: %s\n", message.c_str());
+  return 1;
 }
 
 }  // namespace
@@ -27,30 +42,60 @@ int usage() {
 int main(int argc, char* argv[]) {
   if (argc < 3) return usage();
   const std::string command = argv[1];
-  onsei::Result<onsei::Utterance> utterance = onsei::Error{""};
-  if (std::strcmp(argv[2], "--sjis") == 0) {
-    if (argc < 4) return usage();
-    std::ifstream in(argv[3], std::ios::binary);
-    if (!in) {
-      std::fprintf(stderr, "onsei: cannot read %s\n", argv[3]);
-      return 1;
+  if (command != "read" && command != "phonemes" && command != "labels" && command != "say")
+    return usage();
+
+  // The text, as Shift-JIS, and the options.
+  std::string sjis;
+  std::string output;
+  int speed = onsei::kNormalSpeed;
+  bool haveText = false;
+  for (int i = 2; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--sjis" && i + 1 < argc) {
+      std::ifstream in(argv[++i], std::ios::binary);
+      if (!in) return failure(std::string("cannot read ") + argv[i]);
+      std::stringstream bytes;
+      bytes << in.rdbuf();
+      sjis = bytes.str();
+      while (!sjis.empty() && (sjis.back() == '\n' || sjis.back() == '\r')) sjis.pop_back();
+      haveText = true;
+    } else if (arg == "--speed" && i + 1 < argc) {
+      char* end = nullptr;
+      speed = static_cast<int>(std::strtol(argv[++i], &end, 10));
+      if (!end || *end) return usage();
+    } else if (arg == "-o" && i + 1 < argc) {
+      output = argv[++i];
+    } else if (!haveText) {
+      auto encoded = onsei::EncodeShiftJis(arg);
+      if (!encoded) return failure(encoded.error().message);
+      sjis = *encoded;
+      haveText = true;
+    } else {
+      return usage();
     }
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    std::string text = bytes.str();
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
-    utterance = onsei::AnalyseText(text);
-  } else {
-    utterance = onsei::AnalyseUtf8(argv[2]);
   }
-  if (command != "read" && command != "phonemes") return usage();
-  if (!utterance) {
-    std::fprintf(stderr, "onsei: %s\n", utterance.error().message.c_str());
-    return 1;
+  if (!haveText) return usage();
+
+  if (command == "say") {
+    if (output.empty()) return usage();
+    auto wav = onsei::Synthesiser::Instance().Synthesise(sjis, speed);
+    if (!wav) return failure(wav.error().message);
+    std::ofstream out(output, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(wav->data()),
+              static_cast<std::streamsize>(wav->size()));
+    if (!out) return failure("cannot write " + output);
+    return 0;
   }
-  if (command == "read")
+
+  auto utterance = onsei::AnalyseText(sjis);
+  if (!utterance) return failure(utterance.error().message);
+  if (command == "read") {
     std::cout << onsei::FormatReading(*utterance) << '\n';
-  else
+  } else if (command == "phonemes") {
     std::cout << onsei::FormatPhonemes(*utterance) << '\n';
+  } else {
+    for (const std::string& label : onsei::MakeLabels(*utterance)) std::cout << label << '\n';
+  }
   return 0;
 }

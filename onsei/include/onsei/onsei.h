@@ -21,6 +21,12 @@ ONSEI_API unsigned char* Onsei_Synthe(const char* koe, int speed, int* size);
 /* Releases an image returned by Onsei_Synthe. Null is ignored. */
 ONSEI_API void Onsei_FreeWave(unsigned char* wave);
 
+/* Loads the voice now rather than at the first synthesis. Returns 1 on
+ * success, 0 on failure (Onsei_LastError names the voice file and the package
+ * that provides it). The voice is $ONSEI_VOICE or the Debian voice
+ * nitech-jp-atr503-m001. */
+ONSEI_API int Onsei_LoadVoice(void);
+
 /* The message of the last failure on this thread; "" when there was none. */
 ONSEI_API const char* Onsei_LastError(void);
 

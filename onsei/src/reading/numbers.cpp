@@ -88,20 +88,40 @@ int numeralAccent(const std::vector<Mora>& numberMoras) {
   return 0;
 }
 
-Result<AccentPhrase> makePhrase(const std::string& numberKana, const std::string& counterKana,
+// Splits a numeral reading into its words ("に|じゅう" is に and じゅう).
+std::vector<std::string> numeralWords(const std::string& kana) {
+  std::vector<std::string> words;
+  std::size_t start = 0;
+  while (start <= kana.size()) {
+    const std::size_t bar = kana.find('|', start);
+    const std::size_t end = bar == std::string::npos ? kana.size() : bar;
+    if (end > start) words.push_back(kana.substr(start, end - start));
+    if (bar == std::string::npos) break;
+    start = bar + 1;
+  }
+  return words;
+}
+
+Result<AccentPhrase> makePhrase(const std::vector<Element>& number, const std::string& counterKana,
                                 bool counterDecides, KanaStyle counterStyle) {
-  auto number = KanaToMoras(numberKana, KanaStyle::Reading);
-  if (!number) return number.error();
+  AccentPhrase phrase;
+  std::vector<Mora> numberMoras;
+  for (const Element& e : number) {
+    for (const std::string& word : numeralWords(e.kana)) {
+      auto run = KanaToMoras(word, KanaStyle::Reading);
+      if (!run) return run.error();
+      numberMoras.insert(numberMoras.end(), run->moras.begin(), run->moras.end());
+      phrase.words.push_back({std::move(run->moras), PartOfSpeech::Numeral});
+    }
+  }
   auto counter = KanaToMoras(counterKana, counterStyle);
   if (!counter) return Error{"the counter: " + counter.error().message};
-  AccentPhrase phrase;
-  phrase.words.push_back({number->moras, PartOfSpeech::Numeral});
   if (!counter->moras.empty()) phrase.words.push_back({counter->moras, PartOfSpeech::Counter});
-  const int numberLength = static_cast<int>(number->moras.size());
+  const int numberLength = static_cast<int>(numberMoras.size());
   if (counterDecides)
     phrase.accent = counter->accent != 0 ? numberLength + counter->accent : 0;
   else
-    phrase.accent = numeralAccent(number->moras);
+    phrase.accent = numeralAccent(numberMoras);
   return phrase;
 }
 
@@ -112,12 +132,6 @@ Result<AccentPhrase> specialForm(const std::string& form) {
   phrase.words.push_back({run->moras, PartOfSpeech::Noun});
   phrase.accent = run->accent;
   return phrase;
-}
-
-std::string joined(const std::vector<Element>& elements) {
-  std::string s;
-  for (const Element& e : elements) s += e.kana;
-  return s;
 }
 
 }  // namespace
@@ -163,7 +177,8 @@ Result<std::vector<AccentPhrase>> ReadNumber(std::string_view value, std::u32str
   }
 
   if (n == 0) {
-    auto phrase = makePhrase(NumeralReading(1, 0), counterKana, counterDecides, counterStyle);
+    auto phrase =
+        makePhrase({{NumeralReading(1, 0), "0"}}, counterKana, counterDecides, counterStyle);
     if (!phrase) return phrase.error();
     phrases.push_back(std::move(phrase.value()));
     return phrases;
@@ -199,7 +214,7 @@ Result<std::vector<AccentPhrase>> ReadNumber(std::string_view value, std::u32str
     const bool last = i + 1 == groups.size();
     std::string counterHere = last ? counterKana : std::string();
     if (last && !cls.empty()) applyClass(cls, groups[i], counterHere);
-    auto phrase = makePhrase(joined(groups[i]), counterHere, last && counterDecides, counterStyle);
+    auto phrase = makePhrase(groups[i], counterHere, last && counterDecides, counterStyle);
     if (!phrase) return phrase.error();
     phrases.push_back(std::move(phrase.value()));
   }

@@ -1,0 +1,94 @@
+// The back end: utterance → labels → samples → WAV image, in that order.
+#include "onsei/synthesis.hpp"
+
+#include <mutex>
+#include <optional>
+
+#include "labels/full_context.hpp"
+#include "labels/label_check.hpp"
+#include "onsei/front_end.hpp"
+#include "voice/hts_voice.hpp"
+#include "wav/riff.hpp"
+
+namespace onsei {
+namespace {
+
+// The voice reaches full scale on some utterances; speech is scaled down to
+// leave headroom, and further where a loud one would still clip.
+constexpr double kGain = 0.6;
+constexpr double kPeakLimit = 0.9 * 32767.0;
+
+std::mutex& lock() {
+  static std::mutex m;
+  return m;
+}
+
+std::optional<HtsVoice>& voice() {
+  static std::optional<HtsVoice> v;
+  return v;
+}
+
+// Loads the voice if it is not loaded yet; the caller holds the lock.
+Status ensureVoice() {
+  if (voice()) return Ok();
+  const std::string path = VoicePath();
+  Status checked = CheckVoiceFile(path);
+  if (!checked) return checked;
+  auto loaded = HtsVoice::Load(path);
+  if (!loaded) return loaded.error();
+  voice().emplace(std::move(loaded.value()));
+  return Ok();
+}
+
+}  // namespace
+
+Synthesiser& Synthesiser::Instance() {
+  static Synthesiser s;
+  return s;
+}
+
+Status Synthesiser::LoadVoice() {
+  std::lock_guard<std::mutex> guard(lock());
+  return ensureVoice();
+}
+
+int Synthesiser::samplingRate() {
+  std::lock_guard<std::mutex> guard(lock());
+  return ensureVoice() ? voice()->samplingRate() : 0;
+}
+
+Result<std::vector<unsigned char>> Synthesiser::Synthesise(std::string_view shiftJis, int speed) {
+  if (speed < kMinSpeed || speed > kMaxSpeed)
+    return Error{"speed " + std::to_string(speed) + " is outside 50 ... 300"};
+  auto utterance = AnalyseText(shiftJis);
+  if (!utterance) return utterance.error();
+  return SynthesiseUtterance(*utterance, speed);
+}
+
+Result<std::vector<unsigned char>> Synthesiser::SynthesiseUtterance(const Utterance& utterance,
+                                                                    int speed) {
+  if (speed < kMinSpeed || speed > kMaxSpeed)
+    return Error{"speed " + std::to_string(speed) + " is outside 50 ... 300"};
+  const std::vector<std::string> labels = MakeLabels(utterance);
+  Status valid = CheckLabels(labels);
+  if (!valid) return valid.error();
+
+  std::lock_guard<std::mutex> guard(lock());
+  Status ready = ensureVoice();
+  if (!ready) return ready.error();
+  const double rate = static_cast<double>(speed) / kNormalSpeed;
+  auto samples = voice()->Synthesise(labels, rate, kGain, kPeakLimit);
+  if (!samples) return samples.error();
+  return MakeWav(*samples, voice()->samplingRate());
+}
+
+Result<std::vector<std::int16_t>> Synthesiser::RawSamples(const std::vector<std::string>& labels) {
+  Status valid = CheckLabels(labels);
+  if (!valid) return valid.error();
+  std::lock_guard<std::mutex> guard(lock());
+  Status ready = ensureVoice();
+  if (!ready) return ready.error();
+  return voice()->Synthesise(labels, 1.0, 1.0, 1e300);
+}
+
+}  // namespace onsei

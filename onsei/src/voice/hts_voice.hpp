@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "onsei/status.hpp"
+
+namespace onsei {
+
+// One loaded HTS voice and its engine. Move-only; the engine is cleared with
+// the object. Not thread-safe: callers serialise.
+class HtsVoice {
+ public:
+  // Loads the voice file. The file must have been checked first (see
+  // CheckVoiceFile): hts_engine ends the process on some malformed files.
+  static Result<HtsVoice> Load(const std::string& path);
+
+  HtsVoice(HtsVoice&&) noexcept;
+  HtsVoice& operator=(HtsVoice&&) noexcept;
+  HtsVoice(const HtsVoice&) = delete;
+  HtsVoice& operator=(const HtsVoice&) = delete;
+  ~HtsVoice();
+
+  int samplingRate() const;
+
+  // Synthesises labels to 16-bit samples. rate scales the speaking rate (1.0
+  // = the voice's own; 2.0 = twice as fast) by scaling the frame period, so
+  // speech and pauses stretch evenly and the pitch stays. gain scales the
+  // waveform before it is converted to 16 bits (clipped, then truncated); it
+  // is lowered where the loudest sample would pass peakLimit.
+  Result<std::vector<std::int16_t>> Synthesise(const std::vector<std::string>& labels, double rate,
+                                               double gain, double peakLimit);
+
+ private:
+  struct Engine;
+  explicit HtsVoice(std::unique_ptr<Engine> engine);
+  std::unique_ptr<Engine> engine_;
+};
+
+// Makes sure a voice file is safe to hand to hts_engine: the Debian voice is
+// recognised by its checksum; any other file is test-loaded in a child
+// process first.
+Status CheckVoiceFile(const std::string& path);
+
+// The path of the voice: $ONSEI_VOICE, or the Debian voice.
+std::string VoicePath();
+
+inline constexpr const char* kDebianVoicePath =
+    "/usr/share/hts-voice/nitech-jp-atr503-m001/nitech_jp_atr503_m001.htsvoice";
+inline constexpr const char* kDebianVoicePackage = "hts-voice-nitech-jp-atr503-m001";
+
+}  // namespace onsei
