@@ -132,17 +132,24 @@ class LabelWriter {
 
   // Previous / next word, phrase and group relative to phoneme i, as the
   // label fields B, D, E, G, H, J want them.
+  // The voice was trained on labels in which the final sil names the last
+  // word only when that word has one before it, and the first sil names the
+  // first word only when that word has one after it; so do these.
   int previousWord(int i, int n) const {
     if (at(i).pause) {
       const int b = before(i, n);
-      return b < 0 ? -1 : at(b).word;
+      if (b < 0) return -1;
+      if (i == n - 1 && at(b).word == 0) return -1;
+      return at(b).word;
     }
     return at(i).word - 1;
   }
   int nextWord(int i, int n) const {
     if (at(i).pause) {
       const int a = after(i, n);
-      return a < 0 ? -1 : at(a).word;
+      if (a < 0) return -1;
+      if (i == 0 && at(a).word + 1 >= static_cast<int>(words_.size())) return -1;
+      return at(a).word;
     }
     const int next = at(i).word + 1;
     return next < static_cast<int>(words_.size()) ? next : -1;
