@@ -37,7 +37,8 @@ bool havePeer() {
 }
 
 PeerRun runPeer(const std::string& text) {
-  const std::string dir = testing::TempDir();
+  // One set of files per process: ctest runs the cases side by side.
+  const std::string dir = testing::TempDir() + "onsei_peer_" + std::to_string(getpid()) + "_";
   const std::string in = dir + "peer_in.txt", trace = dir + "peer_trace.txt",
                     wav = dir + "peer.wav";
   std::ofstream(in) << text << '\n';
