@@ -6,11 +6,18 @@
 #include <QTimer>
 
 #include "core/random_source.h"
+#include "onsei/onsei.h"
+#include "platform/speech_cache.h"
 #include "widgets/group_bar_group.h"
 #include "widgets/group_bar_item.h"
 #include "widgets/image_button.h"
 
-TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
+TMainForm::TMainForm(QWidget* parent)
+    : QWidget(parent),
+      synthesise_(Onsei_Synthe),
+      release_(Onsei_FreeWave),
+      // The grid has at most 100 distinct numbers; a few speeds of each fit.
+      speechCache_(std::make_unique<ruzdo::SpeechCache>(256, 64u << 20)) {
   setObjectName(QStringLiteral("MainForm"));
   setWindowTitle(QStringLiteral("Ruzdo"));
   setWindowIcon(QIcon(QStringLiteral(":/icons/ruzdo.png")));
@@ -30,7 +37,11 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
   FormCreate();
 }
 
-TMainForm::~TMainForm() { FormDestroy(); }
+TMainForm::~TMainForm() {
+  FormDestroy();
+  // The cached waveforms go back to the engine while it is still there.
+  speechCache_->clear();
+}
 
 void TMainForm::FormCreate() {
   ruzdo::SeedRandomFromClock();

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
+#include <memory>
 
 #include "RuzdoPole.h"
 
@@ -20,6 +23,11 @@ class QSlider;
 class QSpinBox;
 class QTimer;
 class TfAbout;
+namespace ruzdo {
+class SoundOutput;
+class SpeechCache;
+class AudioPlayer;
+}  // namespace ruzdo
 
 // The main window: the mode menu on the left, the plate grid in the middle and
 // the settings column on the right; the drill, speech output and settings are
@@ -32,6 +40,14 @@ class TMainForm : public QWidget {
 
   // The About window shown by the Help group's item; not owned.
   void setAboutWindow(TfAbout* about) { fAbout = about; }
+
+  // The speech engine (Onsei_Synthe and Onsei_FreeWave unless replaced) and
+  // where sounds go (the system's audio output unless replaced; not owned).
+  using SynthFunction = std::function<unsigned char*(const char* koe, int speed, int* size)>;
+  using FreeFunction = std::function<void(unsigned char*)>;
+  void setSpeechEngine(SynthFunction synthesise, FreeFunction release);
+  void setSoundOutput(ruzdo::SoundOutput* output);
+  ruzdo::SpeechCache& speechCache() { return *speechCache_; }
 
   // --- drill state ---
   std::int32_t QuestionCount = 0;
@@ -56,7 +72,8 @@ class TMainForm : public QWidget {
   QFrame* pSetting = nullptr;
   QWidget* pRunButtons = nullptr;
   QWidget* pGroups = nullptr;
-  QWidget* pNotice = nullptr;  // the empty pane under the group boxes
+  QWidget* pNotice = nullptr;  // the pane under the group boxes: notices
+  QLabel* lNotice = nullptr;
   ImageButton* bStart = nullptr;
   ImageButton* bStop = nullptr;
   ImageButton* bPause = nullptr;
@@ -121,7 +138,14 @@ class TMainForm : public QWidget {
   void connectEvents();
 
   void Beep();
+  ruzdo::SoundOutput& soundOutput();
+  void showNotice(const QString& text);
 
   TfAbout* fAbout = nullptr;
+  SynthFunction synthesise_;
+  FreeFunction release_;
+  ruzdo::SoundOutput* output_ = nullptr;
+  ruzdo::AudioPlayer* player_ = nullptr;  // the default output, made on first use
+  std::unique_ptr<ruzdo::SpeechCache> speechCache_;
   bool inQuestionTick_ = false;
 };

@@ -145,6 +145,14 @@ void TMainForm::buildWorkArea() {
   RzSplitter4->addWidget(pGroups);
   pNotice = new QWidget(RzSplitter4);
   pNotice->setObjectName(QStringLiteral("pNotice"));
+  auto* noticeLayout = new QVBoxLayout(pNotice);
+  noticeLayout->setContentsMargins(6, 2, 6, 2);
+  lNotice = new QLabel(pNotice);
+  lNotice->setObjectName(QStringLiteral("lNotice"));
+  lNotice->setWordWrap(true);
+  lNotice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  lNotice->setVisible(false);
+  noticeLayout->addWidget(lNotice);
   RzSplitter4->addWidget(pNotice);
   RzSplitter4->setSizes({485, 24});
 

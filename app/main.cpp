@@ -2,6 +2,8 @@
 #include <QFont>
 
 #include "Unit1.h"
+#include "onsei/onsei.h"
+#include "platform/message_box.h"
 #include "uAboutFrm.h"
 
 int main(int argc, char* argv[]) {
@@ -11,6 +13,17 @@ int main(int argc, char* argv[]) {
   QFont font(QStringLiteral("Liberation Sans"));
   font.setPixelSize(11);
   QApplication::setFont(font);
+
+  // Without its voice the program cannot say anything: say why and stop.
+  if (!Onsei_LoadVoice()) {
+    ruzdo::ShowMessage(
+        nullptr,
+        QStringLiteral("Не удалось загрузить голос для синтеза речи:\n%1\n\n"
+                       "Установите пакет Debian hts-voice-nitech-jp-atr503-m001 "
+                       "(раздел contrib).\n\n%2")
+            .arg(QString::fromLocal8Bit(Onsei_VoicePath()), QString::fromUtf8(Onsei_LastError())));
+    return 1;
+  }
 
   TMainForm mainForm;
   TfAbout fAbout(&mainForm);

@@ -6,6 +6,7 @@
 
 #include "onsei/onsei.h"
 #include "onsei/synthesis.hpp"
+#include "voice/hts_voice.hpp"
 
 namespace {
 thread_local std::string lastError;
@@ -42,4 +43,10 @@ extern "C" int Onsei_LoadVoice(void) {
   }
   lastError.clear();
   return 1;
+}
+
+extern "C" const char* Onsei_VoicePath(void) {
+  thread_local std::string path;
+  path = onsei::VoicePath();
+  return path.c_str();
 }

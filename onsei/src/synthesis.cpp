@@ -13,10 +13,11 @@
 namespace onsei {
 namespace {
 
-// The voice reaches full scale on some utterances; speech is scaled down to
-// leave headroom, and further where a loud one would still clip.
-constexpr double kGain = 0.6;
-constexpr double kPeakLimit = 0.9 * 32767.0;
+// The voice's own level varies by 10 dB and more between utterances (a lone
+// さん is faint, some reach full scale), so every utterance is scaled to the
+// same peak, 6 dB below full scale: even loudness, and headroom.
+constexpr double kMaxGain = 8.0;
+constexpr double kPeakLimit = 0.5 * 32767.0;
 
 std::mutex& lock() {
   static std::mutex m;
@@ -77,7 +78,7 @@ Result<std::vector<unsigned char>> Synthesiser::SynthesiseUtterance(const Uttera
   Status ready = ensureVoice();
   if (!ready) return ready.error();
   const double rate = static_cast<double>(speed) / kNormalSpeed;
-  auto samples = voice()->Synthesise(labels, rate, kGain, kPeakLimit);
+  auto samples = voice()->Synthesise(labels, rate, kMaxGain, kPeakLimit);
   if (!samples) return samples.error();
   return MakeWav(*samples, voice()->samplingRate());
 }

@@ -27,6 +27,9 @@ ONSEI_API void Onsei_FreeWave(unsigned char* wave);
  * nitech-jp-atr503-m001. */
 ONSEI_API int Onsei_LoadVoice(void);
 
+/* The path of the voice file the engine uses. */
+ONSEI_API const char* Onsei_VoicePath(void);
+
 /* The message of the last failure on this thread; "" when there was none. */
 ONSEI_API const char* Onsei_LastError(void);
 

@@ -29,7 +29,8 @@ class HtsVoice {
   // = the voice's own; 2.0 = twice as fast) by scaling the frame period, so
   // speech and pauses stretch evenly and the pitch stays. gain scales the
   // waveform before it is converted to 16 bits (clipped, then truncated); it
-  // is lowered where the loudest sample would pass peakLimit.
+  // is lowered so that the loudest sample meets peakLimit where it would
+  // pass it.
   Result<std::vector<std::int16_t>> Synthesise(const std::vector<std::string>& labels, double rate,
                                                double gain, double peakLimit);
 

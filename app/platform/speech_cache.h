@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstddef>
+#include <list>
+#include <map>
+#include <string>
+#include <utility>
+
+#include "wave_image.h"
+
+namespace ruzdo {
+
+// The most recently used waveforms by (speech text, speed), so that a plate
+// heard before plays again without waiting for synthesis. Bounded by count
+// and by bytes; the oldest go first.
+class SpeechCache {
+ public:
+  SpeechCache(std::size_t maxEntries, std::size_t maxBytes)
+      : maxEntries_(maxEntries), maxBytes_(maxBytes) {}
+
+  WaveRef find(const std::string& text, int speed);
+  void insert(const std::string& text, int speed, WaveRef wave);
+  void clear();
+
+  std::size_t size() const { return entries_.size(); }
+  std::size_t bytes() const { return bytes_; }
+
+ private:
+  using Key = std::pair<std::string, int>;
+  struct Entry {
+    Key key;
+    WaveRef wave;
+  };
+  void evict();
+
+  std::size_t maxEntries_;
+  std::size_t maxBytes_;
+  std::size_t bytes_ = 0;
+  std::list<Entry> entries_;  // most recent first
+  std::map<Key, std::list<Entry>::iterator> index_;
+};
+
+}  // namespace ruzdo

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Two utterances through the real engine and audio output into a PulseAudio
+# null sink: the first is cut off when the second starts, the second plays
+# whole. The recording of the sink's monitor is measured with sox.
+#   speech_through_null_sink.sh PLAY_UTTERANCES ONSEI_CLI OUT_DIR
+set -euo pipefail
+play=$1
+onsei=$2
+out=$3
+mkdir -p "$out"
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/pulse_null_sink.sh"
+trap pulse_stop EXIT
+
+first="<NUMK VAL=987654321 COUNTER=ほん>。"
+second="<NUMK VAL=25 COUNTER=ほん>。"
+gap_ms=2500
+
+record_start "$out/recording.wav"
+"$play" $gap_ms "$first" "$second"
+record_stop
+
+# Speech seconds of the second utterance on its own, and in the recording.
+"$onsei" say "$second" -o "$out/second.wav"
+speech() { sox "$1" -n silence 1 0.005 1% reverse silence 1 0.005 1% reverse stat 2>&1 | awk '/Length/ {print $3}'; }
+second_alone=$(speech "$out/second.wav")
+recorded=$(speech "$out/recording.wav")
+peak=$(sox "$out/recording.wav" -n stat 2>&1 | awk '/Maximum amplitude/ {print $3}')
+first_alone=$("$onsei" say "$first" -o "$out/first.wav" && speech "$out/first.wav")
+echo "first utterance alone: ${first_alone} s of speech; second alone: ${second_alone} s"
+echo "recorded: ${recorded} s of speech, peak ${peak}"
+
+# The first was cut after about gap_ms: the recording holds that much of it,
+# then the whole second utterance, far less than both whole.
+awk -v r="$recorded" -v s="$second_alone" -v f="$first_alone" -v g="$gap_ms" -v p="$peak" 'BEGIN {
+  expected = g / 1000.0 + s
+  if (r < expected - 0.35 || r > expected + 0.35) { print "recorded length " r " s, expected about " expected " s"; exit 1 }
+  if (r > f + s - 0.5) { print "the first utterance was not cut off"; exit 1 }
+  if (p < 0.2) { print "too quiet: peak " p; exit 1 }
+  print "ok: cut off and whole"
+}'

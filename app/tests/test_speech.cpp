@@ -1,0 +1,137 @@
+// Speech output of the main window with a fake engine and a fake sound
+// output: the exact Shift-JIS text and speed, listening clicks, the "Err"
+// box, the cache, and that every waveform is released exactly once.
+#include <QApplication>
+#include <QComboBox>
+#include <QMessageBox>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+
+#include "Unit1.h"
+#include "fake_speech.h"
+#include "platform/speech_cache.h"
+#include "widgets/plate_button.h"
+
+class TestSpeech : public QObject {
+  Q_OBJECT
+ private slots:
+  void init() {
+    engine = new FakeEngine;
+    output = new FakeOutput;
+    form = new TMainForm;
+    form->setSpeechEngine([this](const char* k, int s, int* n) { return engine->synthe(k, s, n); },
+                          [this](unsigned char* p) { engine->release(p); });
+    form->setSoundOutput(output);
+    form->resize(930, 631);
+    form->show();
+  }
+  void cleanup() {
+    output->drop();
+    delete form;
+    // Everything handed out came back exactly once.
+    QCOMPARE(engine->released, engine->allocated);
+    delete output;
+    delete engine;
+  }
+
+  void texts_data() {
+    QTest::addColumn<int>("kind");  // 0 number, 1 sequence
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("sequence");
+    QTest::addColumn<int>("tani");
+    QTest::addColumn<int>("speed");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("25 with 本 at 90")
+        << 0 << 25 << QString() << int(tanHon) << 90
+        << QByteArray("<NUMK VAL=25 COUNTER=\x82\xd9\x82\xf1>\x81\x42");
+    QTest::newRow("100000 without grouping") << 0 << 100000 << QString() << int(tanNone) << 120
+                                             << QByteArray("<NUMK VAL=100000 COUNTER=>\x81\x42");
+    QTest::newRow("びょー has the long-vowel mark")
+        << 0 << 7 << QString() << int(tanByou) << 50
+        << QByteArray("<NUMK VAL=7 COUNTER=\x82\xd1\x82\xe5\x81\x5b>\x81\x42");
+    QTest::newRow("4-07 at 150") << 1 << 0 << QStringLiteral("4-07") << 0 << 150
+                                 << QByteArray("<NUM VAL=4-07>");
+    QTest::newRow("empty sequence") << 1 << 0 << QString() << 0 << 90 << QByteArray("<NUM VAL=>");
+  }
+  void texts() {
+    QFETCH(int, kind);
+    QFETCH(int, value);
+    QFETCH(QString, sequence);
+    QFETCH(int, tani);
+    QFETCH(int, speed);
+    QFETCH(QByteArray, expected);
+    form->RuzdoPole->SetTani(static_cast<TTani>(tani));
+    if (kind == 0)
+      form->SpeakNumber(value, speed);
+    else
+      form->SpeakSequence(sequence, speed);
+    QCOMPARE(engine->calls.size(), 1);
+    QCOMPARE(engine->calls[0].text, expected);
+    QCOMPARE(engine->calls[0].speed, speed);
+    QCOMPARE(output->played.size(), 1);
+  }
+
+  void listeningClickUsesTheGridsCounterNotThePickers() {
+    form->RuzdoPole->SetTani(tanZi);
+    form->sTani->setCurrentIndex(tanHon);  // chosen but not applied
+    PlateButton* three = form->RuzdoPole->Plates()[3];
+    QTest::mouseClick(three, Qt::LeftButton);
+    QTest::mouseClick(three, Qt::LeftButton);
+    // Two utterances, the second cutting off the first; the second comes
+    // from the cache without asking the engine again.
+    QCOMPARE(output->played.size(), 2);
+    QCOMPARE(engine->calls.size(), 1);
+    QCOMPARE(engine->calls[0].text, QByteArray("<NUMK VAL=3 COUNTER=\x82\xb6>\x81\x42"));
+    QCOMPARE(engine->calls[0].speed, 90);
+    QCOMPARE(output->played[0], output->played[1]);
+  }
+
+  void speedAndModeAreReadAtTheClick() {
+    form->sSpechSpeed->setValue(140);
+    form->Mode = 1;
+    form->RuzdoPole->SetTemplate(QStringLiteral("_-__"));
+    PlateButton* plate = form->RuzdoPole->Plates()[0];
+    QTest::mouseClick(plate, Qt::LeftButton);
+    QCOMPARE(engine->calls.size(), 1);
+    QCOMPARE(engine->calls[0].text, "<NUM VAL=" + plate->text().toLatin1() + ">");
+    QCOMPARE(engine->calls[0].speed, 140);
+  }
+
+  void failedSynthesisShowsErr() {
+    engine->fail = true;
+    QString seen;
+    QTimer::singleShot(0, [&seen] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        seen = box->text() + QLatin1Char('|') + box->windowTitle();
+        box->accept();
+      }
+    });
+    form->SpeakNumber(5, 90);
+    QCOMPARE(seen, QStringLiteral("Err|Ruzdo"));
+    QCOMPARE(output->played.size(), 0);
+    // The program goes on: the next utterance is spoken.
+    engine->fail = false;
+    form->SpeakNumber(6, 90);
+    QCOMPARE(output->played.size(), 1);
+  }
+
+  void everyWaveformIsReleasedOnceAndTheCacheIsBounded() {
+    for (int i = 0; i < 600; ++i) {
+      form->SpeakNumber(i, 50 + i % 3);
+      output->played.clear();  // a real player keeps only the current one
+    }
+    QCOMPARE(engine->allocated, 600);
+    QVERIFY(form->speechCache().size() <= 256);
+    // Those the cache let go of and the player replaced are already back.
+    QVERIFY(engine->released >= 600 - 256 - 1);
+  }
+
+ private:
+  FakeEngine* engine = nullptr;
+  FakeOutput* output = nullptr;
+  TMainForm* form = nullptr;
+};
+
+QTEST_MAIN(TestSpeech)
+#include "test_speech.moc"
