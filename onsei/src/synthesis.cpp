@@ -78,6 +78,11 @@ Result<std::vector<unsigned char>> Synthesiser::SynthesiseUtterance(const Uttera
   Status ready = ensureVoice();
   if (!ready) return ready.error();
   const double rate = static_cast<double>(speed) / kNormalSpeed;
+  if (utterance.empty()) {
+    // Nothing to say: a moment of true silence, not amplified vocoder noise.
+    const int rateHz = voice()->samplingRate();
+    return MakeWav(std::vector<std::int16_t>(static_cast<std::size_t>(rateHz / 20), 0), rateHz);
+  }
   auto samples = voice()->Synthesise(labels, rate, kMaxGain, kPeakLimit);
   if (!samples) return samples.error();
   return MakeWav(*samples, voice()->samplingRate());
