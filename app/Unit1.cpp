@@ -16,8 +16,9 @@ TMainForm::TMainForm(QWidget* parent)
     : QWidget(parent),
       synthesise_(Onsei_Synthe),
       release_(Onsei_FreeWave),
-      // The grid has at most 100 distinct numbers; a few speeds of each fit.
-      speechCache_(std::make_unique<ruzdo::SpeechCache>(256, 64u << 20)) {
+      // The grid has at most 100 distinct numbers: all of them fit at one
+      // speed (about 15 MB of sound for 100 typical utterances).
+      speechCache_(std::make_unique<ruzdo::SpeechCache>(128, 24u << 20)) {
   setObjectName(QStringLiteral("MainForm"));
   setWindowTitle(QStringLiteral("Ruzdo"));
   setWindowIcon(QIcon(QStringLiteral(":/icons/ruzdo.png")));

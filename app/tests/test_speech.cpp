@@ -122,9 +122,9 @@ class TestSpeech : public QObject {
       output->played.clear();  // a real player keeps only the current one
     }
     QCOMPARE(engine->allocated, 600);
-    QVERIFY(form->speechCache().size() <= 256);
+    QVERIFY(form->speechCache().size() <= 128);
     // Those the cache let go of and the player replaced are already back.
-    QVERIFY(engine->released >= 600 - 256 - 1);
+    QVERIFY(engine->released >= 600 - 128 - 1);
   }
 
  private:
