@@ -1,10 +1,13 @@
 #include "uAboutFrm.h"
 
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
+
+#include "platform/jpeg_image.h"
 
 TfAbout::TfAbout(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("fAbout"));
@@ -21,6 +24,11 @@ TfAbout::TfAbout(QWidget* parent) : QDialog(parent) {
   Image1->setGeometry(5, 20, 101, 127);
   Image1->setScaledContents(true);
   Image1->setAccessibleName(QStringLiteral("Картинка"));
+  QFile picture(QStringLiteral(":/about/about.jpg"));
+  if (picture.open(QIODevice::ReadOnly)) {
+    const QImage image = ruzdo::DecodeJpeg(picture.readAll());
+    if (!image.isNull()) Image1->setPixmap(QPixmap::fromImage(image));
+  }
 
   RzLabel1 = new QLabel(QStringLiteral("RUZDO v. 0.11"), this);
   RzLabel1->setObjectName(QStringLiteral("RzLabel1"));

@@ -1,0 +1,99 @@
+// The About window and the JPEG decoder behind its picture.
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "platform/jpeg_image.h"
+#include "uAboutFrm.h"
+
+class TestAbout : public QObject {
+  Q_OBJECT
+ private slots:
+  void decodesThePicture() {
+    QFile f(QStringLiteral(":/about/about.jpg"));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray jpeg = f.readAll();
+    const QImage image = ruzdo::DecodeJpeg(jpeg);
+    QCOMPARE(image.size(), QSize(128, 160));
+    // Colour, not grey: the sky at the top is blue.
+    const QColor top = image.pixelColor(64, 2);
+    QVERIFY(top.blue() > top.red() + 40);
+  }
+
+  void badPicturesGiveNothingAndTheProgramGoesOn_data() {
+    QTest::addColumn<int>("kind");
+    QTest::newRow("empty") << 0;
+    QTest::newRow("not a JPEG") << 1;
+    QTest::newRow("truncated") << 2;
+    QTest::newRow("header only") << 3;
+    QTest::newRow("corrupt body") << 4;
+  }
+  void badPicturesGiveNothingAndTheProgramGoesOn() {
+    QFETCH(int, kind);
+    QFile f(QStringLiteral(":/about/about.jpg"));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QByteArray jpeg = f.readAll();
+    QByteArray bad;
+    switch (kind) {
+      case 1:
+        bad = QByteArray("GIF89a not a jpeg at all");
+        break;
+      case 2:
+        bad = jpeg.left(jpeg.size() / 2);
+        break;
+      case 3:
+        bad = jpeg.left(200);
+        break;
+      case 4:
+        bad = jpeg;
+        for (qsizetype i = 700; i < bad.size() - 2; i += 7) bad[i] = char(0xFF);
+        break;
+      default:
+        break;
+    }
+    QVERIFY(ruzdo::DecodeJpeg(bad).isNull());
+  }
+
+  void textsAndPicture() {
+    TfAbout about;
+    QCOMPARE(about.windowTitle(), QStringLiteral("О программе"));
+    QCOMPARE(about.RzLabel1->text(), QStringLiteral("RUZDO v. 0.11"));
+    QVERIFY(about.Image1->pixmap().size() == QSize(128, 160));
+    const QStringList lines = about.Memo1->toPlainText().split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 18);
+    QCOMPARE(lines[0], QStringLiteral("Программа разработана для тренировки восприятия числовой "));
+    QCOMPARE(lines[7], QStringLiteral("ОС: Тестировалось на Debian 12"));
+    QCOMPARE(lines[14], QString(34, QLatin1Char('_')));
+    QCOMPARE(lines[15],
+             QStringLiteral("* Для синтеза речи используется звуковой движок Onsei (С). "));
+    QVERIFY(lines[17].contains(QStringLiteral("CC BY 3.0")));
+    QVERIFY(about.Memo1->isReadOnly());
+    QCOMPARE(about.size(), QSize(510, 347));
+  }
+
+  void modalReusedAndClosedOnlyByItsButton() {
+    TfAbout about;
+    int shown = 0;
+    for (int round = 0; round < 2; ++round) {
+      QTimer::singleShot(0, [&] {
+        ++shown;
+        QVERIFY(about.isVisible());
+        QVERIFY(about.isModal());
+        QTest::keyClick(&about, Qt::Key_Escape);
+        QTest::keyClick(&about, Qt::Key_Return);
+        QVERIFY(about.isVisible());  // neither key closes it
+        about.BitBtn1->click();
+      });
+      about.exec();
+      QVERIFY(!about.isVisible());
+    }
+    QCOMPARE(shown, 2);
+  }
+};
+
+QTEST_MAIN(TestAbout)
+#include "test_about.moc"

@@ -1,0 +1,132 @@
+// The settings panel: Apply and its setter order, the range refusal, Cancel,
+// the mode items, the counter picker and the interval.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTest>
+#include <memory>
+
+#include "drill_fixture.h"
+#include "widgets/picture_combo_box.h"
+#include "widgets/plate_button.h"
+
+class TestSettings : public QObject {
+  Q_OBJECT
+ private slots:
+  void init() { d = std::make_unique<DrillFixture>(); }
+  void cleanup() { d.reset(); }
+
+  void applyInSetterOrder_data() {
+    QTest::addColumn<int>("min");
+    QTest::addColumn<int>("max");
+    QTest::addColumn<int>("cols");
+    QTest::addColumn<int>("indent");
+    QTest::addColumn<int>("gridMin");
+    QTest::addColumn<int>("gridMax");
+    QTest::addColumn<int>("gridIndent");
+    QTest::newRow("20 ... 30") << 20 << 30 << 2 << 0 << 20 << 30 << 0;
+    QTest::newRow("minimum above maximum") << 30 << 10 << 2 << 0 << 10 << 10 << 0;
+    QTest::newRow("indent clamped to the new columns") << 0 << 9 << 3 << 5 << 0 << 9 << 2;
+    QTest::newRow("a hundred plates") << 0 << 99 << 10 << 0 << 0 << 99 << 0;
+  }
+  void applyInSetterOrder() {
+    QFETCH(int, min);
+    QFETCH(int, max);
+    QFETCH(int, cols);
+    QFETCH(int, indent);
+    TMainForm& f = d->form;
+    f.sMinRuzdo->setValue(min);
+    f.sMaxRuzdo->setValue(max);
+    f.sCols->setValue(cols);
+    f.sIndention->setValue(indent);
+    f.sApplyClick();
+    QFETCH(int, gridMin);
+    QFETCH(int, gridMax);
+    QFETCH(int, gridIndent);
+    QCOMPARE(f.RuzdoPole->MinRuzdo(), gridMin);
+    QCOMPARE(f.RuzdoPole->MaxRuzdo(), gridMax);
+    QCOMPARE(f.RuzdoPole->Indention(), gridIndent);
+    // The panel shows what the grid took.
+    QCOMPARE(f.sMinRuzdo->value(), gridMin);
+    QCOMPARE(f.sMaxRuzdo->value(), gridMax);
+    QCOMPARE(f.sIndention->value(), gridIndent);
+    QCOMPARE(int(f.RuzdoPole->Plates().size()), gridMax - gridMin + 1);
+  }
+
+  void aRangeOfAHundredIsRefused() {
+    TMainForm& f = d->form;
+    f.sMaxRuzdo->setValue(100);
+    QString seen;
+    DrillFixture::acceptNextBox(&seen);
+    f.sApplyClick();
+    QCOMPARE(seen, QStringLiteral(
+                       "Разница максимального и минимального значений должна быть меньше 100!"));
+    QCOMPARE(f.RuzdoPole->MaxRuzdo(), 9);
+    QCOMPARE(f.sMaxRuzdo->value(), 9);  // read back: the values still in force
+  }
+
+  void cancelRestoresTheGridsValuesOnly() {
+    TMainForm& f = d->form;
+    f.sMinRuzdo->setValue(40);
+    f.sCols->setValue(7);
+    f.sTani->setCurrentIndex(tanHon);
+    f.sMaxQuestion->setValue(12);
+    f.sSpechSpeed->setValue(150);
+    f.sTemplate->setText(QStringLiteral("__"));
+    f.sCancelClick();
+    QCOMPARE(f.sMinRuzdo->value(), 0);
+    QCOMPARE(f.sCols->value(), 2);
+    QCOMPARE(f.sTani->currentIndex(), 0);
+    QCOMPARE(f.sMaxQuestion->value(), 12);
+    QCOMPARE(f.sSpechSpeed->value(), 150);
+    QCOMPARE(f.sTemplate->text(), QStringLiteral("__"));
+  }
+
+  void modeItems() {
+    TMainForm& f = d->form;
+    f.sTani->setCurrentIndex(tanHiki);
+    f.gEasyItems0Click();
+    QCOMPARE(f.RuzdoPole->Tani(), tanHiki);
+    QVERIFY(f.RuzdoPole->Plates()[0]->hasGlyph());
+    f.sTemplate->setText(QStringLiteral("__"));
+    f.gEasyItems1Click();
+    QCOMPARE(f.Mode, std::uint8_t{1});
+    QVERIFY(f.sTemplate->isEnabled());
+    QVERIFY(!f.sTani->isEnabled());
+    for (PlateButton* p : f.RuzdoPole->Plates()) {
+      QCOMPARE(p->text().size(), 2);
+      QVERIFY(!p->hasGlyph());
+    }
+    f.gEasyItems0Click();
+    QCOMPARE(f.Mode, std::uint8_t{0});
+    QCOMPARE(f.RuzdoPole->Plates()[3]->text(), QStringLiteral("3"));
+    QCOMPARE(f.RuzdoPole->Tani(), tanHiki);  // still selected in the picker
+    // After Apply in the sequence mode the picker stands on "Нет".
+    f.gEasyItems1Click();
+    f.sApplyClick();
+    QCOMPARE(f.sTani->currentIndex(), 0);
+  }
+
+  void counterPickerHoldsTheCachedPictures() {
+    auto* picker = static_cast<PictureComboBox*>(d->form.sTani);
+    QCOMPARE(picker->count(), 26);
+    QCOMPARE(picker->itemText(0), QStringLiteral("Нет"));
+    QCOMPARE(picker->picture(0), nullptr);
+    for (int i = 1; i < 26; ++i) {
+      QCOMPARE(picker->itemText(i), QStringLiteral("--"));
+      QCOMPARE(picker->picture(i), CounterImage(static_cast<TTani>(i)));
+    }
+  }
+
+  void intervalGoesToTheTimerAtOnce() {
+    d->form.sTimerInterval->setValue(500);
+    QCOMPARE(d->form.tMain->interval(), 500);
+  }
+
+ private:
+  std::unique_ptr<DrillFixture> d;
+};
+
+QTEST_MAIN(TestSettings)
+#include "test_settings.moc"
