@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# The real program in its own X server with a PulseAudio null sink: Start is
+# clicked with xdotool, three questions pass, the sink's monitor is recorded
+# and the speech in it measured; then a screenshot is taken.
+#   drill_end_to_end.sh RUZDO OUT_DIR
+set -euo pipefail
+exe=$1
+out=$2
+mkdir -p "$out"
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/pulse_null_sink.sh"
+
+display=""
+for n in $(seq 141 190); do
+  if [ ! -e /tmp/.X11-unix/X$n ] && [ ! -e /tmp/.X$n-lock ]; then display=":$n"; break; fi
+done
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+app=""
+cleanup() {
+  [ -n "$app" ] && kill "$app" 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+  pulse_stop
+}
+trap cleanup EXIT
+export DISPLAY=$display
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+QT_QPA_PLATFORM=xcb "$exe" &
+app=$!
+win=""
+for _ in $(seq 200); do
+  win=$(xdotool search --onlyvisible --name '^Ruzdo$' 2>/dev/null | head -n 1 || true)
+  [ -n "$win" ] && break
+  sleep 0.05
+done
+[ -n "$win" ] || { echo "no Ruzdo window"; exit 1; }
+sleep 0.5
+
+# Start: the green button at the top of the settings column (window at 10,12;
+# settings panel at x 632 of the window).
+record_start "$out/drill.wav"
+xdotool mousemove 660 40 click 1
+# Questions come every 2 s: the third at 6 s; let it play out.
+sleep 7.5
+record_stop
+import -window root "$out/drill.png"
+xdotool mousemove 915 40 click 1  # Stop
+
+speech=$(sox "$out/drill.wav" -n stat 2>&1 | awk '/RMS +amplitude/ {print $3}')
+voiced=$(sox "$out/drill.wav" -n silence 1 0.005 1% reverse silence 1 0.005 1% reverse stat 2>&1 | awk '/Length/ {print $3}')
+echo "recorded from first to last sound: ${voiced} s, RMS ${speech}"
+echo "screenshot: $out/drill.png"
+# Three questions two seconds apart: sound from the first to the third spans
+# more than four seconds.
+awk -v v="$voiced" 'BEGIN { if (v < 4.0) { print "too little speech: " v " s"; exit 1 } }'
