@@ -15,6 +15,7 @@ struct FailureCase {
   const char* input;
   const char* message;  // a part of the expected message
 };
+void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.input; }
 
 class Refused : public testing::TestWithParam<FailureCase> {};
 

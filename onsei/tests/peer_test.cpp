@@ -26,6 +26,7 @@ struct PeerCase {
   const char* peerText;  // what Open JTalk reads (kanji)
   const char* ourText;   // the same in our phonetic text
 };
+void PrintTo(const PeerCase& c, std::ostream* os) { *os << c.peerText; }
 
 struct PeerRun {
   std::vector<std::string> labels;

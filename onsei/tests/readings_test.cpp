@@ -15,6 +15,7 @@ struct ReadingCase {
   std::string input;
   std::string reading;
 };
+void PrintTo(const ReadingCase& c, std::ostream* os) { *os << c.input; }
 
 std::vector<ReadingCase> loadReadings() {
   std::ifstream in(ONSEI_TEST_DATA "/readings.tsv");
@@ -49,6 +50,7 @@ struct PhonemeCase {
   const char* input;
   const char* phonemes;
 };
+void PrintTo(const PhonemeCase& c, std::ostream* os) { *os << c.input; }
 
 class Phonemes : public testing::TestWithParam<PhonemeCase> {};
 
