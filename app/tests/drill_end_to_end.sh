@@ -10,30 +10,18 @@ mkdir -p "$out"
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/pulse_null_sink.sh"
 
-display=""
-for n in $(seq 141 190); do
-  if [ ! -e /tmp/.X11-unix/X$n ] && [ ! -e /tmp/.X$n-lock ]; then display=":$n"; break; fi
-done
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+. "$here/xvfb_display.sh"
 app=""
 cleanup() {
   [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
+  xvfb_stop
   pulse_stop
 }
 trap cleanup EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 QT_QPA_PLATFORM=xcb "$exe" &
 app=$!
-win=""
-for _ in $(seq 200); do
-  win=$(xdotool search --onlyvisible --name '^Ruzdo$' 2>/dev/null | head -n 1 || true)
-  [ -n "$win" ] && break
-  sleep 0.05
-done
+win=$(wait_for_ruzdo)
 [ -n "$win" ] || { echo "no Ruzdo window"; exit 1; }
 sleep 0.5
 

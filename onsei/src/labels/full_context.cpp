@@ -130,60 +130,33 @@ class LabelWriter {
     return i;
   }
 
-  // Previous / next word, phrase and group relative to phoneme i, as the
-  // label fields B, D, E, G, H, J want them.
+  // The word, accent phrase or breath group (`of`) before (step -1) or after
+  // (step +1) phoneme i, as the fields B/D, E/G and H/J want them: a sil or
+  // pau takes its neighbours from the phonemes beside it. -1 where there is
+  // none.
+  int neighbour(int i, int n, int PhonemeInfo::*of, int count, int step) const {
+    if (at(i).pause) {
+      const int p = step < 0 ? before(i, n) : after(i, n);
+      return p < 0 ? -1 : at(p).*of;
+    }
+    const int k = at(i).*of + step;
+    return k >= 0 && k < count ? k : -1;
+  }
+
   // The voice was trained on labels in which the final sil names the last
   // word only when that word has one before it, and the first sil names the
   // first word only when that word has one after it; so do these.
   int previousWord(int i, int n) const {
-    if (at(i).pause) {
-      const int b = before(i, n);
-      if (b < 0) return -1;
-      if (i == n - 1 && at(b).word == 0) return -1;
-      return at(b).word;
-    }
-    return at(i).word - 1;
+    const int w = neighbour(i, n, &PhonemeInfo::word, wordCount(), -1);
+    return i == n - 1 && w == 0 ? -1 : w;
   }
   int nextWord(int i, int n) const {
-    if (at(i).pause) {
-      const int a = after(i, n);
-      if (a < 0) return -1;
-      if (i == 0 && at(a).word + 1 >= static_cast<int>(words_.size())) return -1;
-      return at(a).word;
-    }
-    const int next = at(i).word + 1;
-    return next < static_cast<int>(words_.size()) ? next : -1;
+    const int w = neighbour(i, n, &PhonemeInfo::word, wordCount(), +1);
+    return i == 0 && w + 1 >= wordCount() ? -1 : w;
   }
-  int previousPhrase(int i, int n) const {
-    if (at(i).pause) {
-      const int b = before(i, n);
-      return b < 0 ? -1 : at(b).phrase;
-    }
-    return at(i).phrase - 1;
-  }
-  int nextPhrase(int i, int n) const {
-    if (at(i).pause) {
-      const int a = after(i, n);
-      return a < 0 ? -1 : at(a).phrase;
-    }
-    const int next = at(i).phrase + 1;
-    return next < static_cast<int>(phrases_.size()) ? next : -1;
-  }
-  int previousGroup(int i, int n) const {
-    if (at(i).pause) {
-      const int b = before(i, n);
-      return b < 0 ? -1 : at(b).group;
-    }
-    return at(i).group - 1;
-  }
-  int nextGroup(int i, int n) const {
-    if (at(i).pause) {
-      const int a = after(i, n);
-      return a < 0 ? -1 : at(a).group;
-    }
-    const int next = at(i).group + 1;
-    return next < static_cast<int>(groups_.size()) ? next : -1;
-  }
+  int wordCount() const { return static_cast<int>(words_.size()); }
+  int phraseCount() const { return static_cast<int>(phrases_.size()); }
+  int groupCount() const { return static_cast<int>(groups_.size()); }
 
   // Whether a pause separates two neighbouring accent phrases.
   bool pauseBetween(int first, int second) const {
@@ -233,7 +206,7 @@ class LabelWriter {
                 : std::string("/D:") + posCode(words_[static_cast<std::size_t>(nw)]) + "+xx_xx";
 
     // E: the previous accent phrase, and whether a pause lies between.
-    const int pp = previousPhrase(i, n);
+    const int pp = neighbour(i, n, &PhonemeInfo::phrase, phraseCount(), -1);
     if (pp < 0) {
       s += "/E:xx_xx!xx_xx";
     } else {
@@ -265,7 +238,7 @@ class LabelWriter {
     }
 
     // G: the next accent phrase, and whether a pause lies between.
-    const int np = nextPhrase(i, n);
+    const int np = neighbour(i, n, &PhonemeInfo::phrase, phraseCount(), +1);
     if (np < 0) {
       s += "/G:xx_xx%xx_xx";
     } else {
@@ -279,7 +252,7 @@ class LabelWriter {
     }
 
     // H, I, J: breath groups.
-    const int pg = previousGroup(i, n);
+    const int pg = neighbour(i, n, &PhonemeInfo::group, groupCount(), -1);
     if (pg < 0) {
       s += "/H:xx_xx";
     } else {
@@ -309,7 +282,7 @@ class LabelWriter {
       s += '+';
       add(s, static_cast<int>(moras_.size()) - gi.firstMora);
     }
-    const int ng = nextGroup(i, n);
+    const int ng = neighbour(i, n, &PhonemeInfo::group, groupCount(), +1);
     if (ng < 0) {
       s += "/J:xx_xx";
     } else {
