@@ -15,9 +15,12 @@ namespace {
 // The whole utterance goes to the sound server at once: with the small
 // default buffer, PulseAudio streams were seen to stall for over a second
 // after their first 140 ms. A sink reports Idle as soon as it has handed
-// everything over, so it is closed only once the sound has played out.
+// everything over, and the server may start playing a new stream a second or
+// more late (its processed-time figure runs ahead of what is heard), so a
+// finished sink is closed only after its whole duration and a generous
+// margin. Closing it sooner would cut the sound off.
 constexpr qsizetype kMaxBufferBytes = 8 << 20;
-constexpr int kDrainMs = 200;
+constexpr int kCloseMarginMs = 2500;
 
 quint32 le32(const unsigned char* p) { return qFromLittleEndian<quint32>(p); }
 quint16 le16(const unsigned char* p) { return qFromLittleEndian<quint16>(p); }
@@ -103,8 +106,8 @@ QAudioSink* AudioPlayer::start(const QAudioFormat& format, const char* pcm, qsiz
           [this, sink, speech, durationUs](QAudio::State state) {
             if (state != QAudio::IdleState) return;
             // All data is with the server; let it play out, then close.
-            const qint64 left = std::max<qint64>(0, durationUs - sink->processedUSecs()) / 1000;
-            QTimer::singleShot(static_cast<int>(left) + kDrainMs, sink, [this, sink, speech] {
+            const int wait = static_cast<int>(durationUs / 1000) + kCloseMarginMs;
+            QTimer::singleShot(wait, sink, [this, sink, speech] {
               sink->stop();
               sink->deleteLater();
               if (speech && speech_ == sink) {

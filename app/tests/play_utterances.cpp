@@ -1,10 +1,12 @@
 // Plays utterances through the real engine and the real audio output: each
 // one starts GAP_MS after the one before (cutting it off if it still plays);
-// the last one plays to its end.
+// the last one plays to its end. A TEXT of BEEP sounds the warning tone
+// instead, which cuts nothing off.
 //   play_utterances GAP_MS TEXT...
 #include <QCoreApplication>
 #include <QTimer>
 #include <cstdio>
+#include <string>
 
 #include "core/speech_text.h"
 #include "onsei/onsei.h"
@@ -27,6 +29,10 @@ int main(int argc, char* argv[]) {
   QObject::connect(&player, &ruzdo::AudioPlayer::finished, &app, &QCoreApplication::quit);
   for (int i = 2; i < argc; ++i) {
     QTimer::singleShot(gap * (i - 2), [&, i] {
+      if (std::string(argv[i]) == "BEEP") {
+        player.beep();
+        return;
+      }
       const auto text = ruzdo::ToShiftJis(argv[i]);
       int size = 0;
       unsigned char* image = text ? Onsei_Synthe(text->c_str(), 100, &size) : nullptr;

@@ -39,3 +39,16 @@ awk -v r="$recorded" -v s="$second_alone" -v f="$first_alone" -v g="$gap_ms" -v 
   if (p < 0.2) { print "too quiet: peak " p; exit 1 }
   print "ok: cut off and whole"
 }'
+
+# A wrong answer's beep while an utterance plays does not cut the utterance
+# off. (Whether the tone itself is heard cannot be told here: this null sink
+# drops a short stream that joins while a long one plays, even from paplay.)
+record_start "$out/beep.wav"
+"$play" 1200 "$first" BEEP
+record_stop
+with_beep=$(speech "$out/beep.wav")
+echo "utterance with a beep in it: ${with_beep} s of speech"
+awk -v w="$with_beep" -v f="$first_alone" 'BEGIN {
+  if (w < f - 0.3) { print "the beep cut the utterance off"; exit 1 }
+  print "ok: utterance whole"
+}'
