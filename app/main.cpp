@@ -20,8 +20,8 @@ int main(int argc, char* argv[]) {
         nullptr,
         QStringLiteral("Не удалось загрузить голос для синтеза речи:\n%1\n\n"
                        "Установите пакет Debian hts-voice-nitech-jp-atr503-m001 "
-                       "(раздел contrib).\n\n%2")
-            .arg(QString::fromLocal8Bit(Onsei_VoicePath()), QString::fromUtf8(Onsei_LastError())));
+                       "(раздел contrib).")
+            .arg(QString::fromLocal8Bit(Onsei_VoicePath())));
     return 1;
   }
 
