@@ -3,6 +3,7 @@
 # defines record_start/record_stop to capture the sink's monitor to a WAV file.
 pulse_dir=$(mktemp -d /tmp/ruzdo-pulse.XXXXXX)
 export XDG_RUNTIME_DIR=$pulse_dir
+export HOME=${HOME:-$pulse_dir}  # CI may run without one
 export PULSE_RUNTIME_PATH=$pulse_dir/pulse
 mkdir -p "$PULSE_RUNTIME_PATH"
 pulseaudio --daemonize=yes --exit-idle-time=-1 -n --use-pid-file=yes \
