@@ -65,10 +65,15 @@ void TMainForm::FillCounterPicker() {
   picker->addPictureItem(QStringLiteral("Нет"), nullptr, QStringLiteral("Нет"));
   for (int i = 1; i < kTaniCount; ++i) {
     const auto t = static_cast<TTani>(i);
+    // Screen readers and tool tips get the word and its reading: "階 かい".
+    const std::string_view written = TaniWritten(t);
     const std::string_view reading = CounterReading(t);
-    picker->addPictureItem(QStringLiteral("--"), CounterImage(t),
-                           QString::fromUtf8(reading.data(), static_cast<qsizetype>(reading.size()))
-                               .remove(QLatin1Char('\'')));
+    const QString description =
+        QString::fromUtf8(written.data(), static_cast<qsizetype>(written.size())) +
+        QLatin1Char(' ') +
+        QString::fromUtf8(reading.data(), static_cast<qsizetype>(reading.size()))
+            .remove(QLatin1Char('\''));
+    picker->addPictureItem(QStringLiteral("--"), CounterImage(t), description);
   }
   picker->setCurrentIndex(0);
 }

@@ -45,3 +45,6 @@ std::string_view CounterReading(TTani t);
 
 // True for the three pictures that are 30 pixels wide instead of 16.
 bool TaniIsWide(TTani t);
+
+// The counter as its picture shows it (年, キロ, %), UTF-8; "" for tanNone.
+std::string_view TaniWritten(TTani t);

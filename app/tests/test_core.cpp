@@ -97,6 +97,9 @@ class TestCore : public QObject {
     QCOMPARE(CounterReading(tanKai), std::string_view("かい"));
     QCOMPARE(CounterReading(tanPaasento), std::string_view("ぱーせ'んと"));
     QCOMPARE(TaniResourceName(tanTyoume), std::string_view("TYOUME"));
+    QCOMPARE(TaniWritten(tanGai), std::string_view("階"));
+    QCOMPARE(TaniWritten(tanKiro), std::string_view("キロ"));
+    QCOMPARE(TaniWritten(tanNone), std::string_view());
     for (int i = 1; i < kTaniCount; ++i) {
       const auto t = static_cast<TTani>(i);
       QVERIFY(!TaniResourceName(t).empty());

@@ -117,6 +117,11 @@ class TestSettings : public QObject {
       QCOMPARE(picker->itemText(i), QStringLiteral("--"));
       QCOMPARE(picker->picture(i), CounterImage(static_cast<TTani>(i)));
     }
+    // Screen readers tell 回 from 階.
+    QCOMPARE(picker->itemData(tanKai, Qt::AccessibleTextRole).toString(),
+             QStringLiteral("回 かい"));
+    QCOMPARE(picker->itemData(tanGai, Qt::AccessibleTextRole).toString(),
+             QStringLiteral("階 かい"));
   }
 
   void intervalGoesToTheTimerAtOnce() {
