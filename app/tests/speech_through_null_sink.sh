@@ -40,15 +40,19 @@ awk -v r="$recorded" -v s="$second_alone" -v f="$first_alone" -v g="$gap_ms" -v 
   print "ok: cut off and whole"
 }'
 
-# A wrong answer's beep while an utterance plays does not cut the utterance
-# off. (Whether the tone itself is heard cannot be told here: this null sink
-# drops a short stream that joins while a long one plays, even from paplay.)
+# A wrong answer's beep while an utterance plays: the tone is heard (a band
+# around 880 Hz far louder than in the utterance alone) and the utterance is
+# not cut off.
+tone_peak() { sox "$1" -n bandpass 880 40h stat 2>&1 | awk '/Maximum amplitude/ {print $3}'; }
 record_start "$out/beep.wav"
 "$play" 1200 "$first" BEEP
 record_stop
 with_beep=$(speech "$out/beep.wav")
-echo "utterance with a beep in it: ${with_beep} s of speech"
-awk -v w="$with_beep" -v f="$first_alone" 'BEGIN {
+tone=$(tone_peak "$out/beep.wav")
+without=$(tone_peak "$out/first.wav")
+echo "utterance with a beep in it: ${with_beep} s of speech; 880 Hz band peak ${tone} (${without} without the beep)"
+awk -v w="$with_beep" -v f="$first_alone" -v t="$tone" -v u="$without" 'BEGIN {
   if (w < f - 0.3) { print "the beep cut the utterance off"; exit 1 }
-  print "ok: utterance whole"
+  if (t < 0.15 || t < 3 * u) { print "no beep heard"; exit 1 }
+  print "ok: beep heard, utterance whole"
 }'
