@@ -24,9 +24,6 @@ class AudioPlayer : public QObject, public SoundOutput {
   void play(WaveRef wave) override;
   void beep() override;
 
-  bool isAvailable() const { return available_; }
-  // True while an utterance is playing.
-  bool isPlaying() const;
 
  signals:
   void unavailable(const QString& reason);

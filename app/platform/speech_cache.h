@@ -23,7 +23,6 @@ class SpeechCache {
   void clear();
 
   std::size_t size() const { return entries_.size(); }
-  std::size_t bytes() const { return bytes_; }
 
  private:
   using Key = std::pair<std::string, int>;

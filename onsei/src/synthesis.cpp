@@ -53,11 +53,6 @@ Status Synthesiser::LoadVoice() {
   return ensureVoice();
 }
 
-int Synthesiser::samplingRate() {
-  std::lock_guard<std::mutex> guard(lock());
-  return ensureVoice() ? voice()->samplingRate() : 0;
-}
-
 Result<std::vector<unsigned char>> Synthesiser::Synthesise(std::string_view shiftJis, int speed) {
   if (speed < kMinSpeed || speed > kMaxSpeed)
     return Error{"speed " + std::to_string(speed) + " is outside 50 ... 300"};

@@ -33,8 +33,6 @@ class Synthesiser {
   // comparing with other programs that use the same voice.
   Result<std::vector<std::int16_t>> RawSamples(const std::vector<std::string>& labels);
 
-  int samplingRate();
-
  private:
   Synthesiser() = default;
 };
