@@ -72,7 +72,6 @@ AudioPlayer::~AudioPlayer() {
   if (beep_) beep_->stop();
 }
 
-bool AudioPlayer::isPlaying() const { return speech_ && speech_->state() == QAudio::ActiveState; }
 
 void AudioPlayer::markUnavailable(const QString& reason) {
   if (!available_) return;
