@@ -72,7 +72,6 @@ AudioPlayer::~AudioPlayer() {
   if (beep_) beep_->stop();
 }
 
-
 void AudioPlayer::markUnavailable(const QString& reason) {
   if (!available_) return;
   available_ = false;
