@@ -194,38 +194,38 @@ void TMainForm::buildGenerateGroup() {
   gGenerate->setGeometry(0, 0, 296, 241);
   QWidget* g = gGenerate;
 
-  addLabel(g, QStringLiteral("Минимальное значение:"), 10, 20);
   sMinRuzdo = addSpin(g, "sMinRuzdo", QStringLiteral("Минимальное значение"), 165, 15, 117, 21, 0,
                       100000, 0);
-  addLabel(g, QStringLiteral("Максимальное значение:"), 10, 40);
+  addLabel(g, QStringLiteral("Минимальное значение:"), 10, 20)->setBuddy(sMinRuzdo);
   sMaxRuzdo = addSpin(g, "sMaxRuzdo", QStringLiteral("Максимальное значение"), 165, 35, 117, 21, 0,
                       100000, 9);
+  addLabel(g, QStringLiteral("Максимальное значение:"), 10, 40)->setBuddy(sMaxRuzdo);
 
-  addLabel(g, QStringLiteral("Счетный суффикс:"), 10, 65);
   auto* picker = new PictureComboBox(g);
   picker->setObjectName(QStringLiteral("sTani"));
   picker->setAccessibleName(QStringLiteral("Счетный суффикс"));
   picker->setGeometry(170, 60, 115, 26);
   picker->setItemHeight(20);
   sTani = picker;
+  addLabel(g, QStringLiteral("Счетный суффикс:"), 10, 65)->setBuddy(sTani);
 
-  addLabel(g, QStringLiteral("Шаблон:"), 10, 95);
   sTemplate = new QLineEdit(QStringLiteral("_-__"), g);
   sTemplate->setObjectName(QStringLiteral("sTemplate"));
   sTemplate->setAccessibleName(QStringLiteral("Шаблон"));
   sTemplate->setGeometry(165, 90, 121, 21);
   sTemplate->setEnabled(false);
+  addLabel(g, QStringLiteral("Шаблон:"), 10, 95)->setBuddy(sTemplate);
 
-  addLabel(g, QStringLiteral("Скорость\nречи:"), 10, 120);
   sSpechSpeed =
       addTrackBar(g, "sSpechSpeed", QStringLiteral("Скорость речи"), 95, 115, 195, 50, 200, 5, 90);
-  addLabel(g, QStringLiteral("Интервал \n (шаг 0.5с):"), 10, 170);
+  addLabel(g, QStringLiteral("Скорость\nречи:"), 10, 120)->setBuddy(sSpechSpeed);
   sTimerInterval = addTrackBar(g, "sTimerInterval", QStringLiteral("Интервал"), 95, 160, 195, 100,
                                10000, 500, 2000);
+  addLabel(g, QStringLiteral("Интервал \n (шаг 0.5с):"), 10, 170)->setBuddy(sTimerInterval);
 
-  addLabel(g, QStringLiteral("Количество вопросов:"), 10, 215);
   sMaxQuestion = addSpin(g, "sMaxQuestion", QStringLiteral("Количество вопросов"), 180, 210, 101,
                          21, 0, 10000, 100);
+  addLabel(g, QStringLiteral("Количество вопросов:"), 10, 215)->setBuddy(sMaxQuestion);
 }
 
 void TMainForm::buildFieldGroup() {
@@ -234,13 +234,13 @@ void TMainForm::buildFieldGroup() {
   gRuzdoPoleSetting->setGeometry(1, 245, 294, 121);
   QWidget* g = gRuzdoPoleSetting;
 
-  addLabel(g, QStringLiteral("Количество столбцов:"), 10, 20);
   sCols = addSpin(g, "sCols", QStringLiteral("Количество столбцов"), 180, 15, 102, 21, 0, 100, 2);
-  addLabel(g, QStringLiteral("Количество строк:"), 10, 40);
+  addLabel(g, QStringLiteral("Количество столбцов:"), 10, 20)->setBuddy(sCols);
   sRows = addSpin(g, "sRows", QStringLiteral("Количество строк"), 180, 35, 102, 21, 0, 100, 0);
-  addLabel(g, QStringLiteral("Отступ первой плашки:"), 10, 60);
+  addLabel(g, QStringLiteral("Количество строк:"), 10, 40)->setBuddy(sRows);
   sIndention =
       addSpin(g, "sIndention", QStringLiteral("Отступ первой плашки"), 180, 55, 102, 21, 0, 100, 0);
+  addLabel(g, QStringLiteral("Отступ первой плашки:"), 10, 60)->setBuddy(sIndention);
 
   sApply = new QPushButton(QStringLiteral("Применить"), g);
   sApply->setObjectName(QStringLiteral("sApply"));
