@@ -22,13 +22,13 @@ struct Counter {
 };
 
 constexpr Counter kCounters[] = {
-    {"NEN", "年", 16},     {"GATU", "月", 16},    {"NITI", "日", 16}, {"ZI", "時", 16},
-    {"FUN", "分", 16},     {"BYOU", "秒", 16},    {"EN", "円", 16},   {"KAI", "回", 16},
-    {"GAI", "階", 16},     {"KYUU", "級", 16},    {"GYOU", "行", 16}, {"KYOKU", "曲", 16},
-    {"KIRO", "キロ", 30},  {"KEN", "件", 16},     {"KO", "個", 16},   {"NIN", "人", 16},
-    {"SAI", "才", 16},     {"ZIKAN", "時間", 30}, {"DAI", "台", 16},  {"TYOUME", "丁目", 30},
-    {"TUKI", "月", 16},    {"BAN", "番", 16},     {"HON", "本", 16},  {"HIKI", "匹", 16},
-    {"PAASENTO", "%", 16},
+    {"NEN", "年", 16},      {"GATU", "月", 16},    {"NITI", "日", 16}, {"ZI", "時", 16},
+    {"FUN", "分", 16},      {"BYOU", "秒", 16},    {"EN", "円", 16},   {"KAI", "回", 16},
+    {"GAI", "階", 16},      {"KYUU", "級", 16},    {"GYOU", "行", 16}, {"KYOKU", "曲", 16},
+    {"KIRO", "キロ", 30},   {"KEN", "件", 16},     {"KO", "個", 16},   {"NIN", "人", 16},
+    {"SAI", "才", 16},      {"ZIKAN", "時間", 30}, {"DAI", "台", 16},  {"TYOUME", "丁目", 30},
+    {"TUKI", "月", 16},     {"BAN", "番", 16},     {"HON", "本", 16},  {"HIKI", "匹", 16},
+    {"PAASENTO", "％", 16},  // the full-width sign fills the cell
 };
 
 // One character in a 16 x 16 cell, black on white, without antialiasing.
