@@ -1,0 +1,97 @@
+// The waveform cache and the WAV reader of the audio player.
+#include <QTest>
+#include <cstring>
+
+#include "platform/audio_player.h"
+#include "platform/speech_cache.h"
+
+namespace {
+
+int released = 0;
+
+ruzdo::WaveRef wave(std::size_t size) {
+  return std::make_shared<const ruzdo::WaveImage>(new unsigned char[size](), size,
+                                                  [](unsigned char* p) {
+                                                    ++released;
+                                                    delete[] p;
+                                                  });
+}
+
+QByteArray wavImage(int rate, int channels, int bits, int format, int dataBytes) {
+  QByteArray w(44 + dataBytes, '\0');
+  auto put = [&w](int at, quint32 v, int n) {
+    for (int i = 0; i < n; ++i) w[at + i] = char((v >> (8 * i)) & 0xFF);
+  };
+  std::memcpy(w.data(), "RIFF", 4);
+  put(4, 36 + dataBytes, 4);
+  std::memcpy(w.data() + 8, "WAVEfmt ", 8);
+  put(16, 16, 4);
+  put(20, format, 2);
+  put(22, channels, 2);
+  put(24, rate, 4);
+  put(28, rate * channels * bits / 8, 4);
+  put(32, channels * bits / 8, 2);
+  put(34, bits, 2);
+  std::memcpy(w.data() + 36, "data", 4);
+  put(40, dataBytes, 4);
+  return w;
+}
+
+}  // namespace
+
+class TestPlatform : public QObject {
+  Q_OBJECT
+ private slots:
+  void cacheKeepsTheMostRecentWithinItsBounds() {
+    released = 0;
+    {
+      ruzdo::SpeechCache cache(3, 1000);
+      cache.insert("a", 90, wave(100));
+      cache.insert("b", 90, wave(100));
+      cache.insert("c", 90, wave(100));
+      QVERIFY(cache.find("a", 90));  // a is now the most recent
+      cache.insert("d", 90, wave(100));
+      QCOMPARE(cache.size(), size_t{3});
+      QVERIFY(!cache.find("b", 90));  // the oldest went
+      QCOMPARE(released, 1);
+      QVERIFY(!cache.find("a", 120));      // the speed is part of the key
+      cache.insert("big", 90, wave(900));  // bytes bound: others go
+      QVERIFY(cache.find("big", 90));
+      QVERIFY(cache.size() <= 2);
+      cache.insert("big", 90, wave(50));  // replacing releases the old one
+    }
+    QCOMPARE(released, 6);
+  }
+
+  void wavReader_data() {
+    QTest::addColumn<QByteArray>("image");
+    QTest::addColumn<bool>("ok");
+    QTest::newRow("16-bit mono") << wavImage(48000, 1, 16, 1, 960) << true;
+    QTest::newRow("8-bit") << wavImage(48000, 1, 8, 1, 960) << false;
+    QTest::newRow("float") << wavImage(48000, 1, 16, 3, 960) << false;
+    QTest::newRow("data chunk longer than the image")
+        << wavImage(48000, 1, 16, 1, 960).left(500) << false;
+    QTest::newRow("header only") << wavImage(48000, 1, 16, 1, 0).left(20) << false;
+    QTest::newRow("empty") << QByteArray() << false;
+    QTest::newRow("not RIFF") << QByteArray(64, 'x') << false;
+  }
+  void wavReader() {
+    QFETCH(QByteArray, image);
+    QFETCH(bool, ok);
+    QAudioFormat format;
+    const char* pcm = nullptr;
+    qsizetype bytes = 0;
+    QCOMPARE(ruzdo::ParseWav(reinterpret_cast<const unsigned char*>(image.constData()),
+                             static_cast<std::size_t>(image.size()), format, pcm, bytes),
+             ok);
+    if (ok) {
+      QCOMPARE(format.sampleRate(), 48000);
+      QCOMPARE(format.channelCount(), 1);
+      QCOMPARE(bytes, qsizetype{960});
+      QCOMPARE(pcm, image.constData() + 44);
+    }
+  }
+};
+
+QTEST_APPLESS_MAIN(TestPlatform)
+#include "test_platform.moc"
