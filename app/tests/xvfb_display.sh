@@ -1,15 +1,20 @@
-# Sourced by tests: starts a private X server on a free display, exports
-# DISPLAY, and defines xvfb_stop.
-display=""
-for n in $(seq 91 190); do
-  if [ ! -e /tmp/.X11-unix/X$n ] && [ ! -e /tmp/.X$n-lock ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "no free X display"; exit 1; }
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+# Sourced by tests: starts a private X server on a display it picks itself,
+# exports DISPLAY, and defines xvfb_stop and wait_for_ruzdo.
+xvfb_out=$(mktemp /tmp/ruzdo-xvfb.XXXXXX)
+Xvfb -displayfd 1 -screen 0 1280x800x24 -nolisten tcp >"$xvfb_out" 2>/dev/null &
 xvfb_pid=$!
-export DISPLAY=$display
+for _ in $(seq 100); do [ -s "$xvfb_out" ] && break; sleep 0.05; done
+[ -s "$xvfb_out" ] || { echo "Xvfb did not start"; exit 1; }
+export DISPLAY=":$(head -n 1 "$xvfb_out")"
+rm -f "$xvfb_out"
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-xvfb_stop() { kill "$xvfb_pid" 2>/dev/null || true; }
+xdpyinfo >/dev/null 2>&1 || { echo "cannot connect to the X server on $DISPLAY"; exit 1; }
+# Stops the server and waits until it is gone, so that the next test cannot
+# meet it half-dead on the same display number.
+xvfb_stop() {
+  kill "$xvfb_pid" 2>/dev/null || true
+  wait "$xvfb_pid" 2>/dev/null || true
+}
 
 # Waits for the visible window named Ruzdo and prints its id.
 wait_for_ruzdo() {
