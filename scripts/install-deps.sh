@@ -38,14 +38,14 @@ packages=(
   # build
   build-essential cmake ninja-build pkg-config
   # app
-  qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6 qt6-l10n-tools
+  qt6-base-dev qt6-qpa-plugins
   libjpeg62-turbo-dev
   # speech engine and its voice
   libhtsengine-dev hts-voice-nitech-jp-atr503-m001
   # fonts: UI (Cyrillic) and the generator's bitmap CJK font
   fonts-dejavu-core fonts-liberation fonts-unifont
-  # sound output at run time and in tests
-  pulseaudio pulseaudio-utils sox libpulse0 gstreamer1.0-plugins-base
+  # sound output (PulseAudio or PipeWire's pulse server) and its tests
+  libpulse-dev pulseaudio pulseaudio-utils sox
   # tests
   googletest libgtest-dev xvfb xauth x11-utils xdotool imagemagick
   clang libclang-rt-14-dev

@@ -1,20 +1,19 @@
 #pragma once
 
-#include <QAudioFormat>
 #include <QObject>
-#include <QPointer>
+#include <memory>
 
 #include "sound_output.h"
 
-class QAudioSink;
-class QBuffer;
-
 namespace ruzdo {
 
-// Plays WAV images through Qt Multimedia's default audio output. A new
-// utterance stops the one still playing; a finished one is let drain before
-// its sink is closed, so its last syllable is not cut off. Without a sound
-// server or device it stays silent and says so once (unavailable()).
+class PulseChannel;
+
+// Plays WAV images through the PulseAudio (or PipeWire) sound server, each
+// channel on a thread of its own: a new utterance stops the one still
+// playing at once; the warning tone has its own channel and cuts nothing
+// off. Without a sound server it stays silent and says so once
+// (unavailable()).
 class AudioPlayer : public QObject, public SoundOutput {
   Q_OBJECT
  public:
@@ -24,26 +23,27 @@ class AudioPlayer : public QObject, public SoundOutput {
   void play(WaveRef wave) override;
   void beep() override;
 
-
  signals:
   void unavailable(const QString& reason);
   void finished();  // an utterance ended by itself
 
  private:
-  QAudioSink* start(const QAudioFormat& format, const char* pcm, qsizetype bytes, WaveRef keep,
-                    bool speech);
-  void stopSpeech();
-  void markUnavailable(const QString& reason);
+  void reportUnavailable(const QString& reason);
 
-  QPointer<QAudioSink> speech_;
-  QPointer<QAudioSink> beep_;
-  QByteArray beepPcm_;
-  QAudioFormat beepFormat_;
+  std::unique_ptr<PulseChannel> speech_;
+  std::unique_ptr<PulseChannel> beep_;
+  WaveRef beepWave_;
   bool available_ = true;
 };
 
+// The format of 16-bit PCM samples.
+struct PcmFormat {
+  int rate = 0;
+  int channels = 0;
+};
+
 // The PCM format and data of a WAV image; false if it is not 16-bit PCM.
-bool ParseWav(const unsigned char* data, std::size_t size, QAudioFormat& format, const char*& pcm,
+bool ParseWav(const unsigned char* data, std::size_t size, PcmFormat& format, const char*& pcm,
               qsizetype& bytes);
 
 }  // namespace ruzdo

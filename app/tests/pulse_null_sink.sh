@@ -27,5 +27,6 @@ record_stop() {
 }
 pulse_stop() {
   pulseaudio --kill >/dev/null 2>&1 || true
-  rm -rf "$pulse_dir"
+  for _ in $(seq 50); do pulseaudio --check >/dev/null 2>&1 || break; sleep 0.1; done
+  rm -rf "$pulse_dir" 2>/dev/null || true
 }

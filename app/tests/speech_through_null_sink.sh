@@ -30,11 +30,12 @@ first_alone=$("$onsei" say "$first" -o "$out/first.wav" && speech "$out/first.wa
 echo "first utterance alone: ${first_alone} s of speech; second alone: ${second_alone} s"
 echo "recorded: ${recorded} s of speech, peak ${peak}"
 
-# The first was cut after about gap_ms: the recording holds that much of it,
-# then the whole second utterance, far less than both whole.
-awk -v r="$recorded" -v s="$second_alone" -v f="$first_alone" -v g="$gap_ms" -v p="$peak" 'BEGIN {
-  expected = g / 1000.0 + s
-  if (r < expected - 0.35 || r > expected + 0.35) { print "recorded length " r " s, expected about " expected " s"; exit 1 }
+# The first was cut off: the recording holds some of it and then the whole
+# second one, far less than both whole. (How much of the first is heard
+# depends on how soon the server starts a stream; a null sink can take over a
+# second.)
+awk -v r="$recorded" -v s="$second_alone" -v f="$first_alone" -v p="$peak" 'BEGIN {
+  if (r < s + 0.2) { print "recorded " r " s: not the first utterance and the whole second one"; exit 1 }
   if (r > f + s - 0.5) { print "the first utterance was not cut off"; exit 1 }
   if (p < 0.2) { print "too quiet: peak " p; exit 1 }
   print "ok: cut off and whole"

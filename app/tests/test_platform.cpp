@@ -78,15 +78,15 @@ class TestPlatform : public QObject {
   void wavReader() {
     QFETCH(QByteArray, image);
     QFETCH(bool, ok);
-    QAudioFormat format;
+    ruzdo::PcmFormat format;
     const char* pcm = nullptr;
     qsizetype bytes = 0;
     QCOMPARE(ruzdo::ParseWav(reinterpret_cast<const unsigned char*>(image.constData()),
                              static_cast<std::size_t>(image.size()), format, pcm, bytes),
              ok);
     if (ok) {
-      QCOMPARE(format.sampleRate(), 48000);
-      QCOMPARE(format.channelCount(), 1);
+      QCOMPARE(format.rate, 48000);
+      QCOMPARE(format.channels, 1);
       QCOMPARE(bytes, qsizetype{960});
       QCOMPARE(pcm, image.constData() + 44);
     }

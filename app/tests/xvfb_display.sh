@@ -1,7 +1,9 @@
-# Sourced by tests: starts a private X server on a display it picks itself,
+# Sourced by tests: starts a private X server on a display it picks itself
+# (-noreset: otherwise it resets when the probing client leaves, and the
+# program under test may knock during the reset),
 # exports DISPLAY, and defines xvfb_stop and wait_for_ruzdo.
 xvfb_out=$(mktemp /tmp/ruzdo-xvfb.XXXXXX)
-Xvfb -displayfd 1 -screen 0 1280x800x24 -nolisten tcp >"$xvfb_out" 2>/dev/null &
+Xvfb -displayfd 1 -screen 0 1280x800x24 -nolisten tcp -noreset >"$xvfb_out" 2>/dev/null &
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$xvfb_out" ] && break; sleep 0.05; done
 [ -s "$xvfb_out" ] || { echo "Xvfb did not start"; exit 1; }
