@@ -69,15 +69,15 @@ void PulseChannel::run() {
     while (sound.wave) {
       if (!stream.handle || stream.rate != sound.rate || stream.channels != sound.channels) {
         stream.close();
-        pa_sample_spec spec{PA_SAMPLE_S16LE, static_cast<uint32_t>(sound.rate),
-                            static_cast<uint8_t>(sound.channels)};
+        pa_sample_spec format{PA_SAMPLE_S16LE, static_cast<uint32_t>(sound.rate),
+                              static_cast<uint8_t>(sound.channels)};
         // A small buffer keeps the start of a sound and its cut-off prompt.
         pa_buffer_attr attr{static_cast<uint32_t>(-1), static_cast<uint32_t>(sound.rate / 10 * 2),
                             static_cast<uint32_t>(-1), static_cast<uint32_t>(-1),
                             static_cast<uint32_t>(-1)};
         int error = 0;
         stream.handle = pa_simple_new(nullptr, "Ruzdo", PA_STREAM_PLAYBACK, nullptr, name_.c_str(),
-                                      &spec, nullptr, &attr, &error);
+                                      &format, nullptr, &attr, &error);
         if (!stream.handle) {
           if (!reported && failed_) failed_(pa_strerror(error));
           reported = true;
