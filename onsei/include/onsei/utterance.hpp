@@ -18,7 +18,7 @@ struct Mora {
   bool special() const { return longVowel || vowel == "N" || vowel == "cl"; }
 };
 
-enum class PartOfSpeech { Other, Noun, Numeral, Counter, Prefix };
+enum class PartOfSpeech { Other, Noun, Numeral, Counter };
 
 struct Word {
   std::vector<Mora> moras;
@@ -33,7 +33,6 @@ struct AccentPhrase {
   bool question = false;  // rises at its end
 
   int moraCount() const;
-  const Mora& mora(int index) const;  // 0-based over all words
 };
 
 // Accent phrases said in one breath; a pause follows it.

@@ -14,8 +14,6 @@ struct PhraseInfo {
   bool question;
   int indexInGroup;      // 1-based
   int firstMoraInGroup;  // 1-based
-  int firstMora;         // global index of its first mora
-  int lastMora;
 };
 
 struct GroupInfo {
@@ -49,8 +47,6 @@ const char* posCode(PartOfSpeech pos) {
       return "15";
     case PartOfSpeech::Other:
       return "23";  // particles such as the の of digit sequences
-    case PartOfSpeech::Prefix:
-      return "13";
   }
   return "xx";
 }
@@ -63,14 +59,9 @@ class LabelWriter {
       GroupInfo gi{0, 0, static_cast<int>(phrases_.size()), static_cast<int>(moras_.size())};
       for (const AccentPhrase& phrase : u.groups[g].phrases) {
         const int count = phrase.moraCount();
-        PhraseInfo pi{static_cast<int>(g),
-                      count,
-                      phrase.accent == 0 ? count : phrase.accent,
-                      phrase.question,
-                      gi.phrases + 1,
-                      gi.moras + 1,
-                      static_cast<int>(moras_.size()),
-                      static_cast<int>(moras_.size()) + count - 1};
+        PhraseInfo pi{
+            static_cast<int>(g), count,          phrase.accent == 0 ? count : phrase.accent,
+            phrase.question,     gi.phrases + 1, gi.moras + 1};
         const int phraseIndex = static_cast<int>(phrases_.size());
         int inPhrase = 0;
         for (const Word& w : phrase.words) {
@@ -175,6 +166,18 @@ class LabelWriter {
     s += "_xx";
   }
 
+  // "phrases_morae" of breath group g (H, J), or xx_xx without one.
+  void groupFields(std::string& s, const char* prefix, int g) const {
+    s += prefix;
+    if (g < 0) {
+      s += "xx_xx";
+      return;
+    }
+    add(s, groups_[static_cast<std::size_t>(g)].phrases);
+    s += '_';
+    add(s, groups_[static_cast<std::size_t>(g)].moras);
+  }
+
   std::string label(int i, int n) const {
     const PhonemeInfo& ph = at(i);
     const bool edge = ph.pause;  // sil at either end, or pau
@@ -252,15 +255,7 @@ class LabelWriter {
     }
 
     // H, I, J: breath groups.
-    const int pg = neighbour(i, n, &PhonemeInfo::group, groupCount(), -1);
-    if (pg < 0) {
-      s += "/H:xx_xx";
-    } else {
-      s += "/H:";
-      add(s, groups_[static_cast<std::size_t>(pg)].phrases);
-      s += '_';
-      add(s, groups_[static_cast<std::size_t>(pg)].moras);
-    }
+    groupFields(s, "/H:", neighbour(i, n, &PhonemeInfo::group, groupCount(), -1));
     if (edge) {
       s += "/I:xx-xx@xx+xx&xx-xx|xx+xx";
     } else {
@@ -282,15 +277,7 @@ class LabelWriter {
       s += '+';
       add(s, static_cast<int>(moras_.size()) - gi.firstMora);
     }
-    const int ng = neighbour(i, n, &PhonemeInfo::group, groupCount(), +1);
-    if (ng < 0) {
-      s += "/J:xx_xx";
-    } else {
-      s += "/J:";
-      add(s, groups_[static_cast<std::size_t>(ng)].phrases);
-      s += '_';
-      add(s, groups_[static_cast<std::size_t>(ng)].moras);
-    }
+    groupFields(s, "/J:", neighbour(i, n, &PhonemeInfo::group, groupCount(), +1));
 
     // K: the whole utterance.
     s += "/K:";
