@@ -1,9 +1,11 @@
 // The C interface: the engine's results as malloc'ed WAV images, and errors
 // as null plus a message per thread.
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "onsei/front_end.hpp"
 #include "onsei/onsei.h"
 #include "onsei/synthesis.hpp"
 #include "voice/hts_voice.hpp"
@@ -11,7 +13,7 @@
 namespace {
 thread_local std::string lastError;
 
-unsigned char* fail(std::string message) {
+std::nullptr_t fail(std::string message) {
   lastError = std::move(message);
   return nullptr;
 }
@@ -32,6 +34,20 @@ extern "C" unsigned char* Onsei_Synthe(const char* koe, int speed, int* size) {
 }
 
 extern "C" void Onsei_FreeWave(unsigned char* wave) { std::free(wave); }
+
+extern "C" char* Onsei_Reading(const char* koe) {
+  if (!koe) return fail("no text (null pointer)");
+  auto utterance = onsei::AnalyseText(koe);
+  if (!utterance) return fail(utterance.error().message);
+  const std::string reading = onsei::FormatReading(*utterance);
+  auto* text = static_cast<char*>(std::malloc(reading.size() + 1));
+  if (!text) return fail("out of memory for the reading");
+  std::memcpy(text, reading.c_str(), reading.size() + 1);
+  lastError.clear();
+  return text;
+}
+
+extern "C" void Onsei_FreeText(char* text) { std::free(text); }
 
 extern "C" const char* Onsei_LastError(void) { return lastError.c_str(); }
 

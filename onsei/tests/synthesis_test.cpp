@@ -101,6 +101,38 @@ TEST(Synthe, FailsWithAMessage) {
   Onsei_FreeWave(nullptr);  // harmless
 }
 
+// The reading is the one the synthesiser says, and unreadable text fails the
+// same way.
+TEST(Reading, MatchesWhatIsSaidOrFails) {
+  struct Case {
+    const char* text;
+    const char* reading;  // null: fails with this message instead
+    const char* message;
+  };
+  const Case cases[] = {
+      {"<NUMK VAL=25 COUNTER=ほん>。", "にじゅうご'ほん", nullptr},
+      {"<NUM VAL=4-07>", nullptr, nullptr},
+      {"漢字", nullptr, "cannot read"},
+      {"<NUMK VAL=x COUNTER=>", nullptr, "VAL"},
+  };
+  for (const Case& c : cases) {
+    char* reading = Onsei_Reading(sjis(c.text).c_str());
+    if (c.message) {
+      EXPECT_EQ(reading, nullptr) << c.text;
+      EXPECT_NE(std::string(Onsei_LastError()).find(c.message), std::string::npos)
+          << Onsei_LastError();
+    } else {
+      ASSERT_NE(reading, nullptr) << c.text << ": " << Onsei_LastError();
+      if (c.reading) {
+        EXPECT_STREQ(reading, c.reading);
+      }
+    }
+    Onsei_FreeText(reading);
+  }
+  EXPECT_EQ(Onsei_Reading(nullptr), nullptr);
+  Onsei_FreeText(nullptr);  // harmless
+}
+
 TEST(Synthe, SafeFromManyThreads) {
   std::vector<std::thread> threads;
   std::vector<int> ok(4, 0);

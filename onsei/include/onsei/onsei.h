@@ -21,6 +21,17 @@ ONSEI_API unsigned char* Onsei_Synthe(const char* koe, int speed, int* size);
 /* Releases an image returned by Onsei_Synthe. Null is ignored. */
 ONSEI_API void Onsei_FreeWave(unsigned char* wave);
 
+/* The reading of koe (zero-terminated Shift-JIS phonetic text) exactly as
+ * Onsei_Synthe would say it: UTF-8 hiragana with "'" after the accented mora,
+ * "/" between accent phrases, "、" between breath groups and "？" after a
+ * question. Returns a zero-terminated string that the caller releases with
+ * Onsei_FreeText, or null (Onsei_LastError says why) when the text cannot be
+ * said. Needs no voice. Safe to call from any thread. */
+ONSEI_API char* Onsei_Reading(const char* koe);
+
+/* Releases a string returned by Onsei_Reading. Null is ignored. */
+ONSEI_API void Onsei_FreeText(char* text);
+
 /* Loads the voice now rather than at the first synthesis. Returns 1 on
  * success, 0 on failure (Onsei_LastError names the voice file and the package
  * that provides it). The voice is $ONSEI_VOICE or the Debian voice
