@@ -1,6 +1,7 @@
 #include "reading/numbers.hpp"
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "data/tables.hpp"
@@ -86,29 +87,6 @@ void applyClass(std::string_view cls, std::vector<Element>& number, std::string&
   counter = applyCounterChange(counter, change->counter);
 }
 
-// How the nucleus of a number's phrase is found.
-enum class PhraseAccent {
-  Alone,  // a bare number: its last element's own accent (な'な, に'じゅう, さん flat)
-  Numeral,
-  Counter,
-  Flat,
-  End,
-};
-
-PhraseAccent phraseAccent(CounterAccent a) {
-  switch (a) {
-    case CounterAccent::Numeral:
-      return PhraseAccent::Numeral;
-    case CounterAccent::Counter:
-      return PhraseAccent::Counter;
-    case CounterAccent::Flat:
-      return PhraseAccent::Flat;
-    case CounterAccent::End:
-      return PhraseAccent::End;
-  }
-  return PhraseAccent::Numeral;
-}
-
 // The number's last mora that can carry a nucleus (not ん, っ or a long vowel).
 int numeralAccent(const std::vector<Mora>& numberMoras) {
   for (int i = static_cast<int>(numberMoras.size()) - 1; i >= 0; --i)
@@ -130,8 +108,10 @@ std::vector<std::string> numeralWords(const std::string& kana) {
   return words;
 }
 
+// The phrase of a number and its counter. Without a rule the number is said
+// alone and takes its last element's own accent (な'な, に'じゅう, さん flat).
 Result<AccentPhrase> makePhrase(const std::vector<Element>& number, const std::string& counterKana,
-                                PhraseAccent rule, KanaStyle counterStyle) {
+                                std::optional<CounterAccent> rule, KanaStyle counterStyle) {
   AccentPhrase phrase;
   std::vector<Mora> numberMoras;
   int lastElementAccent = 0;  // the last element's own nucleus, in the phrase
@@ -150,20 +130,21 @@ Result<AccentPhrase> makePhrase(const std::vector<Element>& number, const std::s
   if (!counter->moras.empty()) phrase.words.push_back({counter->moras, PartOfSpeech::Counter});
   const int numberLength = static_cast<int>(numberMoras.size());
   const int counterLength = static_cast<int>(counter->moras.size());
-  switch (rule) {
-    case PhraseAccent::Alone:
-      phrase.accent = lastElementAccent;
-      break;
-    case PhraseAccent::Numeral:
+  if (!rule) {
+    phrase.accent = lastElementAccent;
+    return phrase;
+  }
+  switch (*rule) {
+    case CounterAccent::Numeral:
       phrase.accent = numeralAccent(numberMoras);
       break;
-    case PhraseAccent::Counter:
+    case CounterAccent::Counter:
       phrase.accent = counter->accent != 0 ? numberLength + counter->accent : 0;
       break;
-    case PhraseAccent::Flat:
+    case CounterAccent::Flat:
       phrase.accent = 0;
       break;
-    case PhraseAccent::End:
+    case CounterAccent::End:
       phrase.accent = counterLength != 0 ? numberLength + counterLength : 0;
       break;
   }
@@ -200,10 +181,11 @@ Result<std::vector<AccentPhrase>> ReadNumber(std::string_view value, std::u32str
   const std::string cls = info ? info->cls : std::string();
   const KanaStyle counterStyle = info ? KanaStyle::Reading : KanaStyle::AsWritten;
   // A counter outside the table decides by its own mark, if it has one.
-  auto accentAfter = [&](std::string_view lastKey) {
-    if (info) return phraseAccent(info->accentAfterElement(lastKey));
-    if (written.empty()) return PhraseAccent::Alone;
-    return written.find('\'') != std::string::npos ? PhraseAccent::Counter : PhraseAccent::Numeral;
+  auto accentAfter = [&](std::string_view lastKey) -> std::optional<CounterAccent> {
+    if (info) return info->accentAfterElement(lastKey);
+    if (written.empty()) return std::nullopt;
+    return written.find('\'') != std::string::npos ? CounterAccent::Counter
+                                                   : CounterAccent::Numeral;
   };
 
   if (negative) {
@@ -265,7 +247,8 @@ Result<std::vector<AccentPhrase>> ReadNumber(std::string_view value, std::u32str
     // The element the counter follows, before its sound change.
     const std::string lastKey = groups[i].back().key;
     if (last && !cls.empty()) applyClass(cls, groups[i], counterHere);
-    const PhraseAccent rule = last ? accentAfter(lastKey) : PhraseAccent::Numeral;
+    const std::optional<CounterAccent> rule =
+        last ? accentAfter(lastKey) : std::optional(CounterAccent::Numeral);
     auto phrase = makePhrase(groups[i], counterHere, rule, counterStyle);
     if (!phrase) return phrase.error();
     phrases.push_back(std::move(phrase.value()));
