@@ -25,7 +25,8 @@ Status checkLength(const Utterance& utterance) {
   for (std::size_t g = 0; g < utterance.groups.size(); ++g) {
     const BreathGroup& group = utterance.groups[g];
     std::size_t moras = 0;
-    for (const AccentPhrase& phrase : group.phrases) moras += static_cast<std::size_t>(phrase.moraCount());
+    for (const AccentPhrase& phrase : group.phrases)
+      moras += static_cast<std::size_t>(phrase.moraCount());
     const std::string which = "breath group " + std::to_string(g + 1);
     if (group.phrases.size() > kMaxPhrasesWithoutPause)
       return Error{which + " has " + std::to_string(group.phrases.size()) +

@@ -6,6 +6,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "labels/full_context.hpp"
+#include "labels/label_check.hpp"
 #include "onsei/front_end.hpp"
 #include "onsei/limits.hpp"
 #include "text/quote.hpp"
@@ -93,8 +95,7 @@ TEST(Limits, AtTheLimitAcceptedBeyondRefused) {
     EXPECT_TRUE(at.ok()) << c.message << ": " << (at.ok() ? "" : at.error().message);
     const auto beyond = AnalyseText(*sjisBeyond);
     ASSERT_FALSE(beyond.ok()) << c.message;
-    EXPECT_NE(beyond.error().message.find(c.message), std::string::npos)
-        << beyond.error().message;
+    EXPECT_NE(beyond.error().message.find(c.message), std::string::npos) << beyond.error().message;
   }
 }
 
@@ -112,7 +113,8 @@ TEST(Messages, QuoteShortEscapedPieces) {
       {std::string("\x82\xA0\0\x82\xA2", 5), "\"\\x00\" at byte 2"},
       {std::string("<NUM VAL=1\0 2>", 15), "\"\\x00\""},
       {"\x1B[31m", "\"\\x1B\" at byte 0"},
-      {"<" + std::string(3000, 'A') + ">", "unknown tag at byte 0: \"<AAAAAAAAAAAAAAAAAAAAAAA\"..."},
+      {"<" + std::string(3000, 'A') + ">",
+       "unknown tag at byte 0: \"<AAAAAAAAAAAAAAAAAAAAAAA\"..."},
       {"<FOO \"bar\\>", "\"<FOO \\\"bar\\\\>\""},
   };
   for (const Case& c : cases) {
@@ -129,7 +131,8 @@ TEST(Messages, QuoteShortEscapedPieces) {
 TEST(Messages, QuoteKeepsPrintableTextAndCountsCharacters) {
   EXPECT_EQ(QuoteInput(U"にじゅう"), "\"にじゅう\"");
   EXPECT_EQ(QuoteInput(U"abcdef", 3), "\"abc\"...");
-  EXPECT_EQ(QuoteInput(std::u32string(U"a\u2028\U0001F600\x85", 4)), "\"a\\u{2028}\U0001F600\\x85\"");
+  EXPECT_EQ(QuoteInput(std::u32string(U"a\u2028\U0001F600\x85", 4)),
+            "\"a\\u{2028}\U0001F600\\x85\"");
   EXPECT_EQ(QuoteBytes(std::string("a\xFF\0", 3)), "\"a\\xFF\\x00\"");
   EXPECT_EQ(QuoteBytes(std::string(100, 'z'), 2), "\"zz\"...");
 }
@@ -144,7 +147,8 @@ TEST(Accepted, MinusZeroIsZero) {
 }
 
 // Files in bad_input/ are raw Shift-JIS that once crashed or misbehaved; each
-// must now give either an utterance or an error, never a crash.
+// must now give either an error or an utterance whose labels pass the label
+// check, never a crash.
 TEST(BadInput, EveryFileIsHandled) {
   int files = 0;
   for (const auto& entry : std::filesystem::directory_iterator(ONSEI_BAD_INPUT)) {
@@ -155,6 +159,9 @@ TEST(BadInput, EveryFileIsHandled) {
     auto utterance = AnalyseText(bytes.str());
     if (!utterance.ok()) {
       EXPECT_FALSE(utterance.error().message.empty()) << entry.path();
+    } else {
+      const Status labels = CheckLabels(MakeLabels(*utterance));
+      EXPECT_TRUE(labels.ok()) << entry.path() << ": " << labels.error().message;
     }
     ++files;
   }

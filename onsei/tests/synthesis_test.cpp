@@ -1,8 +1,7 @@
 // The C interface with the real voice: WAV images, failures, speed, level,
 // threads, and the voice check.
-#include <gtest/gtest.h>
-
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 

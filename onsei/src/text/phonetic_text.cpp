@@ -44,8 +44,7 @@ Result<std::string> asciiValue(const DecodedText& text, std::size_t open,
 
 // "-0", "-00": minus zero is zero.
 void dropMinusOfZero(std::string& value) {
-  if (value.size() > 1 && value[0] == '-' &&
-      value.find_first_not_of('0', 1) == std::string::npos)
+  if (value.size() > 1 && value[0] == '-' && value.find_first_not_of('0', 1) == std::string::npos)
     value.erase(0, 1);
 }
 

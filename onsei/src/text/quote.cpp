@@ -30,8 +30,8 @@ void appendEscape(std::string& out, char32_t c) {
 
 bool printable(char32_t c) {
   if (c < 0x20 || c == 0x7F || c == U'"' || c == U'\\') return false;
-  if (c >= 0x80 && c < 0xA0) return false;                // C1 controls
-  if (c >= 0xD800 && c < 0xE000) return false;            // surrogates
+  if (c >= 0x80 && c < 0xA0) return false;                      // C1 controls
+  if (c >= 0xD800 && c < 0xE000) return false;                  // surrogates
   if (c == 0x2028 || c == 0x2029 || c == 0xFEFF) return false;  // separators, BOM
   return c <= 0x10FFFF;
 }

@@ -155,8 +155,7 @@ std::size_t addressSpace() {
 
 // In the child: load the voice and say a short utterance with it, within a
 // memory bound. Exits 0 when both work.
-[[noreturn]] void testVoiceInChild(const std::string& path,
-                                   const std::vector<std::string>& probe) {
+[[noreturn]] void testVoiceInChild(const std::string& path, const std::vector<std::string>& probe) {
   const rlim_t limit = addressSpace() + kCheckMemory;
   const struct rlimit memory = {limit, limit};
   setrlimit(RLIMIT_AS, &memory);
@@ -187,8 +186,8 @@ Status awaitChild(pid_t child, const std::string& path) {
   }
   if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return Ok();
   if (WIFSIGNALED(status))
-    return Error{notUsable(path, "hts_engine fails on it (signal " +
-                                     std::to_string(WTERMSIG(status)) + ")")};
+    return Error{notUsable(
+        path, "hts_engine fails on it (signal " + std::to_string(WTERMSIG(status)) + ")")};
   return Error{notUsable(path, "hts_engine cannot load it or speak with it")};
 }
 

@@ -93,8 +93,7 @@ class VoiceImage {
         if (!g) return g;
       }
     }
-    return checkModel("DURATION_PDF", "DURATION_TREE", static_cast<std::size_t>(states_ * 2),
-                      true);
+    return checkModel("DURATION_PDF", "DURATION_TREE", static_cast<std::size_t>(states_ * 2), true);
   }
 
  private:
@@ -240,9 +239,9 @@ class VoiceImage {
     std::uint64_t total = 0;
     for (std::size_t i = 0; i < trees.size(); ++i) {
       const auto* p = reinterpret_cast<const unsigned char*>(image_.data() + pdf.begin + 4 * i);
-      const std::uint32_t count = static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-                                  (static_cast<std::uint32_t>(p[2]) << 16) |
-                                  (static_cast<std::uint32_t>(p[3]) << 24);
+      const std::uint32_t count =
+          static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+          (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
       if (count == 0 || count > 0x7FFFFFFF) return fail("has a wrong PDF count in " + pdfKey);
       if (static_cast<std::uint64_t>(trees[i].maxLeaf) > count)
         return fail("has a tree leaf beyond its PDFs in " + treeKey);
