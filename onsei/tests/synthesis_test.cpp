@@ -12,6 +12,8 @@
 #include <iterator>
 #include <thread>
 
+#include "labels/full_context.hpp"
+#include "onsei/front_end.hpp"
 #include "onsei/onsei.h"
 #include "text/shift_jis.hpp"
 #include "voice/hts_voice.hpp"
@@ -241,6 +243,36 @@ TEST(VoiceCheck, RefusesCorruptedCopiesOfTheVoice) {
     ASSERT_FALSE(s.ok()) << c.from << " -> " << c.to;
     EXPECT_NE(s.error().message.find("not a usable voice file"), std::string::npos)
         << s.error().message;
+    EXPECT_NE(s.error().message.find(c.message), std::string::npos) << s.error().message;
+  }
+}
+
+// Voices whose structure is sound but whose numbers are absurd: every
+// duration PDF says "this state lasts millions of frames". Loading works; the
+// test synthesis in the child runs out of its memory bound or its time.
+TEST(VoiceCheck, RefusesVoicesThatFailWhenSpeaking) {
+  struct Case {
+    float duration;
+    const char* message;
+  };
+  const Case cases[] = {
+      {3e8f, "hts_engine fails on it"},
+      {1e6f, "takes longer than 20 s"},
+  };
+  const auto probe = AnalyseUtf8("い'ち。");
+  ASSERT_TRUE(probe.ok());
+  const std::vector<std::string> labels = MakeLabels(*probe);
+  const std::string voice = debianVoice();
+  const std::size_t data = voice.find("[DATA]\n") + 7;
+  const std::size_t durationPdfEnd = data + 9804;
+  for (const Case& c : cases) {
+    std::string bytes = voice;
+    for (std::size_t at = data + 4; at < durationPdfEnd; at += 4)
+      std::memcpy(&bytes[at], &c.duration, 4);
+    const std::string path =
+        writeTemp("duration" + std::to_string(static_cast<int>(c.duration)) + ".htsvoice", bytes);
+    const Status s = CheckVoiceFile(path, labels);
+    ASSERT_FALSE(s.ok()) << c.duration;
     EXPECT_NE(s.error().message.find(c.message), std::string::npos) << s.error().message;
   }
 }
