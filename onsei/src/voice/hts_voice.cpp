@@ -185,10 +185,11 @@ Status awaitChild(pid_t child, const std::string& path) {
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
   if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return Ok();
-  if (WIFSIGNALED(status))
-    return Error{notUsable(
-        path, "hts_engine fails on it (signal " + std::to_string(WTERMSIG(status)) + ")")};
-  return Error{notUsable(path, "hts_engine cannot load it or speak with it")};
+  const std::string how = WIFSIGNALED(status)
+                              ? "signal " + std::to_string(WTERMSIG(status))
+                              : "exit status " + std::to_string(WEXITSTATUS(status));
+  return Error{
+      notUsable(path, "hts_engine fails on it when it loads it or speaks with it (" + how + ")")};
 }
 
 Status checkVoiceFileOnce(const std::string& path, const struct stat& st,
