@@ -4,7 +4,8 @@
 //   onsei read TEXT            the reading in hiragana with ' / 、 marks
 //   onsei phonemes TEXT        the phonemes
 //   onsei labels TEXT          the full-context labels
-//   onsei say TEXT [--speed N] -o FILE.wav
+//   onsei say TEXT [--speed N] [--voice NAME] -o FILE.wav
+//   onsei voices               the voice presets, one per line
 // TEXT may be replaced by --sjis FILE (raw Shift-JIS).
 #include <cstdio>
 #include <cstdlib>
@@ -18,6 +19,7 @@
 #include "onsei/front_end.hpp"
 #include "onsei/synthesis.hpp"
 #include "text/shift_jis.hpp"
+#include "voice/voice_presets.hpp"
 
 namespace {
 
@@ -26,7 +28,8 @@ int usage() {
                "usage: onsei read TEXT\n"
                "       onsei phonemes TEXT\n"
                "       onsei labels TEXT\n"
-               "       onsei say TEXT [--speed N] -o FILE.wav\n"
+               "       onsei say TEXT [--speed N] [--voice NAME] -o FILE.wav\n"
+               "       onsei voices\n"
                "TEXT is UTF-8 phonetic text; --sjis FILE reads Shift-JIS text from FILE.\n"
                "N is 50 ... 300 (100 = normal, larger is faster).\n");
   return 2;
@@ -37,9 +40,19 @@ int failure(const std::string& message) {
   return 1;
 }
 
+// Name, shape and description of every preset, tab-separated.
+int listVoices() {
+  for (const onsei::VoicePreset& p : onsei::VoicePresets())
+    std::printf("%s\thalf tones %+g, alpha %+g, beta %g, tempo %g\t%s\n", p.name.c_str(),
+                p.shape.halfTones, p.shape.alphaShift, p.shape.beta, p.shape.tempo,
+                p.description.c_str());
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  if (argc == 2 && std::strcmp(argv[1], "voices") == 0) return listVoices();
   if (argc < 3) return usage();
   const std::string command = argv[1];
   if (command != "read" && command != "phonemes" && command != "labels" && command != "say")
@@ -49,6 +62,7 @@ int main(int argc, char* argv[]) {
   std::string sjis;
   std::string output;
   int speed = onsei::kNormalSpeed;
+  std::string voice = onsei::kStandardVoice;
   bool haveText = false;
   for (int i = 2; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -64,6 +78,8 @@ int main(int argc, char* argv[]) {
       char* end = nullptr;
       speed = static_cast<int>(std::strtol(argv[++i], &end, 10));
       if (!end || *end) return usage();
+    } else if (arg == "--voice" && i + 1 < argc) {
+      voice = argv[++i];
     } else if (arg == "-o" && i + 1 < argc) {
       output = argv[++i];
     } else if (!haveText) {
@@ -79,7 +95,7 @@ int main(int argc, char* argv[]) {
 
   if (command == "say") {
     if (output.empty()) return usage();
-    auto wav = onsei::Synthesiser::Instance().Synthesise(sjis, speed);
+    auto wav = onsei::Synthesiser::Instance().Synthesise(sjis, speed, voice);
     if (!wav) return failure(wav.error().message);
     std::ofstream out(output, std::ios::binary);
     out.write(reinterpret_cast<const char*>(wav->data()),
