@@ -47,7 +47,6 @@ void HtsVoice::applyShape(const VoiceShape& shape) {
   HTS_Engine_add_half_tone(e, shape.halfTones);
   HTS_Engine_set_alpha(e, engine_->normalAlpha + shape.alphaShift);
   HTS_Engine_set_beta(e, shape.beta);  // hts_engine's own default is 0, off
-  HTS_Engine_set_speed(e, shape.tempo);
 }
 
 int HtsVoice::samplingRate() const {
@@ -59,8 +58,8 @@ Result<std::vector<std::int16_t>> HtsVoice::Synthesise(const std::vector<std::st
                                                        const VoiceShape& shape) {
   HTS_Engine* e = &engine_->engine;
   applyShape(shape);
-  const auto period =
-      static_cast<std::size_t>(std::lround(static_cast<double>(engine_->normalPeriod) / rate));
+  const auto period = static_cast<std::size_t>(
+      std::lround(static_cast<double>(engine_->normalPeriod) / (rate * shape.tempo)));
   HTS_Engine_set_fperiod(e, period < 1 ? 1 : period);
   std::vector<char*> lines;
   lines.reserve(labels.size());
