@@ -12,6 +12,7 @@ constexpr double kLowestF0 = 55;
 constexpr double kHighestF0 = 500;
 constexpr double kYinThreshold = 0.15;
 constexpr double kOctaveMargin = 0.5;
+constexpr double kClearDip = 0.02;  // a dip this deep is the period itself
 constexpr double kPitchFloorDb = -30;  // frames this far below the loudest are silence
 constexpr double kSpectrumFloorDb = -30;
 constexpr double kLowEdge = 100;
@@ -84,7 +85,9 @@ double framePeriod(const std::vector<double>& x, std::size_t start, std::size_t 
     // period; the true period then dips much deeper at twice the lag.
     if (2 * tau + 1 <= tauMax) {
       const std::size_t twice = dipAfter(2 * tau - 1);
-      if (twice <= 2 * tau + 1 && cmnd[twice] < kOctaveMargin * cmnd[tau]) tau = twice;
+      if (cmnd[tau] > kClearDip && twice <= 2 * tau + 1 &&
+          cmnd[twice] < kOctaveMargin * cmnd[tau])
+        tau = twice;
     }
     // A parabola through the dip and its neighbours places it between samples.
     const double a = cmnd[tau - 1], b = cmnd[tau], c = cmnd[tau + 1];

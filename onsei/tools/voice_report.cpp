@@ -147,6 +147,14 @@ int main(int argc, char* argv[]) {
                 m::Semitones(standardMedian, median), m::Median(centroids), m::Median(distances),
                 m::Median(correlations), 1000 * seconds / moras, peak, clipped);
   }
+  // A yardstick for the spectral distances: how far apart two different
+  // questions are in the same, standard voice.
+  std::vector<double> between;
+  for (std::size_t q = 0; q < standardSpectra.size(); ++q)
+    between.push_back(
+        m::SpectralDistance(standardSpectra[q], standardSpectra[(q + 1) % standardSpectra.size()]));
+  std::printf("\nLTAS dB between two different questions in the standard voice: %.2f\n",
+              m::Median(between));
   std::printf(
       "\nshift: median F0 against the standard voice, in half tones. centroid: median "
       "spectral centroid (Hz). LTAS dB: median distance of the long-term spectrum from the "
