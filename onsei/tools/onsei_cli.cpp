@@ -92,6 +92,7 @@ int main(int argc, char* argv[]) {
     }
   }
   if (!haveText) return usage();
+  if (!onsei::FindVoicePreset(voice)) return failure(onsei::UnknownVoice(voice).message);
 
   if (command == "say") {
     if (output.empty()) return usage();

@@ -21,7 +21,8 @@ ONSEI_API unsigned char* Onsei_Synthe(const char* koe, int speed, int* size);
 /* Onsei_Synthe in one of the engine's voice presets: the one voice reshaped
  * (lower, higher, faster ...). voice is a preset's name as Onsei_VoiceName
  * gives it; "standard" says exactly what Onsei_Synthe says. An unknown or null
- * name returns null, and Onsei_LastError names it and lists the presets.
+ * name returns null, and Onsei_LastError names it and lists the presets. A
+ * preset's own tempo multiplies speed (the fast one is faster at any speed).
  * Safe to call from any thread. */
 ONSEI_API unsigned char* Onsei_SyntheVoice(const char* koe, int speed, const char* voice,
                                            int* size);
