@@ -78,11 +78,14 @@ TEST(PitchTrack, SilenceAndNoiseHaveNoPitch) {
 
 // A buzz: every harmonic of f0 up to 8 kHz at 1/k, as a glottal source has.
 std::vector<std::int16_t> buzz(double f0, double tilt) {
+  std::vector<double> amplitude;
+  for (int k = 1; k * f0 < 8000; ++k) amplitude.push_back(std::pow(k, tilt - 1));
   std::vector<std::int16_t> s(48000);
   for (std::size_t i = 0; i < s.size(); ++i) {
     const double t = 2 * std::numbers::pi * f0 * static_cast<double>(i) / 48000;
     double x = 0;
-    for (int k = 1; k * f0 < 8000; ++k) x += std::pow(k, tilt - 1) * std::sin(k * t);
+    for (std::size_t k = 0; k < amplitude.size(); ++k)
+      x += amplitude[k] * std::sin(static_cast<double>(k + 1) * t);
     s[i] = static_cast<std::int16_t>(4000 * x);
   }
   return s;
