@@ -36,6 +36,7 @@ TMainForm::TMainForm(QWidget* parent)
   setTabOrder();
   connectEvents();
   FormCreate();
+  setUpSpeech();
 }
 
 TMainForm::~TMainForm() {
