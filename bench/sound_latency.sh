@@ -41,7 +41,7 @@ onset() {
 # milliseconds the next sound after the tone is later than 1.0 s after it.
 after_tone() {
   local rec=$out/take.wav recorder t0 t1
-  parec -d ruzdo_null.monitor --rate=48000 --channels=1 --format=s16le \
+  parec -d ruzdo_null.monitor --latency-msec=50 --rate=48000 --channels=1 --format=s16le \
     --file-format=wav "$rec" &
   recorder=$!
   sleep 0.5

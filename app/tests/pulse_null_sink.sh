@@ -17,7 +17,8 @@ pactl set-default-sink ruzdo_null
 # A null sink renders nothing while no stream plays on it, so its monitor
 # would skip the silences between sounds: a silent stream keeps it going, as
 # a sound card does, and recordings keep time.
-pacat --raw --rate=48000 --channels=1 --format=s16le --stream-name="ruzdo clock" </dev/zero &
+pacat --raw --latency-msec=20 --rate=48000 --channels=1 --format=s16le --stream-name="ruzdo clock" \
+  </dev/zero &
 keeper=$!
 
 record_start() {  # FILE

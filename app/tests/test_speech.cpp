@@ -7,8 +7,8 @@
 #include <QComboBox>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 
@@ -144,8 +144,7 @@ class TestSpeech : public QObject {
     engine->open();
     QTRY_COMPARE(output->played.size(), 1);
     QVERIFY(!form->speechPending());
-    QCOMPARE(FakeEngine::textOf(output->played[0]),
-             QByteArray("<NUMK VAL=3 COUNTER=>\x81\x42"));
+    QCOMPARE(FakeEngine::textOf(output->played[0]), QByteArray("<NUMK VAL=3 COUNTER=>\x81\x42"));
     QCOMPARE(engine->calls[0].speed, 90);
     // Heard again from the cache, at once.
     QTest::mouseClick(three, Qt::LeftButton);
