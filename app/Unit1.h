@@ -183,4 +183,5 @@ class TMainForm : public QWidget {
   bool wanted_ = false;
   bool speechOnWorker_ = true;
   bool painted_ = false;
+  bool speechErrorOpen_ = false;
 };

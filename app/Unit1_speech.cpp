@@ -201,7 +201,13 @@ void TMainForm::speechReady(const ruzdo::SynthesisJob& job, ruzdo::WaveRef wave)
   if (!wave && speechWorker_ && speechWorker_->has(job)) return;
   wanted_ = false;
   if (!wave) {
-    ruzdo::ShowMessage(this, QStringLiteral("Err"));
+    // The box runs its own event loop, in which further requests may fail
+    // too: they do not stack more boxes on it.
+    if (!speechErrorOpen_) {
+      speechErrorOpen_ = true;
+      ruzdo::ShowMessage(this, QStringLiteral("Err"));
+      speechErrorOpen_ = false;
+    }
     emit speechFailed();
     return;
   }

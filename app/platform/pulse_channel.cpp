@@ -187,6 +187,7 @@ void PulseChannel::onStreamState(pa_stream* stream, void* self) {
       channel->writeSound();
       break;
     case PA_STREAM_FAILED:
+    case PA_STREAM_TERMINATED:
       channel->dropStream();
       channel->sound_ = Sound();
       break;
