@@ -154,29 +154,29 @@ class TestSpeech : public QObject {
 
   void theNewestRequestWins() {
     form->setSpeechOnWorker(true);
-    engine->gated = true;
-    form->SpeakNumber(1, 90);  // held at the gate
+    engine->gated = true;       // numbers not on the plates: none is made ahead
+    form->SpeakNumber(21, 90);  // held at the gate
     QTRY_COMPARE(engine->waiting, 1);
-    form->SpeakNumber(2, 90);  // waits behind it ...
-    form->SpeakNumber(3, 90);  // ... and is replaced by this one
+    form->SpeakNumber(22, 90);  // waits behind it ...
+    form->SpeakNumber(23, 90);  // ... and is replaced by this one
     engine->open();
     QTRY_COMPARE(output->played.size(), 1);
-    QCOMPARE(FakeEngine::textOf(output->played[0]), QByteArray("<NUMK VAL=3 COUNTER=>\x81\x42"));
-    // Nothing late and stale follows; 2 was never synthesised.
+    QCOMPARE(FakeEngine::textOf(output->played[0]), QByteArray("<NUMK VAL=23 COUNTER=>\x81\x42"));
+    // Nothing late and stale follows; 22 was never synthesised.
     QTest::qWait(100);
     QCOMPARE(output->played.size(), 1);
     for (const auto& call : std::as_const(engine->calls))
-      QVERIFY(!call.text.startsWith("<NUMK VAL=2 "));
+      QVERIFY(!call.text.startsWith("<NUMK VAL=22 "));
     // A cached sound asked for while another is being made wins as well.
     engine->gated = true;
-    form->SpeakNumber(4, 90);
+    form->SpeakNumber(24, 90);
     QTRY_COMPARE(engine->waiting, 1);
-    form->SpeakNumber(3, 90);
+    form->SpeakNumber(23, 90);
     QCOMPARE(output->played.size(), 2);
     engine->open();
     QTest::qWait(100);
     QCOMPARE(output->played.size(), 2);
-    QCOMPARE(FakeEngine::textOf(output->played[1]), QByteArray("<NUMK VAL=3 COUNTER=>\x81\x42"));
+    QCOMPARE(FakeEngine::textOf(output->played[1]), QByteArray("<NUMK VAL=23 COUNTER=>\x81\x42"));
   }
 
   void aFailureOnTheWorkerShowsErr() {
