@@ -3,8 +3,7 @@
 # under AddressSanitizer and UBSan first, then the whole project.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-. scripts/with-root.sh
-as_root scripts/install-deps.sh
+scripts/install-deps.sh test
 
 cmake --preset asan >/dev/null
 cmake --build --preset asan
