@@ -18,6 +18,7 @@ case "$mode" in
 esac
 
 voice=hts-voice-nitech-jp-atr503-m001
+etc_apt=${RUZDO_ETC_APT:-/etc/apt}  # another folder only for tests
 build_packages=(
   build-essential cmake ninja-build pkg-config
   # app
@@ -49,9 +50,9 @@ installed() {
 
 # The Japanese voice lives in Debian's contrib component.
 sources_without_contrib() {
-  local f=/etc/apt/sources.list.d/debian.sources
+  local f=$etc_apt/sources.list.d/debian.sources
   if [ -f "$f" ] && grep -E '^Components:' "$f" | grep -vq contrib; then echo "$f"; fi
-  f=/etc/apt/sources.list
+  f=$etc_apt/sources.list
   if [ -f "$f" ] && grep -E '^deb .*debian' "$f" | grep -vq contrib; then echo "$f"; fi
   return 0
 }
