@@ -12,3 +12,14 @@ ctest --preset asan
 cmake --preset dev >/dev/null
 cmake --build --preset dev
 ctest --preset dev
+
+# Last and separately: the Debian packages, built and installed into a clean
+# Debian 12 root (debootstrap and chroot need root).
+if [ "$(id -u)" -eq 0 ]; then
+  scripts/package-test.sh
+elif command -v sudo >/dev/null; then
+  sudo scripts/package-test.sh
+else
+  echo "test.sh: the package test needs root and there is no sudo; it was not run." >&2
+  echo "As root: $(pwd)/scripts/package-test.sh" >&2
+fi
