@@ -3,9 +3,10 @@
 # root (debootstrap, minbase, contrib enabled) and tries them there: onsei
 # read and say, the README's C example built with pkg-config, and ruzdo under
 # Xvfb until its window is mapped. Runs as root (debootstrap and chroot).
-#   scripts/package-test.sh [--keep-base]
+#   scripts/package-test.sh [--keep-base] [--reuse-debs]
 # --keep-base keeps the freshly bootstrapped root as build/package-base.tar
-# and starts from it next time.
+# and starts from it next time; --reuse-debs tries the packages that
+# build/package holds already.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 here=$(pwd)
@@ -17,8 +18,23 @@ step() { echo "package-test [$(($(date +%s) - started)) s]: $*"; }
   exit 1
 }
 
-step "building the packages"
-scripts/package.sh
+keep_base=0
+reuse_debs=0
+for option in "$@"; do
+  case "$option" in
+    --keep-base) keep_base=1 ;;
+    --reuse-debs) reuse_debs=1 ;;
+    *)
+      echo "usage: $0 [--keep-base] [--reuse-debs]" >&2
+      exit 2
+      ;;
+  esac
+done
+
+if [ $reuse_debs -eq 0 ]; then
+  step "building the packages"
+  scripts/package.sh
+fi
 debs=(build/package/{ruzdo,onsei,libonsei1,libonsei-dev}_*.deb)
 
 # The Debian mirror this machine reaches, as its own apt sources name it.
@@ -43,7 +59,7 @@ else
     tail -n 20 build/package/debootstrap.log
     exit 1
   }
-  [ "${1:-}" = --keep-base ] && tar -cf "$base" -C "$root" .
+  if [ $keep_base -eq 1 ]; then tar -cf "$base" -C "$root" .; fi
 fi
 
 app=""
@@ -68,7 +84,7 @@ cp "${debs[@]}" "$root/tmp/debs/"
 step "installing ${debs[*]##*/} with apt"
 in_root apt-get update -q >build/package/apt.log 2>&1
 in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
-  /tmp/debs/*.deb gcc libc6-dev pkgconf >>build/package/apt.log 2>&1 || {
+  "${debs[@]/#build\/package//tmp/debs}" gcc libc6-dev pkgconf >>build/package/apt.log 2>&1 || {
   tail -n 30 build/package/apt.log
   exit 1
 }
