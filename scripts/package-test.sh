@@ -129,8 +129,9 @@ step "ruzdo under Xvfb"
 # The X server runs outside the root; the program inside reaches it through
 # the abstract socket, which a chroot shares.
 . app/tests/xvfb_display.sh
+mkdir -p -m 700 "$root/run/user/0"
 chroot "$root" /usr/bin/env -i PATH=/usr/bin:/bin HOME=/root LANG=C.UTF-8 DISPLAY="$DISPLAY" \
-  XDG_RUNTIME_DIR=/tmp QT_QPA_PLATFORM=xcb ruzdo >build/package/ruzdo.log 2>&1 &
+  XDG_RUNTIME_DIR=/run/user/0 QT_QPA_PLATFORM=xcb ruzdo >build/package/ruzdo.log 2>&1 &
 app=$!
 win=$(wait_for_ruzdo)
 [ -n "$win" ] || {
