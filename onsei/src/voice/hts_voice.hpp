@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "onsei/status.hpp"
+#include "voice/voice_shape.hpp"
 
 namespace onsei {
 
@@ -30,20 +31,26 @@ class HtsVoice {
   // speech and pauses stretch evenly and the pitch stays. gain scales the
   // waveform before it is converted to 16 bits (clipped, then truncated); it
   // is lowered so that the loudest sample meets peakLimit where it would
-  // pass it.
+  // pass it. shape bends the voice for this synthesis only; afterwards the
+  // voice is as loaded again.
   Result<std::vector<std::int16_t>> Synthesise(const std::vector<std::string>& labels, double rate,
-                                               double gain, double peakLimit);
+                                               double gain, double peakLimit,
+                                               const VoiceShape& shape = {});
 
  private:
   struct Engine;
   explicit HtsVoice(std::unique_ptr<Engine> engine);
+  void applyShape(const VoiceShape& shape);
   std::unique_ptr<Engine> engine_;
 };
 
-// Makes sure a voice file is safe to hand to hts_engine: the Debian voice is
-// recognised by its checksum; any other file is test-loaded in a child
-// process first.
-Status CheckVoiceFile(const std::string& path);
+// Makes sure a voice file is safe to hand to hts_engine: a regular file of
+// at most 64 MB whose structure passes ValidateVoiceImage; the Debian voice
+// is then recognised by its checksum, and any other file is loaded in a child
+// process (bounded in memory and time) that also synthesises probe, labels of
+// a short utterance. A file that fails is remembered by path, size and
+// modification time and not checked again.
+Status CheckVoiceFile(const std::string& path, const std::vector<std::string>& probe = {});
 
 // The path of the voice: $ONSEI_VOICE, or the Debian voice.
 std::string VoicePath();
