@@ -6,7 +6,6 @@
 #include <QTimer>
 
 #include "Unit1.h"
-#include "core/random_source.h"
 #include "widgets/group_bar_group.h"
 #include "widgets/image_button.h"
 
@@ -46,11 +45,14 @@ void TMainForm::tMainTimer() {
   if (inQuestionTick_) return;
   inQuestionTick_ = true;
   if (Mode == 0) {
-    if (LastNumber != -1 && !Answered) RegisterError();
+    if (LastNumber != -1 && !Answered) {
+      RegisterError();
+      questionEnded(true, std::nullopt);
+    }
     if (QuestionCount < sMaxQuestion->value()) {
-      const int r = ruzdo::RandomBelow(RuzdoPole->MaxRuzdo() - RuzdoPole->MinRuzdo() + 1);
-      LastNumber = RuzdoPole->MinRuzdo() + r;
+      LastNumber = nextQuestionNumber();
       SpeakNumber(LastNumber, sSpechSpeed->value());
+      questionAsked();
       ++QuestionCount;
       Answered = false;
       ShowStats();
@@ -60,10 +62,14 @@ void TMainForm::tMainTimer() {
   }
   if (Mode == 1) {
     RuzdoPole->RegenerateCaptions();
-    if (!LastText.isEmpty() && !Answered) RegisterError();
+    if (!LastText.isEmpty() && !Answered) {
+      RegisterError();
+      questionEnded(true, std::nullopt);
+    }
     if (QuestionCount < sMaxQuestion->value()) {
       RuzdoPole->RandomPlateCaption(LastText);
       SpeakSequence(LastText, sSpechSpeed->value());
+      questionAsked();
       ++QuestionCount;
       Answered = false;
       ShowStats();
@@ -107,6 +113,7 @@ void TMainForm::RuzdoPoleButtonClick(int num, const QString& tel) {
       SpeakNumber(num, sSpechSpeed->value());
     else
       SpeakSequence(tel, sSpechSpeed->value());
+    showSaid(lastSaid_, false, false, std::nullopt);
     return;
   }
   if (Answered) return;
@@ -116,4 +123,5 @@ void TMainForm::RuzdoPoleButtonClick(int num, const QString& tel) {
     Beep();
     RegisterError();
   }
+  questionEnded(wrong, Mode == 0 ? QString::number(num) : tel);
 }

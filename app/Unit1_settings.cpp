@@ -41,6 +41,7 @@ void TMainForm::ShowFieldSettings() {
 void TMainForm::sApplyClick() {
   ApplySettings();
   ShowFieldSettings();
+  saveSettings();
 }
 
 void TMainForm::sCancelClick() { ShowFieldSettings(); }

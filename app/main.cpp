@@ -1,9 +1,12 @@
 #include <QApplication>
 #include <QFont>
+#include <QSettings>
+#include <QStandardPaths>
 
 #include "Unit1.h"
 #include "onsei/onsei.h"
 #include "platform/message_box.h"
+#include "platform/termination_signal.h"
 #include "uAboutFrm.h"
 
 int main(int argc, char* argv[]) {
@@ -16,18 +19,23 @@ int main(int argc, char* argv[]) {
 
   // Without its voice the program cannot say anything: say why and stop.
   if (!Onsei_LoadVoice()) {
-    ruzdo::ShowMessage(
-        nullptr,
-        QStringLiteral("Не удалось загрузить голос для синтеза речи:\n%1\n\n"
-                       "Установите пакет Debian hts-voice-nitech-jp-atr503-m001 "
-                       "(раздел contrib).")
-            .arg(QString::fromLocal8Bit(Onsei_VoicePath())));
+    ruzdo::ShowMessage(nullptr,
+                       QStringLiteral("Не удалось загрузить голос для синтеза речи:\n%1\n\n"
+                                      "Установите пакет Debian hts-voice-nitech-jp-atr503-m001 "
+                                      "(раздел contrib).")
+                           .arg(QString::fromLocal8Bit(Onsei_VoicePath())));
     return 1;
   }
 
   TMainForm mainForm;
   TfAbout fAbout(&mainForm);
   mainForm.setAboutWindow(&fAbout);
+  // Settings in the user's configuration folder, answers in the data folder.
+  mainForm.useSettings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                                   QStringLiteral("Ruzdo"),
+                                                   QStringLiteral("Ruzdo")));
+  mainForm.openHistory(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  ruzdo::CloseOnTerminationSignal(&mainForm);
   mainForm.show();
   return app.exec();
 }

@@ -39,6 +39,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   # app
   qt6-base-dev qt6-qpa-plugins
+  libqt6sql6-sqlite
   libjpeg62-turbo-dev
   # speech engine and its voice
   libhtsengine-dev hts-voice-nitech-jp-atr503-m001
@@ -48,6 +49,7 @@ packages=(
   libpulse-dev pulseaudio pulseaudio-utils sox
   # tests
   googletest libgtest-dev xvfb xauth x11-utils xdotool imagemagick
+  at-spi2-core python3-pyatspi dbus-daemon
   clang libclang-rt-14-dev
   # tests only: a peer synthesiser to compare labels and samples with
   open-jtalk open-jtalk-mecab-naist-jdic
