@@ -109,23 +109,28 @@ void TMainForm::questionEnded(bool wrong, const std::optional<QString>& clicked)
 
 void TMainForm::showSaid(const Said& said, bool judged, bool wrong,
                          const std::optional<QString>& clicked) {
-  QString line = QStringLiteral("Сказано: ") + said.written;
-  const QString reading = said.koe.isEmpty() ? QString() : reading_(said.koe);
-  if (!reading.isEmpty()) line += QStringLiteral(" — ") + reading;
+  // First what was said and how it went, then the reading on a line of its
+  // own, shortened with "…" if it is wider than the line (the tool tip and the
+  // accessible name keep all of it).
+  QString verdict = QStringLiteral("Сказано: ") + said.written;
   if (judged) {
     if (!wrong)
-      line += QStringLiteral("\nВерно");
+      verdict += QStringLiteral(". Верно");
     else if (clicked)
-      line += QStringLiteral("\nНажато: ") + *clicked;
+      verdict += QStringLiteral(". Нажато: ") + *clicked;
     else
-      line += QStringLiteral("\nОтвета не было");
+      verdict += QStringLiteral(". Ответа не было");
   }
+  const QString reading = said.koe.isEmpty() ? QString() : reading_(said.koe);
+  const QString shown =
+      lSaid->fontMetrics().elidedText(reading, Qt::ElideRight, lSaid->contentsRect().width());
   QPalette p = lSaid->palette();
   p.setColor(QPalette::WindowText, judged && wrong ? QColor(0xB0, 0x00, 0x00)
                                                    : gInfo->palette().color(QPalette::WindowText));
   lSaid->setPalette(p);
-  lSaid->setText(line);
-  lSaid->setAccessibleName(QString(line).replace(QLatin1Char('\n'), QStringLiteral("; ")));
+  lSaid->setText(reading.isEmpty() ? verdict : verdict + QLatin1Char('\n') + shown);
+  lSaid->setToolTip(reading);
+  lSaid->setAccessibleName(reading.isEmpty() ? verdict : verdict + QStringLiteral("; ") + reading);
 }
 
 void TMainForm::openHistory(const QString& folder) {

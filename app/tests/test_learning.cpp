@@ -128,15 +128,15 @@ class TestLearning : public QObject {
   // --- the line of what was said ---
   void theLineAfterEachEnd_data() {
     QTest::addColumn<int>("click");  // -1: none, the next tick ends it
-    QTest::addColumn<QString>("second");
+    QTest::addColumn<QString>("verdict");
     QTest::addColumn<bool>("red");
-    QTest::newRow("right") << 25 << QStringLiteral("Верно") << false;
-    QTest::newRow("wrong") << 24 << QStringLiteral("Нажато: 24") << true;
-    QTest::newRow("unanswered") << -1 << QStringLiteral("Ответа не было") << true;
+    QTest::newRow("right") << 25 << QStringLiteral("Сказано: 25本. Верно") << false;
+    QTest::newRow("wrong") << 24 << QStringLiteral("Сказано: 25本. Нажато: 24") << true;
+    QTest::newRow("unanswered") << -1 << QStringLiteral("Сказано: 25本. Ответа не было") << true;
   }
   void theLineAfterEachEnd() {
     QFETCH(int, click);
-    QFETCH(QString, second);
+    QFETCH(QString, verdict);
     QFETCH(bool, red);
     LearningFixture d;
     d.form.sTani->setCurrentIndex(tanHon);
@@ -149,10 +149,10 @@ class TestLearning : public QObject {
       d.form.RuzdoPoleButtonClick(click, QString::number(click));
     else
       d.form.tMainTimer();
-    QCOMPARE(d.form.lSaid->text(), QStringLiteral("Сказано: 25本 — よみ'\n") + second);
+    QCOMPARE(d.form.lSaid->text(), verdict + QStringLiteral("\nよみ'"));
     // The reading is the engine's reading of exactly what was heard.
     QCOMPARE(d.readingAsked.last(), heard);
-    QCOMPARE(d.form.lSaid->accessibleName(), QStringLiteral("Сказано: 25本 — よみ'; ") + second);
+    QCOMPARE(d.form.lSaid->accessibleName(), verdict + QStringLiteral("; よみ'"));
     QCOMPARE(d.form.lSaid->palette().color(QPalette::WindowText) == QColor(0xB0, 0, 0), red);
   }
 
@@ -160,8 +160,21 @@ class TestLearning : public QObject {
     LearningFixture d;
     d.form.gEasyItems1Click();
     d.form.RuzdoPoleButtonClick(0, QStringLiteral("4-07"));
-    QCOMPARE(d.form.lSaid->text(), QStringLiteral("Сказано: 4-07 — よみ'"));
+    QCOMPARE(d.form.lSaid->text(), QStringLiteral("Сказано: 4-07\nよみ'"));
     QCOMPARE(d.readingAsked.last(), d.engine.calls.last().text);
+  }
+
+  void aLongReadingIsShortenedButKeptWhole() {
+    LearningFixture d;
+    const QString longReading = QString(60, QChar(0x3042));  // あ × 60
+    d.form.setReadingFunction([&](const QByteArray&) { return longReading; });
+    d.form.RuzdoPoleButtonClick(5, QStringLiteral("5"));
+    const QString shownReading = d.form.lSaid->text().section(QLatin1Char('\n'), 1);
+    QVERIFY(shownReading.endsWith(QChar(0x2026)));
+    QVERIFY(d.form.lSaid->fontMetrics().horizontalAdvance(shownReading) <=
+            d.form.lSaid->contentsRect().width());
+    QCOMPARE(d.form.lSaid->toolTip(), longReading);
+    QVERIFY(d.form.lSaid->accessibleName().endsWith(longReading));
   }
 
   // --- replay ---
