@@ -328,8 +328,9 @@ class TestLearning : public QObject {
       f.sRows->setValue(3);
       f.sIndention->setValue(2);
       f.sWeakFirst->setChecked(true);
-      f.RzSplitter2->toggleCollapsed();
       f.resize(1000, 700);
+      f.RzSplitter1->setSizes({200, 793});
+      f.RzSplitter2->toggleCollapsed();
       f.close();  // saves
     }
     LearningFixture d;
@@ -346,6 +347,7 @@ class TestLearning : public QObject {
     QVERIFY(f.sWeakFirst->isChecked());
     QVERIFY(f.RzSplitter2->isCollapsed());
     QCOMPARE(f.size(), QSize(1000, 700));
+    QCOMPARE(f.RzGroupBar1->width(), 200);
     // And the grid took them.
     QCOMPARE(f.RuzdoPole->MinRuzdo(), 20);
     QCOMPARE(f.RuzdoPole->MaxRuzdo(), 44);
