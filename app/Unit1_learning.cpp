@@ -148,7 +148,7 @@ void TMainForm::openHistory(const QString& folder) {
 
 void TMainForm::historyUnavailable(const QString& why) {
   historyWritable_ = false;
-  showNotice(QStringLiteral("История ответов не сохраняется: нет записи в папку данных."));
+  showNotice(QStringLiteral("Нет записи в папку данных: история не ведётся."));
   lNotice->setToolTip(history_->filePath() + QStringLiteral("\n") + why);
 }
 

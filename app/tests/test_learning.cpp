@@ -261,7 +261,7 @@ class TestLearning : public QObject {
     d.form.openHistory(blocker.fileName() + QStringLiteral("/Ruzdo"));
     QVERIFY(d.form.lNotice->isVisible());
     const QString notice = d.form.lNotice->text();
-    QVERIFY(notice.contains(QStringLiteral("История ответов не сохраняется")));
+    QVERIFY(notice.contains(QStringLiteral("история не ведётся")));
     d.startWithRange(0, 9);
     for (int i = 0; i < 3; ++i) d.form.tMainTimer();
     QCOMPARE(d.form.QuestionCount, 3);
