@@ -3,7 +3,8 @@
 # PulseAudio null sink, with its own settings and data folders: three
 # questions (two right, the third left unanswered), the line of what was said
 # read over AT-SPI, quit, start again, and the history window read over AT-SPI
-# names the missed value. Screenshots go to OUT_DIR.
+# names the missed value; then a run killed with SIGKILL leaves the history
+# whole. Screenshots go to OUT_DIR.
 #   learning_loop_end_to_end.sh RUZDO OUT_DIR
 set -euo pipefail
 exe=$1
@@ -74,4 +75,25 @@ echo "history:"
 echo "$cells"
 echo "$cells" | grep -q '^7 | 3 | 1 из 3 (33 %) | без ответа ×1$' ||
   { echo "the history does not name the missed 7"; exit 1; }
+
+# Killed outright in the middle of a run: the history is whole and readable.
+kill -TERM "$app"
+wait "$app" || true
+"$exe" &
+app=$!
+[ -n "$(wait_for_ruzdo)" ] || { echo "no Ruzdo window for the kill"; exit 1; }
+sleep 0.5
+xdotool mousemove 660 40 click 1  # Start
+sleep 4.6                           # questions at 1.5, 3 and 4.5 s; the first counted at 3 s
+kill -KILL "$app"
+wait "$app" 2>/dev/null || true
+app=""
+/usr/bin/python3 - "$XDG_DATA_HOME/Ruzdo/history.sqlite3" <<'PY'
+import sqlite3, sys
+db = sqlite3.connect(sys.argv[1])
+check = db.execute("PRAGMA integrity_check").fetchone()[0]
+rows = db.execute("SELECT COUNT(*) FROM answers").fetchone()[0]
+print(f"after kill -9: integrity {check}, {rows} answers")
+sys.exit(0 if check == "ok" and rows >= 4 else 1)
+PY
 echo "screenshots: $out/said_after_miss.png $out/history_window.png"
