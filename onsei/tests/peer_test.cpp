@@ -25,6 +25,10 @@ constexpr const char* kDictionary = "/var/lib/mecab/dic/open-jtalk/naist-jdic";
 struct PeerCase {
   const char* peerText;  // what Open JTalk reads (kanji)
   const char* ourText;   // the same in our phonetic text
+  // Phonetic text does not tell an auxiliary verb (です) from a noun: where
+  // the peer knows such words, the part-of-speech fields B, C and D, and so
+  // the samples, are not compared.
+  bool sameWords = true;
 };
 void PrintTo(const PeerCase& c, std::ostream* os) { *os << c.peerText; }
 
@@ -117,9 +121,13 @@ TEST_P(Peer, SameLabelsAndSamples) {
   const std::vector<std::string> ours = MakeLabels(*utterance);
   ASSERT_EQ(ours.size(), peer.labels.size());
   for (std::size_t i = 0; i < ours.size(); ++i)
-    for (const char* name : {"P", "A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K"})
+    for (const char* name : {"P", "A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K"}) {
+      const bool partOfSpeech = name[0] >= 'B' && name[0] <= 'D';
+      if (partOfSpeech && !c.sameWords) continue;
       EXPECT_EQ(field(ours[i], name), field(peer.labels[i], name))
           << c.peerText << ", label " << i << ", field " << name;
+    }
+  if (!c.sameWords) return;
 
   auto samples = Synthesiser::Instance().RawSamples(ours);
   ASSERT_TRUE(samples.ok()) << samples.error().message;
@@ -145,7 +153,11 @@ INSTANTIATE_TEST_SUITE_P(Phrases, Peer,
                                          PeerCase{"飴", "あめ"}, PeerCase{"天気", "てんき"},
                                          PeerCase{"桜", "さくら"}, PeerCase{"鼻", "はな"},
                                          PeerCase{"飴、天気", "あめ、てんき"},
-                                         PeerCase{"桜？", "さくら？"}));
+                                         PeerCase{"桜？", "さくら？"},
+                                         // The final す of です and ます is devoiced.
+                                         PeerCase{"本です。", "ほんです。", false},
+                                         PeerCase{"行きます。", "いきます。", false},
+                                         PeerCase{"本です、はい。", "ほんです、はい。", false}));
 
 }  // namespace
 }  // namespace onsei

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <set>
 #include <sstream>
 
+#include "data/embedded.hpp"
 #include "data/tables.hpp"
 #include "onsei/front_end.hpp"
 
@@ -46,6 +48,31 @@ TEST(ReadingTableFile, HoldsEveryCounterAndEnoughRows) {
   EXPECT_GT(cases.size(), 600u);
 }
 
+// Every accent word of the counter table is one the engine knows, and every
+// exception names a last element a number can end in: a typo there would
+// silently fall back to the counter's usual accent.
+TEST(CounterTable, AccentWordsAreKnown) {
+  const std::set<std::string> keys = {"0", "1", "2",  "3",   "4",    "5",     "6",   "7",
+                                      "8", "9", "10", "100", "1000", "10000", "oku", "chou"};
+  for (const auto& row : ParseTable(EmbeddedTable("counters.tsv"))) {
+    ASSERT_GE(row.size(), 4u) << row.at(0);
+    std::istringstream words(row[3]);
+    std::string word;
+    int rules = 0;
+    while (words >> word) {
+      CounterAccent accent;
+      const auto eq = word.find('=');
+      if (eq != std::string::npos) {
+        EXPECT_TRUE(keys.count(word.substr(0, eq))) << row[0] << ": " << word;
+      }
+      EXPECT_TRUE(ParseCounterAccent(eq == std::string::npos ? word : word.substr(eq + 1), accent))
+          << row[0] << ": " << word;
+      rules += eq == std::string::npos;
+    }
+    EXPECT_EQ(rules, 1) << row[0] << " needs exactly one usual accent";
+  }
+}
+
 struct PhonemeCase {
   const char* input;
   const char* phonemes;
@@ -77,6 +104,13 @@ INSTANTIATE_TEST_SUITE_P(
         // Written kana are said as they stand (う stays u); ー repeats the vowel.
         PhonemeCase{"おもう", "o m o u"}, PhonemeCase{"ぱーせんと", "p a a s e N t o"},
         PhonemeCase{"ティーヴィ", "t i i v i"},
+        // The す of です and ます before a pause, but not in a question, nor
+        // a す of another word or one carrying the nucleus.
+        PhonemeCase{"ほんです。", "h o N d e s U"}, PhonemeCase{"いきます", "i k i m a s U"},
+        PhonemeCase{"です、はい", "d e s U pau h a i"},
+        PhonemeCase{"<NUMK VAL=3 COUNTER=ほん>です。", "s a N b o N d e s U"},
+        PhonemeCase{"ほんです？", "h o N d e s u"}, PhonemeCase{"です'。", "d e s u"},
+        PhonemeCase{"いす。", "i s u"}, PhonemeCase{"ですね。", "d e s u n e"},
         // Pauses between breath groups.
         PhonemeCase{"あ、い。う", "a pau i pau u"}, PhonemeCase{"<NUM VAL=>", ""}));
 

@@ -6,16 +6,21 @@
 //   onsei labels TEXT          the full-context labels
 //   onsei say TEXT [--speed N] -o FILE.wav
 // TEXT may be replaced by --sjis FILE (raw Shift-JIS).
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 
 #include "labels/full_context.hpp"
 #include "onsei/front_end.hpp"
+#include "onsei/limits.hpp"
 #include "onsei/synthesis.hpp"
 #include "text/shift_jis.hpp"
 
@@ -37,6 +42,50 @@ int failure(const std::string& message) {
   return 1;
 }
 
+// Reads a Shift-JIS text file: a regular file of at most the engine's input
+// limit (and a line end), never a FIFO, a device or a directory.
+onsei::Result<std::string> readText(const char* path) {
+  const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return onsei::Error{std::string("cannot read ") + path + ": " + std::strerror(errno)};
+  struct stat st {};
+  std::string bytes;
+  std::string problem;
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    problem = std::string(path) + " is not a regular file";
+  } else {
+    const std::size_t most = onsei::kMaxTextBytes + 2;  // room for "\r\n"
+    bytes.resize(most + 1);
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+      const ssize_t n = read(fd, bytes.data() + done, bytes.size() - done);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) problem = std::string("cannot read ") + path + ": " + std::strerror(errno);
+      if (n <= 0) break;
+      done += static_cast<std::size_t>(n);
+    }
+    bytes.resize(done);
+    if (done > most)
+      problem = std::string(path) + " is longer than " + std::to_string(onsei::kMaxTextBytes) +
+                " bytes, the most the engine reads at once";
+  }
+  close(fd);
+  if (!problem.empty()) return onsei::Error{problem};
+  return bytes;
+}
+
+// A speed in decimal, range-checked before it is narrowed to int.
+onsei::Result<int> readSpeed(const char* text) {
+  errno = 0;
+  char* end = nullptr;
+  const long long value = std::strtoll(text, &end, 10);
+  if (end == text || *end || errno == ERANGE || value < onsei::kMinSpeed ||
+      value > onsei::kMaxSpeed)
+    return onsei::Error{"speed " + std::string(text).substr(0, 24) + " is not a number from " +
+                        std::to_string(onsei::kMinSpeed) + " to " +
+                        std::to_string(onsei::kMaxSpeed)};
+  return static_cast<int>(value);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -53,17 +102,15 @@ int main(int argc, char* argv[]) {
   for (int i = 2; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--sjis" && i + 1 < argc) {
-      std::ifstream in(argv[++i], std::ios::binary);
-      if (!in) return failure(std::string("cannot read ") + argv[i]);
-      std::stringstream bytes;
-      bytes << in.rdbuf();
-      sjis = bytes.str();
+      auto text = readText(argv[++i]);
+      if (!text) return failure(text.error().message);
+      sjis = std::move(text.value());
       while (!sjis.empty() && (sjis.back() == '\n' || sjis.back() == '\r')) sjis.pop_back();
       haveText = true;
     } else if (arg == "--speed" && i + 1 < argc) {
-      char* end = nullptr;
-      speed = static_cast<int>(std::strtol(argv[++i], &end, 10));
-      if (!end || *end) return usage();
+      auto value = readSpeed(argv[++i]);
+      if (!value) return failure(value.error().message);
+      speed = *value;
     } else if (arg == "-o" && i + 1 < argc) {
       output = argv[++i];
     } else if (!haveText) {

@@ -90,6 +90,55 @@ const SoundChange* FindSoundChange(std::string_view cls, std::string_view key) {
   return it == table.end() ? nullptr : &it->second;
 }
 
+bool ParseCounterAccent(std::string_view word, CounterAccent& accent) {
+  static constexpr std::pair<std::string_view, CounterAccent> kWords[] = {
+      {"numeral", CounterAccent::Numeral},
+      {"counter", CounterAccent::Counter},
+      {"flat", CounterAccent::Flat},
+      {"end", CounterAccent::End}};
+  for (const auto& [name, value] : kWords)
+    if (name == word) {
+      accent = value;
+      return true;
+    }
+  return false;
+}
+
+CounterAccent CounterInfo::accentAfterElement(std::string_view key) const {
+  const auto it = accentAfter.find(key);
+  return it == accentAfter.end() ? accent : it->second;
+}
+
+namespace {
+
+// The space-separated words of a field.
+std::vector<std::string> words(const std::string& text) {
+  std::vector<std::string> out;
+  std::size_t p = 0;
+  while (p < text.size()) {
+    std::size_t space = text.find(' ', p);
+    if (space == std::string::npos) space = text.size();
+    if (space > p) out.push_back(text.substr(p, space - p));
+    p = space + 1;
+  }
+  return out;
+}
+
+// "numeral 3=flat 5=flat": the usual accent, then exceptions by last element.
+void parseAccent(const std::string& text, CounterInfo& c) {
+  for (const std::string& word : words(text)) {
+    const std::size_t eq = word.find('=');
+    CounterAccent accent;
+    if (eq == std::string::npos) {
+      if (ParseCounterAccent(word, accent)) c.accent = accent;
+    } else if (ParseCounterAccent(std::string_view(word).substr(eq + 1), accent)) {
+      c.accentAfter[word.substr(0, eq)] = accent;
+    }
+  }
+}
+
+}  // namespace
+
 const CounterInfo* FindCounter(std::string_view reading) {
   static const std::map<std::string, CounterInfo, std::less<>> table = [] {
     std::map<std::string, CounterInfo, std::less<>> t;
@@ -97,17 +146,11 @@ const CounterInfo* FindCounter(std::string_view reading) {
       CounterInfo c;
       c.spoken = field(row, 1);
       c.cls = field(row, 2);
-      c.accentOnCounter = field(row, 3) == "counter";
-      const std::string& forms = field(row, 4);
-      std::size_t p = 0;
-      while (p < forms.size()) {
-        std::size_t space = forms.find(' ', p);
-        if (space == std::string::npos) space = forms.size();
-        const std::string form = forms.substr(p, space - p);
+      parseAccent(field(row, 3), c);
+      for (const std::string& form : words(field(row, 4))) {
         const std::size_t eq = form.find('=');
         if (eq != std::string::npos)
           c.forms[std::atoll(form.substr(0, eq).c_str())] = form.substr(eq + 1);
-        p = space + 1;
       }
       t[field(row, 0)] = std::move(c);
     }

@@ -18,7 +18,9 @@ struct KanaPhonemes {
 const std::map<std::u32string, KanaPhonemes>& KanaTable();
 
 // (place, digit) → reading; place 1, 10, 100, 1000 and digit 0-9. The group
-// words are under (10000, 0), (100000000, 0), (1000000000000, 0).
+// words are under (10000, 0), (100000000, 0), (1000000000000, 0). "|" parts
+// the digit word from the place word; "'" follows the mora that carries the
+// nucleus when the element ends a number said alone (none: flat).
 const std::string& NumeralReading(long long place, int digit);
 
 struct SoundChange {
@@ -28,11 +30,26 @@ struct SoundChange {
 // (class, last element key) → change; null when the class leaves it alone.
 const SoundChange* FindSoundChange(std::string_view cls, std::string_view key);
 
+// Where a number said with a counter carries its nucleus.
+enum class CounterAccent {
+  Numeral,  // the number's last mora that can carry one: さ'んぼん
+  Counter,  // the counter's own mark: にじ'かん
+  Flat,     // none: にかい
+  End,      // the counter's last mora: いちがつ'
+};
+// An accent word of counters.tsv ("numeral", "counter", "flat", "end").
+bool ParseCounterAccent(std::string_view word, CounterAccent& accent);
+
 struct CounterInfo {
   std::string spoken;  // with its accent mark, if any
   std::string cls;
-  bool accentOnCounter = false;
+  CounterAccent accent = CounterAccent::Numeral;
+  // Last element key (as in counter_classes.tsv) → an accent other than the
+  // counter's usual one: 3年 さんねん is flat where 2年 is に'ねん.
+  std::map<std::string, CounterAccent, std::less<>> accentAfter;
   std::map<long long, std::string> forms;  // whole number → reading
+
+  CounterAccent accentAfterElement(std::string_view key) const;
 };
 // Counter as written in a number tag (with its marks) → its entry; null if
 // the counter is not in the table.

@@ -20,6 +20,17 @@ struct Position {
   int index;  // 1-based within the phrase
 };
 
+// The す of です and ます ending a breath group (before a pause, not in a
+// question) loses its vowel: ほんです。 → h o N d e s U.
+void devoiceFinalSu(const std::vector<Position>& morae, bool question) {
+  if (question || morae.size() < 2) return;
+  const Position& last = morae.back();
+  const Mora& before = *morae[morae.size() - 2].mora;
+  if (last.mora->kana == "す" && last.mora->vowel == "u" &&
+      (before.kana == "で" || before.kana == "ま") && last.phrase->accent != last.index)
+    last.mora->vowel = "U";
+}
+
 }  // namespace
 
 void DevoiceVowels(Utterance& utterance) {
@@ -43,6 +54,7 @@ void DevoiceVowels(Utterance& utterance) {
       if (candidate) m.vowel = m.vowel == "i" ? "I" : "U";
       previousDevoiced = candidate;
     }
+    devoiceFinalSu(morae, !group.phrases.empty() && group.phrases.back().question);
   }
 }
 

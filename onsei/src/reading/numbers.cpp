@@ -1,6 +1,7 @@
 #include "reading/numbers.hpp"
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "data/tables.hpp"
@@ -18,6 +19,7 @@ constexpr std::size_t kMaxDigits = 16;
 struct Element {
   std::string kana;
   std::string key;
+  bool placeAlone = false;  // 10, 100, 1000 without a digit before them
 };
 
 struct Group {
@@ -32,7 +34,8 @@ std::vector<Element> groupElements(int n) {
   for (const auto& [place, key] : places) {
     const int d = (n / place) % 10;
     if (d == 0) continue;
-    out.push_back({NumeralReading(place, d), place == 1 ? std::to_string(d) : key});
+    out.push_back(
+        {NumeralReading(place, d), place == 1 ? std::to_string(d) : key, place > 1 && d == 1});
   }
   return out;
 }
@@ -53,10 +56,14 @@ std::string changeFirstKana(const std::string& kana, bool semiVoiced) {
   return ToUtf8(s);
 }
 
-std::string applyNumberChange(const std::string& kana, const std::string& op) {
+// A changed element loses the accent it has when said alone.
+std::string applyNumberChange(const Element& e, const std::string& op) {
+  std::string kana = e.kana;
+  if (op.rfind("alone=", 0) == 0) return e.placeAlone ? op.substr(6) : kana;
   if (op == "gem") {
     std::u32string s;
     FromUtf8(kana, s);
+    std::erase(s, U'\'');
     if (!s.empty()) s.back() = U'っ';
     return ToUtf8(s);
   }
@@ -76,12 +83,11 @@ void applyClass(std::string_view cls, std::vector<Element>& number, std::string&
   if (number.empty()) return;
   const SoundChange* change = FindSoundChange(cls, number.back().key);
   if (!change) return;
-  number.back().kana = applyNumberChange(number.back().kana, change->number);
+  number.back().kana = applyNumberChange(number.back(), change->number);
   counter = applyCounterChange(counter, change->counter);
 }
 
-// Accent: the counter's own mark when the counter decides, otherwise the
-// number's last mora that can carry a nucleus.
+// The number's last mora that can carry a nucleus (not ん, っ or a long vowel).
 int numeralAccent(const std::vector<Mora>& numberMoras) {
   for (int i = static_cast<int>(numberMoras.size()) - 1; i >= 0; --i)
     if (!numberMoras[static_cast<std::size_t>(i)].special()) return i + 1;
@@ -102,14 +108,19 @@ std::vector<std::string> numeralWords(const std::string& kana) {
   return words;
 }
 
+// The phrase of a number and its counter. Without a rule the number is said
+// alone and takes its last element's own accent (な'な, に'じゅう, さん flat).
 Result<AccentPhrase> makePhrase(const std::vector<Element>& number, const std::string& counterKana,
-                                bool counterDecides, KanaStyle counterStyle) {
+                                std::optional<CounterAccent> rule, KanaStyle counterStyle) {
   AccentPhrase phrase;
   std::vector<Mora> numberMoras;
+  int lastElementAccent = 0;  // the last element's own nucleus, in the phrase
   for (const Element& e : number) {
+    lastElementAccent = 0;
     for (const std::string& word : numeralWords(e.kana)) {
       auto run = KanaToMoras(word, KanaStyle::Reading);
       if (!run) return run.error();
+      if (run->accent != 0) lastElementAccent = static_cast<int>(numberMoras.size()) + run->accent;
       numberMoras.insert(numberMoras.end(), run->moras.begin(), run->moras.end());
       phrase.words.push_back({std::move(run->moras), PartOfSpeech::Numeral});
     }
@@ -118,10 +129,25 @@ Result<AccentPhrase> makePhrase(const std::vector<Element>& number, const std::s
   if (!counter) return Error{"the counter: " + counter.error().message};
   if (!counter->moras.empty()) phrase.words.push_back({counter->moras, PartOfSpeech::Counter});
   const int numberLength = static_cast<int>(numberMoras.size());
-  if (counterDecides)
-    phrase.accent = counter->accent != 0 ? numberLength + counter->accent : 0;
-  else
-    phrase.accent = numeralAccent(numberMoras);
+  const int counterLength = static_cast<int>(counter->moras.size());
+  if (!rule) {
+    phrase.accent = lastElementAccent;
+    return phrase;
+  }
+  switch (*rule) {
+    case CounterAccent::Numeral:
+      phrase.accent = numeralAccent(numberMoras);
+      break;
+    case CounterAccent::Counter:
+      phrase.accent = counter->accent != 0 ? numberLength + counter->accent : 0;
+      break;
+    case CounterAccent::Flat:
+      phrase.accent = 0;
+      break;
+    case CounterAccent::End:
+      phrase.accent = counterLength != 0 ? numberLength + counterLength : 0;
+      break;
+  }
   return phrase;
 }
 
@@ -153,9 +179,14 @@ Result<std::vector<AccentPhrase>> ReadNumber(std::string_view value, std::u32str
   const CounterInfo* info = FindCounter(written);
   std::string counterKana = info ? info->spoken : written;
   const std::string cls = info ? info->cls : std::string();
-  const bool counterDecides =
-      info ? info->accentOnCounter : written.find('\'') != std::string::npos;
   const KanaStyle counterStyle = info ? KanaStyle::Reading : KanaStyle::AsWritten;
+  // A counter outside the table decides by its own mark, if it has one.
+  auto accentAfter = [&](std::string_view lastKey) -> std::optional<CounterAccent> {
+    if (info) return info->accentAfterElement(lastKey);
+    if (written.empty()) return std::nullopt;
+    return written.find('\'') != std::string::npos ? CounterAccent::Counter
+                                                   : CounterAccent::Numeral;
+  };
 
   if (negative) {
     auto minus = specialForm("ま'いなす");
@@ -178,7 +209,7 @@ Result<std::vector<AccentPhrase>> ReadNumber(std::string_view value, std::u32str
 
   if (n == 0) {
     auto phrase =
-        makePhrase({{NumeralReading(1, 0), "0"}}, counterKana, counterDecides, counterStyle);
+        makePhrase({{NumeralReading(1, 0), "0"}}, counterKana, accentAfter("0"), counterStyle);
     if (!phrase) return phrase.error();
     phrases.push_back(std::move(phrase.value()));
     return phrases;
@@ -213,8 +244,12 @@ Result<std::vector<AccentPhrase>> ReadNumber(std::string_view value, std::u32str
   for (std::size_t i = 0; i < groups.size(); ++i) {
     const bool last = i + 1 == groups.size();
     std::string counterHere = last ? counterKana : std::string();
+    // The element the counter follows, before its sound change.
+    const std::string lastKey = groups[i].back().key;
     if (last && !cls.empty()) applyClass(cls, groups[i], counterHere);
-    auto phrase = makePhrase(groups[i], counterHere, last && counterDecides, counterStyle);
+    const std::optional<CounterAccent> rule =
+        last ? accentAfter(lastKey) : std::optional(CounterAccent::Numeral);
+    auto phrase = makePhrase(groups[i], counterHere, rule, counterStyle);
     if (!phrase) return phrase.error();
     phrases.push_back(std::move(phrase.value()));
   }
