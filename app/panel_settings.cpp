@@ -16,9 +16,6 @@
 namespace ruzdo {
 namespace {
 
-// A template longer than this was not typed by a person.
-constexpr int kMaxTemplateLength = 200;
-
 // The stored integer under key if it is one and lies in min ... max.
 std::optional<int> storedInt(const QSettings& s, const QString& key, int min, int max) {
   const QVariant v = s.value(key);
@@ -109,7 +106,7 @@ void RestorePanelSettings(TMainForm& f, QSettings& s) {
   if (auto counter = storedInt(s, QStringLiteral("counter"), 0, f.sTani->count() - 1))
     f.sTani->setCurrentIndex(*counter);
   const QVariant pattern = s.value(QStringLiteral("template"));
-  if (pattern.isValid() && pattern.toString().size() <= kMaxTemplateLength)
+  if (pattern.isValid() && pattern.toString().size() <= f.sTemplate->maxLength())
     f.sTemplate->setText(pattern.toString());
   restoreSlider(s, QStringLiteral("speed"), f.sSpechSpeed);
   restoreSlider(s, QStringLiteral("interval"), f.sTimerInterval);

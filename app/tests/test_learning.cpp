@@ -375,36 +375,30 @@ class TestLearning : public QObject {
   void badStoredValuesFallBackToDefaults_data() {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
-    QTest::newRow("range not a number") << "panel/max"
-                                        << "lots";
-    QTest::newRow("range above the spin edit") << "panel/max"
-                                               << "100001";
-    QTest::newRow("range of a hundred") << "panel/max"
-                                        << "100";
-    QTest::newRow("negative minimum") << "panel/min"
-                                      << "-4";
-    QTest::newRow("counter past the list") << "panel/counter"
-                                           << "26";
-    QTest::newRow("speed below the bar") << "panel/speed"
-                                         << "10";
-    QTest::newRow("interval half a number") << "panel/interval"
-                                            << "20x0";
-    QTest::newRow("questions overflow") << "panel/questions"
-                                        << "99999999999999";
-    QTest::newRow("no columns") << "panel/cols"
-                                << "-1";
-    QTest::newRow("mode 7") << "panel/mode"
-                            << "7";
-    QTest::newRow("option neither true nor false") << "panel/weakFirst"
-                                                   << "maybe";
-    QTest::newRow("window far off every screen") << "window/x"
-                                                 << "90000";
-    QTest::newRow("tiny window") << "window/width"
-                                 << "3";
-    QTest::newRow("collapse not a flag") << "window/settingsColumn/collapsed"
-                                         << "2";
-    QTest::newRow("group bar wider than the window") << "window/groupBar/first"
-                                                     << "9999";
+    const struct {
+      const char* name;
+      const char* key;
+      QString value;
+    } rows[] = {
+        {"range not a number", "panel/max", "lots"},
+        {"range above the spin edit", "panel/max", "100001"},
+        {"range of a hundred", "panel/max", "100"},
+        {"negative minimum", "panel/min", "-4"},
+        {"counter past the list", "panel/counter", "26"},
+        {"template longer than the edit takes", "panel/template", QString(40000, '_')},
+        {"speed below the bar", "panel/speed", "10"},
+        {"interval half a number", "panel/interval", "20x0"},
+        {"questions overflow", "panel/questions", "99999999999999"},
+        {"no columns", "panel/cols", "-1"},
+        {"mode 7", "panel/mode", "7"},
+        {"option neither true nor false", "panel/weakFirst", "maybe"},
+        {"window far off every screen", "window/x", "90000"},
+        {"tiny window", "window/width", "3"},
+        {"collapse not a flag", "window/settingsColumn/collapsed", "2"},
+        {"group bar wider than the window", "window/groupBar/first", "9999"},
+    };
+    for (const auto& row : rows)
+      QTest::newRow(row.name) << QString::fromLatin1(row.key) << row.value;
   }
   void badStoredValuesFallBackToDefaults() {
     QFETCH(QString, key);
@@ -428,6 +422,7 @@ class TestLearning : public QObject {
     QCOMPARE(f.sMinRuzdo->value(), 0);
     QCOMPARE(f.sMaxRuzdo->value(), 9);
     QCOMPARE(f.sTani->currentIndex(), 0);
+    QCOMPARE(f.sTemplate->text(), QStringLiteral("_-__"));
     QCOMPARE(f.sSpechSpeed->value(), 90);
     QCOMPARE(f.sTimerInterval->value(), 2000);
     QCOMPARE(f.sMaxQuestion->value(), 100);
