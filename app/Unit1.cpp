@@ -30,6 +30,7 @@ TMainForm::TMainForm(QWidget* parent)
   tMain = new QTimer(this);
   tMain->setObjectName(QStringLiteral("tMain"));
   tMain->setInterval(2000);
+  tMain->setTimerType(Qt::PreciseTimer);  // a coarse one may fire 5 % early
   tMarker = new QTimer(this);
   tMarker->setObjectName(QStringLiteral("tMarker"));
   tMarker->setInterval(300);
@@ -76,4 +77,5 @@ void TMainForm::connectEvents() {
   connect(RzGroup1->item(1), &QAbstractButton::clicked, this, &TMainForm::RzGroup1Items1Click);
   connect(sTimerInterval, &QSlider::valueChanged, this, &TMainForm::sTimerIntervalChange);
   buildLearningAids();
+  connect(sTani, &QComboBox::currentIndexChanged, this, &TMainForm::sTaniChange);
 }

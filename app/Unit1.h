@@ -58,6 +58,11 @@ class TMainForm : public QWidget {
   void setSoundOutput(ruzdo::SoundOutput* output);
   ruzdo::SpeechCache& speechCache() { return *speechCache_; }
 
+  // Whether the engine can say a text (Onsei_Reading unless replaced); asked
+  // for the template on Apply, so a template it cannot say is refused there.
+  using ReadingCheck = std::function<bool(const char* koe)>;
+  void setReadingCheck(ReadingCheck check) { readingCheck_ = std::move(check); }
+
   // --- drill state ---
   std::int32_t QuestionCount = 0;
   std::int32_t ErrorCount = 0;
@@ -121,6 +126,8 @@ class TMainForm : public QWidget {
   void bStopClick();
   void bPauseClick();
   void RuzdoPoleButtonClick(int num, const QString& tel);
+  // Synthesis failed: stops a run going on, then shows "Err" once.
+  void SynthesisFailed();
 
   // --- speech ---
   void SpeakNumber(std::int32_t value, std::int32_t speed);
@@ -128,7 +135,7 @@ class TMainForm : public QWidget {
   void Speak(const QByteArray& text, std::int32_t speed);
 
   // --- settings ---
-  void ApplySettings();
+  bool ApplySettings();  // false when the settings were refused and nothing changed
   void ShowFieldSettings();
   void sApplyClick();
   void sCancelClick();
@@ -137,6 +144,7 @@ class TMainForm : public QWidget {
   void FillCounterPicker();
   void sTimerIntervalChange();
   void RzGroup1Items0Click();
+  void sTaniChange();
 
   // --- learning aids (Unit1_learning.cpp) ---
   // The engine's reading of a Shift-JIS speech text (Onsei_Reading unless
@@ -184,6 +192,8 @@ class TMainForm : public QWidget {
   void Beep();
   ruzdo::SoundOutput& soundOutput();
   void showNotice(const QString& text);
+  bool TemplateSayable(const QString& pattern) const;
+  void SwitchMode(std::uint8_t mode);
 
   TfAbout* fAbout = nullptr;
   SynthFunction synthesise_;
@@ -202,4 +212,6 @@ class TMainForm : public QWidget {
   std::unique_ptr<QSettings> settings_;
   std::unique_ptr<ruzdo::HistoryStore> history_;
   bool historyWritable_ = false;
+  ReadingCheck readingCheck_;
+  QString acceptedTemplate_;  // the last template the engine could say
 };

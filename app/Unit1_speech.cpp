@@ -48,7 +48,7 @@ void TMainForm::SpeakSequence(const QString& text, std::int32_t speed) {
       text, sjis ? QByteArray(sjis->data(), static_cast<qsizetype>(sjis->size())) : QByteArray());
   if (!sjis) {
     // A character Shift-JIS cannot hold: the engine could not read it either.
-    ruzdo::ShowMessage(this, QStringLiteral("Err"));
+    SynthesisFailed();
     return;
   }
   Speak(QByteArray(sjis->data(), static_cast<qsizetype>(sjis->size())), speed);
@@ -61,7 +61,7 @@ void TMainForm::Speak(const QByteArray& text, std::int32_t speed) {
     int size = 0;
     unsigned char* image = synthesise_(text.constData(), speed, &size);
     if (!image) {
-      ruzdo::ShowMessage(this, QStringLiteral("Err"));
+      SynthesisFailed();
       return;
     }
     wave =

@@ -11,14 +11,10 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/pulse_null_sink.sh"
 
 . "$here/xvfb_display.sh"
-# Settings and history of this run only, never the user's.
-xdg=$(mktemp -d /tmp/ruzdo-xdg.XXXXXX)
-export XDG_CONFIG_HOME=$xdg/config XDG_DATA_HOME=$xdg/data
 app=""
 cleanup() {
   [ -n "$app" ] && kill "$app" 2>/dev/null || true
   xvfb_stop
-  rm -rf "$xdg"
   pulse_stop
 }
 trap cleanup EXIT

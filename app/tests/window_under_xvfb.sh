@@ -9,14 +9,10 @@ mkdir -p "$shots"
 
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/xvfb_display.sh"
-# Settings and history of this run only, never the user's.
-xdg=$(mktemp -d /tmp/ruzdo-xdg.XXXXXX)
-export XDG_CONFIG_HOME=$xdg/config XDG_DATA_HOME=$xdg/data
 app=""
 cleanup() {
   [ -n "$app" ] && kill "$app" 2>/dev/null || true
   xvfb_stop
-  rm -rf "$xdg"
   wait 2>/dev/null || true
 }
 trap cleanup EXIT

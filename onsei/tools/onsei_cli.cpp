@@ -4,7 +4,8 @@
 //   onsei read TEXT            the reading in hiragana with ' / 、 marks
 //   onsei phonemes TEXT        the phonemes
 //   onsei labels TEXT          the full-context labels
-//   onsei say TEXT [--speed N] -o FILE.wav
+//   onsei say TEXT [--speed N] [--voice NAME] -o FILE.wav
+//   onsei voices               the voice presets, one per line
 // TEXT may be replaced by --sjis FILE (raw Shift-JIS).
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -23,6 +24,7 @@
 #include "onsei/limits.hpp"
 #include "onsei/synthesis.hpp"
 #include "text/shift_jis.hpp"
+#include "voice/voice_presets.hpp"
 
 namespace {
 
@@ -31,7 +33,8 @@ int usage() {
                "usage: onsei read TEXT\n"
                "       onsei phonemes TEXT\n"
                "       onsei labels TEXT\n"
-               "       onsei say TEXT [--speed N] -o FILE.wav\n"
+               "       onsei say TEXT [--speed N] [--voice NAME] -o FILE.wav\n"
+               "       onsei voices\n"
                "TEXT is UTF-8 phonetic text; --sjis FILE reads Shift-JIS text from FILE.\n"
                "N is 50 ... 300 (100 = normal, larger is faster).\n");
   return 2;
@@ -86,9 +89,19 @@ onsei::Result<int> readSpeed(const char* text) {
   return static_cast<int>(value);
 }
 
+// Name, shape and description of every preset, tab-separated.
+int listVoices() {
+  for (const onsei::VoicePreset& p : onsei::VoicePresets())
+    std::printf("%s\thalf tones %+g, alpha %+g, beta %g, tempo %g\t%s\n", p.name.c_str(),
+                p.shape.halfTones, p.shape.alphaShift, p.shape.beta, p.shape.tempo,
+                p.description.c_str());
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  if (argc == 2 && std::strcmp(argv[1], "voices") == 0) return listVoices();
   if (argc < 3) return usage();
   const std::string command = argv[1];
   if (command != "read" && command != "phonemes" && command != "labels" && command != "say")
@@ -98,6 +111,7 @@ int main(int argc, char* argv[]) {
   std::string sjis;
   std::string output;
   int speed = onsei::kNormalSpeed;
+  std::string voice = onsei::kStandardVoice;
   bool haveText = false;
   for (int i = 2; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -111,6 +125,8 @@ int main(int argc, char* argv[]) {
       auto value = readSpeed(argv[++i]);
       if (!value) return failure(value.error().message);
       speed = *value;
+    } else if (arg == "--voice" && i + 1 < argc) {
+      voice = argv[++i];
     } else if (arg == "-o" && i + 1 < argc) {
       output = argv[++i];
     } else if (!haveText) {
@@ -123,10 +139,11 @@ int main(int argc, char* argv[]) {
     }
   }
   if (!haveText) return usage();
+  if (!onsei::FindVoicePreset(voice)) return failure(onsei::UnknownVoice(voice).message);
 
   if (command == "say") {
     if (output.empty()) return usage();
-    auto wav = onsei::Synthesiser::Instance().Synthesise(sjis, speed);
+    auto wav = onsei::Synthesiser::Instance().Synthesise(sjis, speed, voice);
     if (!wav) return failure(wav.error().message);
     std::ofstream out(output, std::ios::binary);
     out.write(reinterpret_cast<const char*>(wav->data()),
