@@ -39,6 +39,7 @@ TMainForm::TMainForm(QWidget* parent)
   setTabOrder();
   connectEvents();
   FormCreate();
+  setUpSpeech();
 }
 
 TMainForm::~TMainForm() {
