@@ -2,10 +2,12 @@
 
 #include <QComboBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QSlider>
 #include <QTimer>
 
 #include "core/random_source.h"
+#include "history/history_store.h"
 #include "onsei/onsei.h"
 #include "platform/speech_cache.h"
 #include "widgets/group_bar_group.h"
@@ -73,6 +75,8 @@ void TMainForm::connectEvents() {
   connect(gEasy->item(0), &QAbstractButton::clicked, this, &TMainForm::gEasyItems0Click);
   connect(gEasy->item(1), &QAbstractButton::clicked, this, &TMainForm::gEasyItems1Click);
   connect(RzGroup1->item(0), &QAbstractButton::clicked, this, &TMainForm::RzGroup1Items0Click);
+  connect(RzGroup1->item(1), &QAbstractButton::clicked, this, &TMainForm::RzGroup1Items1Click);
   connect(sTimerInterval, &QSlider::valueChanged, this, &TMainForm::sTimerIntervalChange);
+  buildLearningAids();
   connect(sTani, &QComboBox::currentIndexChanged, this, &TMainForm::sTaniChange);
 }

@@ -1,17 +1,25 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "RuzdoPole.h"
+#include "core/weak_picker.h"
 #include "platform/synthesis_worker.h"
 
 class GroupBar;
+class HistoryWindow;
+class QCheckBox;
+class QSettings;
+class QToolButton;
 class GroupBarGroup;
 class ImageButton;
 class PaneSplitter;
@@ -29,6 +37,7 @@ namespace ruzdo {
 class SoundOutput;
 class SpeechCache;
 class AudioPlayer;
+class HistoryStore;
 }  // namespace ruzdo
 
 // The main window: the mode menu on the left, the plate grid in the middle and
@@ -111,6 +120,10 @@ class TMainForm : public QWidget {
   QLabel* lErr = nullptr;
   QTimer* tMain = nullptr;
   QTimer* tMarker = nullptr;
+  QToolButton* bReplay = nullptr;   // says the question again
+  QCheckBox* sWeakFirst = nullptr;  // draws recently missed values more often
+  QLabel* lSaid = nullptr;          // what the last question or plate said
+  HistoryWindow* fHistory = nullptr;
 
   // --- drill ---
   void ResetStats();
@@ -142,7 +155,38 @@ class TMainForm : public QWidget {
   void RzGroup1Items0Click();
   void sTaniChange();
 
+  // --- learning aids (Unit1_learning.cpp) ---
+  // The engine's reading of a Shift-JIS speech text (Onsei_Reading unless
+  // replaced): kana with "'" after the accented mora; empty when unreadable.
+  using ReadingFunction = std::function<QString(const QByteArray& koe)>;
+  void setReadingFunction(ReadingFunction reading);
+  // Restores the panel and the window from these settings now and saves
+  // them there on Apply and when the window closes.
+  void useSettings(std::unique_ptr<QSettings> settings);
+  void saveSettings();
+  // Keeps the answered questions in the history in folder; when it cannot be
+  // written, says so once in the notice area and goes on without.
+  void openHistory(const QString& folder);
+  ruzdo::HistoryStore* history() const { return history_.get(); }
+  void bReplayClick();
+  void RzGroup1Items1Click();  // "История ответов"
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
+  struct Said {
+    QString written;  // 25本, 4-07
+    QByteArray koe;   // the speech text it was said with
+  };
+  void buildLearningAids();
+  int nextQuestionNumber();
+  void rememberSaid(const QString& written, const QByteArray& koe);
+  void questionAsked();
+  void questionEnded(bool wrong, const std::optional<QString>& clicked);
+  void showSaid(const Said& said, bool judged, bool wrong, const std::optional<QString>& clicked);
+  void historyUnavailable(const QString& why);
+
   void FormCreate();
   void FormDestroy();
   void buildWorkArea();
@@ -167,6 +211,16 @@ class TMainForm : public QWidget {
   ruzdo::AudioPlayer* player_ = nullptr;  // the default output, made on first use
   std::unique_ptr<ruzdo::SpeechCache> speechCache_;
   bool inQuestionTick_ = false;
+
+  ReadingFunction reading_;
+  Said lastSaid_;  // the last thing spoken: replayed while idle
+  Said question_;  // the question of the run now being answered
+  QDateTime questionAt_;
+  int questionSpeed_ = 0;
+  std::vector<ruzdo::PastAnswer> recent_;  // numbers mode, oldest first
+  std::unique_ptr<QSettings> settings_;
+  std::unique_ptr<ruzdo::HistoryStore> history_;
+  bool historyWritable_ = false;
   ReadingCheck readingCheck_;
   QString acceptedTemplate_;  // the last template the engine could say
 

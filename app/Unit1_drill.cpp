@@ -57,11 +57,14 @@ void TMainForm::tMainTimer() {
   if (inQuestionTick_) return;
   inQuestionTick_ = true;
   if (Mode == 0) {
-    if (LastNumber != -1 && !Answered) RegisterError();
+    if (LastNumber != -1 && !Answered) {
+      RegisterError();
+      questionEnded(true, std::nullopt);
+    }
     if (QuestionCount < sMaxQuestion->value()) {
-      const int r = ruzdo::RandomBelow(RuzdoPole->MaxRuzdo() - RuzdoPole->MinRuzdo() + 1);
-      LastNumber = RuzdoPole->MinRuzdo() + r;
+      LastNumber = nextQuestionNumber();
       SpeakNumber(LastNumber, sSpechSpeed->value());
+      questionAsked();
       ++QuestionCount;
       Answered = false;
       ShowStats();
@@ -71,10 +74,14 @@ void TMainForm::tMainTimer() {
   }
   if (Mode == 1) {
     RuzdoPole->RegenerateCaptions();
-    if (!LastText.isEmpty() && !Answered) RegisterError();
+    if (!LastText.isEmpty() && !Answered) {
+      RegisterError();
+      questionEnded(true, std::nullopt);
+    }
     if (QuestionCount < sMaxQuestion->value()) {
       RuzdoPole->RandomPlateCaption(LastText);
       SpeakSequence(LastText, sSpechSpeed->value());
+      questionAsked();
       ++QuestionCount;
       Answered = false;
       ShowStats();
@@ -130,6 +137,7 @@ void TMainForm::RuzdoPoleButtonClick(int num, const QString& tel) {
       SpeakNumber(num, sSpechSpeed->value());
     else
       SpeakSequence(tel, sSpechSpeed->value());
+    showSaid(lastSaid_, false, false, std::nullopt);
     return;
   }
   if (Answered) return;
@@ -139,4 +147,5 @@ void TMainForm::RuzdoPoleButtonClick(int num, const QString& tel) {
     Beep();
     RegisterError();
   }
+  questionEnded(wrong, Mode == 0 ? QString::number(num) : tel);
 }

@@ -69,6 +69,7 @@ void TMainForm::ShowFieldSettings() {
 void TMainForm::sApplyClick() {
   ApplySettings();
   ShowFieldSettings();
+  saveSettings();
 }
 
 void TMainForm::sCancelClick() { ShowFieldSettings(); }

@@ -146,11 +146,17 @@ void TMainForm::prefetchPlates() {
 
 void TMainForm::SpeakNumber(std::int32_t value, std::int32_t speed) {
   const std::string text = ruzdo::NumberSpeechText(value, RuzdoPole->Tani());
+  const std::string_view counter = TaniWritten(RuzdoPole->Tani());
+  rememberSaid(QString::number(value) +
+                   QString::fromUtf8(counter.data(), static_cast<qsizetype>(counter.size())),
+               QByteArray(text.data(), static_cast<qsizetype>(text.size())));
   Speak(QByteArray(text.data(), static_cast<qsizetype>(text.size())), speed);
 }
 
 void TMainForm::SpeakSequence(const QString& text, std::int32_t speed) {
   const auto sjis = sequenceText(text);
+  rememberSaid(
+      text, sjis ? QByteArray(sjis->data(), static_cast<qsizetype>(sjis->size())) : QByteArray());
   if (!sjis) {
     // A character Shift-JIS cannot hold: the engine could not read it either.
     SynthesisFailed();

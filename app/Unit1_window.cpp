@@ -1,5 +1,6 @@
 // Builds the main window's controls at the positions of the window's design.
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -8,7 +9,9 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "Unit1.h"
@@ -176,6 +179,7 @@ void TMainForm::buildGroupBar() {
   RzGroup1 = RzGroupBar1->addGroup(QStringLiteral("Справка"));
   RzGroup1->setObjectName(QStringLiteral("RzGroup1"));
   RzGroup1->addItem(QStringLiteral("О программе"));
+  RzGroup1->addItem(QStringLiteral("История ответов"));
 }
 
 void TMainForm::buildRunButtons() {
@@ -186,12 +190,23 @@ void TMainForm::buildRunButtons() {
   bStop = addRunButton(pRunButtons, "bStop", QStringLiteral("Stop"), 195, 0, 100, 68);
   // Created last, so it lies over the lower parts of the other two.
   bPause = addRunButton(pRunButtons, "bPause", QStringLiteral("Pause"), 65, 45, 164, 68);
+
+  // A small button in the gap above Pause, between Start and Stop.
+  bReplay = new QToolButton(pRunButtons);
+  bReplay->setObjectName(QStringLiteral("bReplay"));
+  bReplay->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+  bReplay->setAccessibleName(QStringLiteral("Повторить"));
+  bReplay->setToolTip(
+      QStringLiteral("Повторить вопрос (R, Ctrl+R, F5); без запуска — повторить последнее"));
+  bReplay->setFocusPolicy(Qt::NoFocus);
+  bReplay->setGeometry(131, 8, 32, 30);
 }
 
 void TMainForm::buildGenerateGroup() {
   gGenerate = new QGroupBox(QStringLiteral("Параметры генерации"), pGroups);
   gGenerate->setObjectName(QStringLiteral("gGenerate"));
-  gGenerate->setGeometry(0, 0, 296, 241);
+  // 22 pixels below the design's 241 hold the option "чаще ошибочные".
+  gGenerate->setGeometry(0, 0, 296, 263);
   QWidget* g = gGenerate;
 
   sMinRuzdo = addSpin(g, "sMinRuzdo", QStringLiteral("Минимальное значение"), 165, 15, 117, 21, 0,
@@ -228,12 +243,20 @@ void TMainForm::buildGenerateGroup() {
   sMaxQuestion = addSpin(g, "sMaxQuestion", QStringLiteral("Количество вопросов"), 180, 210, 101,
                          21, 0, 10000, 100);
   addLabel(g, QStringLiteral("Количество вопросов:"), 10, 215)->setBuddy(sMaxQuestion);
+
+  sWeakFirst = new QCheckBox(g);
+  sWeakFirst->setObjectName(QStringLiteral("sWeakFirst"));
+  sWeakFirst->setAccessibleName(QStringLiteral("Чаще ошибочные"));
+  sWeakFirst->setToolTip(
+      QStringLiteral("Чаще спрашивать числа, в которых недавно ошибались или которые путали"));
+  sWeakFirst->setGeometry(180, 236, 101, 20);
+  addLabel(g, QStringLiteral("Чаще ошибочные:"), 10, 239)->setBuddy(sWeakFirst);
 }
 
 void TMainForm::buildFieldGroup() {
   gRuzdoPoleSetting = new QGroupBox(QStringLiteral("Параметры поля выбора"), pGroups);
   gRuzdoPoleSetting->setObjectName(QStringLiteral("gRuzdoPoleSetting"));
-  gRuzdoPoleSetting->setGeometry(1, 245, 294, 121);
+  gRuzdoPoleSetting->setGeometry(1, 267, 294, 121);
   QWidget* g = gRuzdoPoleSetting;
 
   sCols = addSpin(g, "sCols", QStringLiteral("Количество столбцов"), 180, 15, 102, 21, 0, 100, 2);
@@ -255,7 +278,7 @@ void TMainForm::buildFieldGroup() {
 void TMainForm::buildInfoGroup() {
   gInfo = new QGroupBox(QStringLiteral("Статистика"), pGroups);
   gInfo->setObjectName(QStringLiteral("gInfo"));
-  gInfo->setGeometry(1, 370, 294, 105);
+  gInfo->setGeometry(1, 392, 294, 92);
 
   addLabel(gInfo, QStringLiteral("Текущий вопрос:"), 10, 20);
   lAll = addLabel(gInfo, QStringLiteral("0"), 230, 20);
@@ -272,11 +295,22 @@ void TMainForm::buildInfoGroup() {
   lErr->setObjectName(QStringLiteral("lErr"));
   lErr->setAccessibleName(QStringLiteral("Количество ошибок"));
   lErr->setMinimumWidth(50);
+
+  // What the last question (or the plate clicked) said, filled when it ends.
+  lSaid = new QLabel(gInfo);
+  lSaid->setObjectName(QStringLiteral("lSaid"));
+  lSaid->setAccessibleName(QStringLiteral("Сказано"));
+  lSaid->setGeometry(8, 61, 280, 29);
+  lSaid->setWordWrap(true);
+  lSaid->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  lSaid->setTextFormat(Qt::PlainText);
+  lSaid->setTextInteractionFlags(Qt::TextSelectableByMouse);
 }
 
 void TMainForm::setTabOrder() {
-  const QList<QWidget*> order = {bStart, bPause,    bStop,       sMinRuzdo,      sMaxRuzdo,
-                                 sTani,  sTemplate, sSpechSpeed, sTimerInterval, sMaxQuestion,
-                                 sCols,  sRows,     sIndention,  sApply,         sCancel};
+  const QList<QWidget*> order = {bStart,         bPause,       bStop,      sMinRuzdo,
+                                 sMaxRuzdo,      sTani,        sTemplate,  sSpechSpeed,
+                                 sTimerInterval, sMaxQuestion, sWeakFirst, sCols,
+                                 sRows,          sIndention,   sApply,     sCancel};
   for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }

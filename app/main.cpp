@@ -1,10 +1,13 @@
 #include <QApplication>
 #include <QFont>
+#include <QSettings>
+#include <QStandardPaths>
 
 #include "Unit1.h"
 #include "command_line.h"
 #include "onsei/onsei.h"
 #include "platform/message_box.h"
+#include "platform/termination_signal.h"
 #include "uAboutFrm.h"
 
 int main(int argc, char* argv[]) {
@@ -30,6 +33,12 @@ int main(int argc, char* argv[]) {
   TMainForm mainForm;
   TfAbout fAbout(&mainForm);
   mainForm.setAboutWindow(&fAbout);
+  // Settings in the user's configuration folder, answers in the data folder.
+  mainForm.useSettings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                                   QStringLiteral("Ruzdo"),
+                                                   QStringLiteral("Ruzdo")));
+  mainForm.openHistory(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  ruzdo::CloseOnTerminationSignal(&mainForm);
   mainForm.show();
   return app.exec();
 }

@@ -23,6 +23,7 @@ build_packages=(
   build-essential cmake ninja-build pkg-config
   # app
   qt6-base-dev qt6-qpa-plugins
+  libqt6sql6-sqlite
   libjpeg62-turbo-dev
   # speech engine and its voice
   libhtsengine-dev "$voice"
@@ -37,6 +38,7 @@ test_packages=(
   # sound tests: a private PulseAudio server, recording and measuring
   pulseaudio pulseaudio-utils sox
   googletest libgtest-dev xvfb xauth x11-utils xdotool imagemagick
+  at-spi2-core python3-pyatspi dbus-daemon
   clang libclang-rt-14-dev
   # a peer synthesiser to compare labels and samples with
   open-jtalk open-jtalk-mecab-naist-jdic

@@ -1,0 +1,189 @@
+// Learning aids around the drill: what was said, replay, the history of
+// answers with its window, drilling the weak values, and keeping the settings.
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSettings>
+#include <QShortcut>
+#include <QSlider>
+#include <QToolButton>
+
+#include "Unit1.h"
+#include "core/random_source.h"
+#include "history/history_store.h"
+#include "history/history_window.h"
+#include "onsei/onsei.h"
+#include "panel_settings.h"
+#include "widgets/image_button.h"
+
+namespace {
+
+// How many answers of the numbers mode the weighting looks back on.
+constexpr std::size_t kRecentAnswers = 200;
+
+QString engineReading(const QByteArray& koe) {
+  char* reading = Onsei_Reading(koe.constData());
+  if (!reading) return {};
+  QString text = QString::fromUtf8(reading);
+  Onsei_FreeText(reading);
+  return text;
+}
+
+}  // namespace
+
+void TMainForm::buildLearningAids() {
+  if (!reading_) reading_ = engineReading;
+  connect(bReplay, &QToolButton::clicked, this, &TMainForm::bReplayClick);
+  // R also as К: the key's letter on a Russian layout.
+  for (const QKeySequence& key : {QKeySequence(Qt::Key_R), QKeySequence(QChar(0x041A)),
+                                  QKeySequence(Qt::CTRL | Qt::Key_R), QKeySequence(Qt::Key_F5)}) {
+    auto* shortcut = new QShortcut(key, this);
+    connect(shortcut, &QShortcut::activated, this, &TMainForm::bReplayClick);
+  }
+}
+
+void TMainForm::setReadingFunction(ReadingFunction reading) { reading_ = std::move(reading); }
+
+void TMainForm::rememberSaid(const QString& written, const QByteArray& koe) {
+  lastSaid_ = {written, koe};
+}
+
+void TMainForm::bReplayClick() {
+  const int speed = sSpechSpeed->value();
+  if (!bStart->isEnabled()) {
+    // A run, going or paused: its current question, once one was asked.
+    if (QuestionCount == 0) return;
+    if (Mode == 0)
+      SpeakNumber(LastNumber, speed);
+    else
+      SpeakSequence(LastText, speed);
+    return;
+  }
+  if (!lastSaid_.koe.isEmpty()) Speak(lastSaid_.koe, speed);
+}
+
+int TMainForm::nextQuestionNumber() {
+  const int min = RuzdoPole->MinRuzdo();
+  const int max = RuzdoPole->MaxRuzdo();
+  if (!sWeakFirst->isChecked()) return min + ruzdo::RandomBelow(max - min + 1);
+  return ruzdo::PickWeighted(min, ruzdo::WeakWeights(min, max, recent_));
+}
+
+void TMainForm::questionAsked() {
+  question_ = lastSaid_;
+  questionAt_ = QDateTime::currentDateTimeUtc();
+  questionSpeed_ = sSpechSpeed->value();
+}
+
+void TMainForm::questionEnded(bool wrong, const std::optional<QString>& clicked) {
+  // A click before the run's first question has nothing to be compared with.
+  if (QuestionCount == 0) return;
+  showSaid(question_, true, wrong, clicked);
+
+  if (Mode == 0) {
+    bool isNumber = false;
+    const int number = clicked ? clicked->toInt(&isNumber) : -1;
+    recent_.push_back({LastNumber, isNumber ? number : -1, wrong});
+    if (recent_.size() > kRecentAnswers) recent_.erase(recent_.begin());
+  }
+
+  if (history_ && historyWritable_) {
+    ruzdo::AnswerRecord r;
+    r.askedAt = questionAt_;
+    r.mode = Mode;
+    r.rangeMin = RuzdoPole->MinRuzdo();
+    r.rangeMax = RuzdoPole->MaxRuzdo();
+    r.counter = RuzdoPole->Tani();
+    r.pattern = RuzdoPole->Template();
+    r.question = Mode == 0 ? QString::number(LastNumber) : LastText;
+    r.answer = clicked;
+    r.wrong = wrong;
+    r.speechSpeed = questionSpeed_;
+    if (clicked)
+      r.answerMs = static_cast<int>(questionAt_.msecsTo(QDateTime::currentDateTimeUtc()));
+    if (!history_->record(r)) historyUnavailable(history_->errorText());
+  }
+  if (fHistory && fHistory->isVisible()) fHistory->refresh();
+}
+
+void TMainForm::showSaid(const Said& said, bool judged, bool wrong,
+                         const std::optional<QString>& clicked) {
+  // First what was said and how it went, then the reading on a line of its
+  // own, shortened with "…" if it is wider than the line (the tool tip and the
+  // accessible name keep all of it).
+  QString verdict = QStringLiteral("Сказано: ") + said.written;
+  if (judged) {
+    if (!wrong)
+      verdict += QStringLiteral(". Верно");
+    else if (clicked)
+      verdict += QStringLiteral(". Нажато: ") + *clicked;
+    else
+      verdict += QStringLiteral(". Ответа не было");
+  }
+  const QString reading = said.koe.isEmpty() ? QString() : reading_(said.koe);
+  const QString shown =
+      lSaid->fontMetrics().elidedText(reading, Qt::ElideRight, lSaid->contentsRect().width());
+  QPalette p = lSaid->palette();
+  p.setColor(QPalette::WindowText, judged && wrong ? QColor(0xB0, 0x00, 0x00)
+                                                   : gInfo->palette().color(QPalette::WindowText));
+  lSaid->setPalette(p);
+  lSaid->setText(reading.isEmpty() ? verdict : verdict + QLatin1Char('\n') + shown);
+  lSaid->setToolTip(reading);
+  lSaid->setAccessibleName(reading.isEmpty() ? verdict : verdict + QStringLiteral("; ") + reading);
+}
+
+void TMainForm::openHistory(const QString& folder) {
+  history_ = std::make_unique<ruzdo::HistoryStore>();
+  historyWritable_ = history_->open(folder);
+  if (fHistory) fHistory->setStore(history_.get());
+  if (!historyWritable_) {
+    historyUnavailable(history_->errorText());
+    return;
+  }
+  recent_.clear();
+  for (const auto& a : history_->recentNumbers(0, 100000, static_cast<int>(kRecentAnswers)))
+    recent_.push_back({a.asked, a.clicked, a.wrong});
+}
+
+void TMainForm::historyUnavailable(const QString& why) {
+  historyWritable_ = false;
+  showNotice(QStringLiteral("Нет записи в папку данных: история не ведётся."));
+  lNotice->setToolTip(history_->filePath() + QStringLiteral("\n") + why);
+}
+
+void TMainForm::RzGroup1Items1Click() {
+  if (!fHistory) {
+    fHistory = new HistoryWindow(this, [this] {
+      ruzdo::HistoryFilter f;
+      f.mode = Mode;
+      f.rangeMin = RuzdoPole->MinRuzdo();
+      f.rangeMax = RuzdoPole->MaxRuzdo();
+      f.counter = RuzdoPole->Tani();
+      f.pattern = RuzdoPole->Template();
+      return f;
+    });
+    fHistory->setStore(history_.get());
+  }
+  fHistory->refresh();
+  fHistory->show();
+  fHistory->raise();
+  fHistory->activateWindow();
+}
+
+void TMainForm::useSettings(std::unique_ptr<QSettings> settings) {
+  settings_ = std::move(settings);
+  if (settings_) ruzdo::RestorePanelSettings(*this, *settings_);
+}
+
+void TMainForm::saveSettings() {
+  if (!settings_) return;
+  ruzdo::SavePanelSettings(*this, *settings_);
+  settings_->sync();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  saveSettings();
+  if (fHistory) fHistory->close();
+  QWidget::closeEvent(event);
+}

@@ -1,0 +1,61 @@
+#!/usr/bin/env python3
+"""Reads and presses the Ruzdo windows over AT-SPI, as a screen reader would.
+
+  atspi_query.py names            every accessible name in the program
+  atspi_query.py press NAME       presses the button (or item) called NAME
+  atspi_query.py cells TABLE      the cells of the table called TABLE, a row a line
+"""
+import sys
+import time
+
+import pyatspi
+
+
+def program():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for _ in range(100):
+        for i in range(desktop.childCount):
+            app = desktop.getChildAtIndex(i)
+            if app is not None and (app.name or "").lower() == "ruzdo":
+                return app
+        time.sleep(0.1)
+    sys.exit("the program is not on the accessibility bus")
+
+
+def walk(node, depth=0):
+    if node is None or depth > 40:
+        return
+    yield node
+    for i in range(node.childCount):
+        yield from walk(node.getChildAtIndex(i), depth + 1)
+
+
+def find(name):
+    for _ in range(50):
+        for node in walk(program()):
+            if node.name == name:
+                return node
+        time.sleep(0.1)
+    sys.exit(f"nothing called {name!r}")
+
+
+def main():
+    command = sys.argv[1]
+    if command == "names":
+        for node in walk(program()):
+            if node.name:
+                print(node.name)
+    elif command == "press":
+        node = find(sys.argv[2])
+        node.queryAction().doAction(0)
+    elif command == "cells":
+        table = find(sys.argv[2]).queryTable()
+        for row in range(table.nRows):
+            cells = [table.getAccessibleAt(row, col).name for col in range(table.nColumns)]
+            print(" | ".join(cells))
+    else:
+        sys.exit(f"unknown command {command}")
+
+
+if __name__ == "__main__":
+    main()

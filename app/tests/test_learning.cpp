@@ -1,0 +1,454 @@
+// The learning aids of the main window: what was said, replay, answers kept
+// in the history, drilling the weak values, and settings kept between runs.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QSlider>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <memory>
+
+#include "core/random_source.h"
+#include "core/weak_picker.h"
+#include "drill_fixture.h"
+#include "history/history_store.h"
+#include "history/history_window.h"
+#include "widgets/group_bar.h"
+#include "widgets/pane_splitter.h"
+
+using Weights = std::vector<int>;
+using Answers = std::vector<ruzdo::PastAnswer>;
+Q_DECLARE_METATYPE(Weights)
+Q_DECLARE_METATYPE(Answers)
+
+namespace {
+
+// A fixture whose engine reading is "よみ" and remembers what it was asked.
+struct LearningFixture : DrillFixture {
+  QList<QByteArray> readingAsked;
+  LearningFixture() {
+    form.setReadingFunction([this](const QByteArray& koe) {
+      readingAsked.append(koe);
+      return QStringLiteral("よみ'");
+    });
+  }
+  void startWithRange(int min, int max) {
+    form.sMinRuzdo->setValue(min);
+    form.sMaxRuzdo->setValue(max);
+    form.bStartClick();
+  }
+};
+
+}  // namespace
+
+class TestLearning : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+  // --- the weighting of "чаще ошибочные" ---
+  void weakWeights_data() {
+    QTest::addColumn<Answers>("recent");
+    QTest::addColumn<Weights>("weights");  // of 0 ... 3
+    QTest::newRow("nothing yet: uniform") << Answers{} << Weights{1, 1, 1, 1};
+    QTest::newRow("a miss and its confusion") << Answers{{2, 1, true}} << Weights{1, 2, 4, 1};
+    QTest::newRow("unanswered: no confusion") << Answers{{2, -1, true}} << Weights{1, 1, 4, 1};
+    QTest::newRow("three right answers pay a miss off")
+        << Answers{{2, 1, true}, {2, 2, false}, {2, 2, false}, {2, 2, false}}
+        << Weights{1, 2, 1, 1};
+    QTest::newRow("right answers first do not bank credit")
+        << Answers{{3, 3, false}, {3, 3, false}, {3, 0, true}} << Weights{2, 1, 1, 4};
+    QTest::newRow("capped") << Answers(10, {1, -1, true}) << Weights{1, 13, 1, 1};
+    QTest::newRow("out of the range: ignored") << Answers{{9, 8, true}} << Weights{1, 1, 1, 1};
+  }
+  void weakWeights() {
+    QFETCH(Answers, recent);
+    QFETCH(Weights, weights);
+    QCOMPARE(ruzdo::WeakWeights(0, 3, recent), weights);
+  }
+
+  void weightedDrawsFollowTheWeights() {
+    ruzdo::SeedRandom(2024);
+    const Weights weights{1, 4, 0, 1};
+    std::vector<int> seen(4, 0);
+    for (int i = 0; i < 6000; ++i) ++seen[ruzdo::PickWeighted(10, weights) - 10];
+    QCOMPARE(seen[2], 0);
+    QVERIFY2(seen[0] > 850 && seen[0] < 1150, qPrintable(QString::number(seen[0])));
+    QVERIFY2(seen[1] > 3700 && seen[1] < 4300, qPrintable(QString::number(seen[1])));
+    QVERIFY2(seen[3] > 850 && seen[3] < 1150, qPrintable(QString::number(seen[3])));
+    // The same seed, the same draws.
+    ruzdo::SeedRandom(2024);
+    std::vector<int> again(4, 0);
+    for (int i = 0; i < 6000; ++i) ++again[ruzdo::PickWeighted(10, weights) - 10];
+    QCOMPARE(again, seen);
+  }
+
+  void withTheOptionOffTheDrawsAreTheUniformOnes() {
+    LearningFixture d;
+    d.startWithRange(0, 9);
+    ruzdo::SeedRandom(77);
+    QList<int> asked;
+    for (int i = 0; i < 20; ++i) {
+      d.form.tMainTimer();
+      asked << d.form.LastNumber;
+      d.form.RuzdoPoleButtonClick(0, QStringLiteral("0"));  // misses pile up
+    }
+    ruzdo::SeedRandom(77);
+    QList<int> uniform;
+    for (int i = 0; i < 20; ++i) uniform << ruzdo::RandomBelow(10);
+    QCOMPARE(asked, uniform);
+  }
+
+  void withTheOptionOnAMissedValueComesBackMoreOften() {
+    LearningFixture d;
+    d.form.sWeakFirst->setChecked(true);
+    d.form.sMaxQuestion->setValue(1000);
+    d.startWithRange(0, 9);
+    ruzdo::SeedRandom(5);
+    int sevens = 0;
+    for (int i = 0; i < 400; ++i) {
+      d.form.tMainTimer();
+      if (d.form.LastNumber == 7) ++sevens;
+      // 7 is always missed (taken for 1), everything else answered right.
+      d.form.RuzdoPoleButtonClick(d.form.LastNumber == 7 ? 1 : d.form.LastNumber, QString());
+    }
+    // Uniform would give about 40; 7 and 1, the value it is taken for, both
+    // reach the top weight 13 of 34, so about 150.
+    QVERIFY2(sevens > 120, qPrintable(QString::number(sevens)));
+  }
+
+  // --- the line of what was said ---
+  void theLineAfterEachEnd_data() {
+    QTest::addColumn<int>("click");  // -1: none, the next tick ends it
+    QTest::addColumn<QString>("verdict");
+    QTest::addColumn<bool>("red");
+    QTest::newRow("right") << 25 << QStringLiteral("Сказано: 25本. Верно") << false;
+    QTest::newRow("wrong") << 24 << QStringLiteral("Сказано: 25本. Нажато: 24") << true;
+    QTest::newRow("unanswered") << -1 << QStringLiteral("Сказано: 25本. Ответа не было") << true;
+  }
+  void theLineAfterEachEnd() {
+    QFETCH(int, click);
+    QFETCH(QString, verdict);
+    QFETCH(bool, red);
+    LearningFixture d;
+    d.form.sTani->setCurrentIndex(tanHon);
+    d.startWithRange(25, 25);
+    d.form.tMainTimer();
+    const QByteArray heard = d.engine.calls.last().text;
+    // Nothing is given away while the question is open.
+    QVERIFY(d.form.lSaid->text().isEmpty());
+    if (click >= 0)
+      d.form.RuzdoPoleButtonClick(click, QString::number(click));
+    else
+      d.form.tMainTimer();
+    QCOMPARE(d.form.lSaid->text(), verdict + QStringLiteral("\nよみ'"));
+    // The reading is the engine's reading of exactly what was heard.
+    QCOMPARE(d.readingAsked.last(), heard);
+    QCOMPARE(d.form.lSaid->accessibleName(), verdict + QStringLiteral("; よみ'"));
+    QCOMPARE(d.form.lSaid->palette().color(QPalette::WindowText) == QColor(0xB0, 0, 0), red);
+  }
+
+  void aListeningClickShowsThePlate() {
+    LearningFixture d;
+    d.form.gEasyItems1Click();
+    d.form.RuzdoPoleButtonClick(0, QStringLiteral("4-07"));
+    QCOMPARE(d.form.lSaid->text(), QStringLiteral("Сказано: 4-07\nよみ'"));
+    QCOMPARE(d.readingAsked.last(), d.engine.calls.last().text);
+  }
+
+  void aLongReadingIsShortenedButKeptWhole() {
+    LearningFixture d;
+    const QString longReading = QString(60, QChar(0x3042));  // あ × 60
+    d.form.setReadingFunction([&](const QByteArray&) { return longReading; });
+    d.form.RuzdoPoleButtonClick(5, QStringLiteral("5"));
+    const QString shownReading = d.form.lSaid->text().section(QLatin1Char('\n'), 1);
+    QVERIFY(shownReading.endsWith(QChar(0x2026)));
+    QVERIFY(d.form.lSaid->fontMetrics().horizontalAdvance(shownReading) <=
+            d.form.lSaid->contentsRect().width());
+    QCOMPARE(d.form.lSaid->toolTip(), longReading);
+    QVERIFY(d.form.lSaid->accessibleName().endsWith(longReading));
+  }
+
+  // --- replay ---
+  void replayDuringARunRepeatsTheQuestionAndCountsNothing() {
+    LearningFixture d;
+    d.startWithRange(3, 3);
+    d.form.bReplayClick();  // nothing asked yet
+    QCOMPARE(d.engine.calls.size(), 0);
+    d.form.tMainTimer();
+    const int remaining = d.form.tMain->remainingTime();
+    d.form.bReplayClick();
+    d.form.bReplay->click();
+    QCOMPARE(d.output.played.size(), 3);
+    QCOMPARE(d.engine.calls.last().text, d.engine.calls.first().text);
+    QCOMPARE(d.form.ErrorCount, 0);
+    QCOMPARE(d.form.QuestionCount, 1);
+    QVERIFY(!d.form.Answered);
+    QVERIFY(d.form.tMain->isActive());
+    QVERIFY(d.form.tMain->remainingTime() <= remaining);
+    d.form.bPauseClick();
+    d.form.RuzdoPoleButtonClick(3, QStringLiteral("3"));  // listening while paused
+    d.form.bReplayClick();                                // still the question
+    QCOMPARE(d.engine.calls.size(), 1);                   // all from the cache
+    QCOMPARE(d.output.played.size(), 5);
+  }
+
+  void replayWhileIdleRepeatsTheLastThingSaid() {
+    LearningFixture d;
+    d.form.bReplayClick();  // nothing said yet: silence
+    QCOMPARE(d.output.played.size(), 0);
+    d.form.RuzdoPoleButtonClick(4, QStringLiteral("4"));
+    d.form.RuzdoPoleButtonClick(6, QStringLiteral("6"));
+    d.form.bReplayClick();
+    QCOMPARE(d.output.played.size(), 3);
+    QCOMPARE(d.output.played.last(), d.output.played[1]);
+  }
+
+  void theReplayKeys() {
+    LearningFixture d;
+    d.form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&d.form));
+    d.form.RuzdoPoleButtonClick(4, QStringLiteral("4"));
+    QTest::keyClick(&d.form, Qt::Key_R);
+    QTest::keyClick(&d.form, Qt::Key_F5);
+    QTest::keyClick(&d.form, Qt::Key_R, Qt::ControlModifier);
+    QCOMPARE(d.output.played.size(), 4);
+    // Typing an r into the template types it.
+    d.form.gEasyItems1Click();
+    d.form.sTemplate->setFocus();
+    d.form.sTemplate->clear();
+    QTest::keyClicks(d.form.sTemplate, QStringLiteral("r_"));
+    QCOMPARE(d.form.sTemplate->text(), QStringLiteral("r_"));
+    QCOMPARE(d.output.played.size(), 4);
+  }
+
+  // --- the history of answers ---
+  void everyEndedQuestionIsKept() {
+    QTemporaryDir dir;
+    LearningFixture d;
+    d.form.openHistory(dir.path());
+    QVERIFY(!d.form.lNotice->isVisible());
+    d.startWithRange(5, 5);
+    d.form.tMainTimer();
+    d.form.RuzdoPoleButtonClick(5, QStringLiteral("5"));  // right
+    d.form.RuzdoPoleButtonClick(6, QStringLiteral("6"));  // a second click: ignored
+    d.form.tMainTimer();
+    d.form.RuzdoPoleButtonClick(6, QStringLiteral("6"));  // wrong
+    d.form.tMainTimer();
+    d.form.bStopClick();  // the third was still open: not an answer
+    QCOMPARE(d.form.history()->count(), 2);
+    const auto values = d.form.history()->summary(std::nullopt);
+    QCOMPARE(values.size(), 1);
+    QCOMPARE(values[0].value, QStringLiteral("5"));
+    QCOMPARE(values[0].wrong, 1);
+    QCOMPARE(values[0].confusions[0].answer, std::optional<QString>("6"));
+  }
+
+  void anUnwritableFolderGivesOneNoticeAndTheDrillGoesOn() {
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath(QStringLiteral("data")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    LearningFixture d;
+    d.form.openHistory(blocker.fileName() + QStringLiteral("/Ruzdo"));
+    QVERIFY(d.form.lNotice->isVisible());
+    const QString notice = d.form.lNotice->text();
+    QVERIFY(notice.contains(QStringLiteral("история не ведётся")));
+    d.startWithRange(0, 9);
+    for (int i = 0; i < 3; ++i) d.form.tMainTimer();
+    QCOMPARE(d.form.QuestionCount, 3);
+    QCOMPARE(d.form.ErrorCount, 2);
+    QCOMPARE(d.form.lNotice->text(), notice);
+    d.form.RzGroup1Items1Click();
+    QVERIFY(d.form.fHistory->isVisible());
+    QVERIFY(!d.form.fHistory->clearButton->isEnabled());
+  }
+
+  void theHistoryWindowShowsAndClears() {
+    QTemporaryDir dir;
+    LearningFixture d;
+    d.form.openHistory(dir.path());
+    d.startWithRange(7, 8);
+    for (int i = 0; i < 4; ++i) {
+      d.form.tMainTimer();
+      d.form.RuzdoPoleButtonClick(1, QStringLiteral("1"));
+    }
+    d.form.RzGroup1Items1Click();
+    HistoryWindow* w = d.form.fHistory;
+    QVERIFY(w->isVisible());
+    QCOMPARE(w->windowTitle(), QStringLiteral("История ответов"));
+    int asked = 0;
+    for (int row = 0; row < w->table->rowCount(); ++row) {
+      asked += w->table->item(row, 1)->data(Qt::DisplayRole).toInt();
+      QVERIFY(w->table->item(row, 3)->text().startsWith(QStringLiteral("1 ×")));
+    }
+    QCOMPARE(asked, 4);
+    // Other settings: nothing under them yet; all history still has it.
+    d.form.bStopClick();
+    d.form.sMaxRuzdo->setValue(9);
+    d.form.sApplyClick();
+    w->refresh();
+    QCOMPARE(w->table->rowCount(), 0);
+    w->scope->setCurrentIndex(1);
+    QVERIFY(w->table->rowCount() > 0);
+    // Clearing asks first.
+    QTimer::singleShot(0, [] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+        box->button(QMessageBox::Yes)->click();
+    });
+    w->clearHistory();
+    QCOMPARE(d.form.history()->count(), 0);
+    QCOMPARE(w->table->rowCount(), 0);
+  }
+
+  // --- settings kept between runs ---
+  void settingsComeBack() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Ruzdo.conf"));
+    {
+      LearningFixture d;
+      d.form.useSettings(std::make_unique<QSettings>(file, QSettings::IniFormat));
+      TMainForm& f = d.form;
+      f.gEasyItems1Click();
+      f.sMinRuzdo->setValue(20);
+      f.sMaxRuzdo->setValue(44);
+      f.sTemplate->setText(QStringLiteral("__-_"));
+      f.sSpechSpeed->setValue(140);
+      f.sTimerInterval->setValue(3500);
+      f.sMaxQuestion->setValue(12);
+      f.sCols->setValue(5);
+      f.sRows->setValue(3);
+      f.sIndention->setValue(2);
+      f.sWeakFirst->setChecked(true);
+      f.resize(1000, 700);
+      f.RzSplitter1->setSizes({200, 793});
+      f.RzSplitter2->toggleCollapsed();
+      f.close();  // saves
+    }
+    LearningFixture d;
+    d.form.useSettings(std::make_unique<QSettings>(file, QSettings::IniFormat));
+    TMainForm& f = d.form;
+    QCOMPARE(f.Mode, std::uint8_t{1});
+    QVERIFY(f.sTemplate->isEnabled());
+    QVERIFY(!f.sTani->isEnabled());
+    QCOMPARE(f.sTemplate->text(), QStringLiteral("__-_"));
+    QCOMPARE(f.sSpechSpeed->value(), 140);
+    QCOMPARE(f.sTimerInterval->value(), 3500);
+    QCOMPARE(f.tMain->interval(), 3500);
+    QCOMPARE(f.sMaxQuestion->value(), 12);
+    QVERIFY(f.sWeakFirst->isChecked());
+    QVERIFY(f.RzSplitter2->isCollapsed());
+    QCOMPARE(f.size(), QSize(1000, 700));
+    QCOMPARE(f.RzGroupBar1->width(), 200);
+    // And the grid took them.
+    QCOMPARE(f.RuzdoPole->MinRuzdo(), 20);
+    QCOMPARE(f.RuzdoPole->MaxRuzdo(), 44);
+    QCOMPARE(f.RuzdoPole->Cols(), 5);
+    QCOMPARE(f.RuzdoPole->Rows(), 3);
+    QCOMPARE(f.RuzdoPole->Indention(), 2);
+    QCOMPARE(f.RuzdoPole->Template(), QStringLiteral("__-_"));
+  }
+
+  void theCounterComesBackInTheNumbersMode() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Ruzdo.conf"));
+    {
+      LearningFixture d;
+      d.form.useSettings(std::make_unique<QSettings>(file, QSettings::IniFormat));
+      d.form.sTani->setCurrentIndex(tanHiki);
+      d.form.sApplyClick();  // saves too
+    }
+    LearningFixture d;
+    d.form.useSettings(std::make_unique<QSettings>(file, QSettings::IniFormat));
+    QCOMPARE(d.form.sTani->currentIndex(), int(tanHiki));
+    QCOMPARE(d.form.RuzdoPole->Tani(), tanHiki);
+  }
+
+  void badStoredValuesFallBackToDefaults_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    const struct {
+      const char* name;
+      const char* key;
+      QString value;
+    } rows[] = {
+        {"range not a number", "panel/max", "lots"},
+        {"range above the spin edit", "panel/max", "100001"},
+        {"range of a hundred", "panel/max", "100"},
+        {"negative minimum", "panel/min", "-4"},
+        {"counter past the list", "panel/counter", "26"},
+        {"template longer than the edit takes", "panel/template", QString(40000, '_')},
+        {"speed below the bar", "panel/speed", "10"},
+        {"interval half a number", "panel/interval", "20x0"},
+        {"questions overflow", "panel/questions", "99999999999999"},
+        {"no columns", "panel/cols", "-1"},
+        {"mode 7", "panel/mode", "7"},
+        {"option neither true nor false", "panel/weakFirst", "maybe"},
+        {"window far off every screen", "window/x", "90000"},
+        {"tiny window", "window/width", "3"},
+        {"collapse not a flag", "window/settingsColumn/collapsed", "2"},
+        {"group bar wider than the window", "window/groupBar/first", "9999"},
+    };
+    for (const auto& row : rows)
+      QTest::newRow(row.name) << QString::fromLatin1(row.key) << row.value;
+  }
+  void badStoredValuesFallBackToDefaults() {
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Ruzdo.conf"));
+    {
+      QSettings s(file, QSettings::IniFormat);
+      s.setValue(QStringLiteral("panel/min"), 0);
+      s.setValue(QStringLiteral("panel/max"), 9);
+      s.setValue(QStringLiteral("window/x"), 10);
+      s.setValue(QStringLiteral("window/y"), 12);
+      s.setValue(QStringLiteral("window/width"), 930);
+      s.setValue(QStringLiteral("window/height"), 631);
+      s.setValue(key, value);
+    }
+    LearningFixture d;
+    const QPoint where = d.form.pos();
+    d.form.useSettings(std::make_unique<QSettings>(file, QSettings::IniFormat));
+    TMainForm& f = d.form;
+    QCOMPARE(f.sMinRuzdo->value(), 0);
+    QCOMPARE(f.sMaxRuzdo->value(), 9);
+    QCOMPARE(f.sTani->currentIndex(), 0);
+    QCOMPARE(f.sTemplate->text(), QStringLiteral("_-__"));
+    QCOMPARE(f.sSpechSpeed->value(), 90);
+    QCOMPARE(f.sTimerInterval->value(), 2000);
+    QCOMPARE(f.sMaxQuestion->value(), 100);
+    QCOMPARE(f.sCols->value(), 2);
+    QCOMPARE(f.Mode, std::uint8_t{0});
+    QVERIFY(!f.sWeakFirst->isChecked());
+    QVERIFY(!f.RzSplitter2->isCollapsed());
+    QCOMPARE(f.RzGroupBar1->width(), 164);
+    QCOMPARE(f.size(), QSize(930, 631));
+    QCOMPARE(f.pos(), where);
+    QCOMPARE(f.RuzdoPole->MaxRuzdo(), 9);
+  }
+
+  void aDamagedFileIsNoHindrance() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Ruzdo.conf"));
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("[panel\x01\n\xff\xfe=\x00garbage\nmin=\n[window]\nx=\n", 40);
+    f.close();
+    LearningFixture d;
+    d.form.useSettings(std::make_unique<QSettings>(file, QSettings::IniFormat));
+    QCOMPARE(d.form.sMaxRuzdo->value(), 9);
+    QCOMPARE(d.form.RuzdoPole->MaxRuzdo(), 9);
+  }
+};
+
+QTEST_MAIN(TestLearning)
+#include "test_learning.moc"
