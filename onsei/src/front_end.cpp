@@ -3,26 +3,37 @@
 
 #include "prosody/devoicing.hpp"
 #include "prosody/utterance_builder.hpp"
+#include "reading/variants.hpp"
 #include "text/phonetic_text.hpp"
 #include "text/shift_jis.hpp"
 
 namespace onsei {
 
-Result<Utterance> AnalyseText(std::string_view shiftJis) {
+Result<Utterance> AnalyseText(std::string_view shiftJis, int variant) {
   auto decoded = DecodeShiftJis(shiftJis);  // bytes → characters
   if (!decoded) return decoded.error();
   auto tokens = ParsePhoneticText(*decoded);  // characters → kana runs, marks, tags
   if (!tokens) return tokens.error();
+  Status chosen = ChooseTextVariant(*tokens, variant);  // which accepted reading of each number
+  if (!chosen) return chosen.error();
   auto utterance = BuildUtterance(*tokens);  // readings, accent phrases, breath groups
   if (!utterance) return utterance.error();
   DevoiceVowels(*utterance);  // vowels between voiceless consonants
   return utterance;
 }
 
-Result<Utterance> AnalyseUtf8(std::string_view utf8) {
+Result<Utterance> AnalyseUtf8(std::string_view utf8, int variant) {
   auto sjis = EncodeShiftJis(utf8);
   if (!sjis) return sjis.error();
-  return AnalyseText(*sjis);
+  return AnalyseText(*sjis, variant);
+}
+
+Result<int> CountVariants(std::string_view shiftJis) {
+  auto decoded = DecodeShiftJis(shiftJis);
+  if (!decoded) return decoded.error();
+  auto tokens = ParsePhoneticText(*decoded);
+  if (!tokens) return tokens.error();
+  return CountTextVariants(*tokens);
 }
 
 std::string FormatReading(const Utterance& utterance) {

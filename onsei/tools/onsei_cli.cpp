@@ -2,10 +2,16 @@
 // given as UTF-8 or as a Shift-JIS file.
 //
 //   onsei read TEXT            the reading in hiragana with ' / 、 marks
+//   onsei variants TEXT        every accepted reading, the usual one first
 //   onsei phonemes TEXT        the phonemes
 //   onsei labels TEXT          the full-context labels
 //   onsei say TEXT [--speed N] -o FILE.wav
-// TEXT may be replaced by --sjis FILE (raw Shift-JIS).
+// TEXT may be replaced by --sjis FILE (raw Shift-JIS); --variant N (read,
+// phonemes, labels) gives the text's accepted reading N instead of the usual
+// one. say takes a reading from the VARIANT attribute of a tag.
+#include <algorithm>
+#include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -23,12 +29,15 @@ namespace {
 
 int usage() {
   std::fprintf(stderr,
-               "usage: onsei read TEXT\n"
+               "usage: onsei read [--variant N] TEXT\n"
+               "       onsei variants TEXT\n"
                "       onsei phonemes TEXT\n"
                "       onsei labels TEXT\n"
                "       onsei say TEXT [--speed N] -o FILE.wav\n"
                "TEXT is UTF-8 phonetic text; --sjis FILE reads Shift-JIS text from FILE.\n"
-               "N is 50 ... 300 (100 = normal, larger is faster).\n");
+               "N is 50 ... 300 (100 = normal, larger is faster).\n"
+               "--variant N (read, phonemes, labels) picks reading N of those that\n"
+               "onsei variants lists (1 = the usual one); say reads VARIANT=N in a tag.\n");
   return 2;
 }
 
@@ -37,18 +46,32 @@ int failure(const std::string& message) {
   return 1;
 }
 
+// A reading number: a positive decimal. One the text does not have says the
+// usual reading, as the VARIANT attribute does.
+onsei::Result<int> readVariant(const char* text) {
+  errno = 0;
+  char* end = nullptr;
+  const long long value = std::strtoll(text, &end, 10);
+  if (end == text || *end || errno == ERANGE || value < 1)
+    return onsei::Error{"variant " + std::string(text).substr(0, 24) +
+                        " is not a reading number (1, 2, ...)"};
+  return static_cast<int>(std::min<long long>(value, INT_MAX));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
   if (argc < 3) return usage();
   const std::string command = argv[1];
-  if (command != "read" && command != "phonemes" && command != "labels" && command != "say")
+  if (command != "read" && command != "variants" && command != "phonemes" && command != "labels" &&
+      command != "say")
     return usage();
 
   // The text, as Shift-JIS, and the options.
   std::string sjis;
   std::string output;
   int speed = onsei::kNormalSpeed;
+  int variant = 1;
   bool haveText = false;
   for (int i = 2; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -64,6 +87,10 @@ int main(int argc, char* argv[]) {
       char* end = nullptr;
       speed = static_cast<int>(std::strtol(argv[++i], &end, 10));
       if (!end || *end) return usage();
+    } else if (arg == "--variant" && i + 1 < argc) {
+      auto value = readVariant(argv[++i]);
+      if (!value) return failure(value.error().message);
+      variant = *value;
     } else if (arg == "-o" && i + 1 < argc) {
       output = argv[++i];
     } else if (!haveText) {
@@ -78,6 +105,8 @@ int main(int argc, char* argv[]) {
   if (!haveText) return usage();
 
   if (command == "say") {
+    if (variant != 1)
+      return failure("say takes a reading from VARIANT=N in the tag, not --variant");
     if (output.empty()) return usage();
     auto wav = onsei::Synthesiser::Instance().Synthesise(sjis, speed);
     if (!wav) return failure(wav.error().message);
@@ -88,7 +117,18 @@ int main(int argc, char* argv[]) {
     return 0;
   }
 
-  auto utterance = onsei::AnalyseText(sjis);
+  if (command == "variants") {
+    auto count = onsei::CountVariants(sjis);
+    if (!count) return failure(count.error().message);
+    for (int v = 1; v <= *count; ++v) {
+      auto reading = onsei::AnalyseText(sjis, v);
+      if (!reading) return failure(reading.error().message);
+      std::cout << onsei::FormatReading(*reading) << '\n';
+    }
+    return 0;
+  }
+
+  auto utterance = onsei::AnalyseText(sjis, variant);
   if (!utterance) return failure(utterance.error().message);
   if (command == "read") {
     std::cout << onsei::FormatReading(*utterance) << '\n';
