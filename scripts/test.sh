@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the engine
-# under AddressSanitizer and UBSan first, then the whole project.
+# under AddressSanitizer and UBSan first, then the whole project, then a
+# minute of fuzzing per fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/with-root.sh
@@ -13,3 +14,6 @@ ctest --preset asan
 cmake --preset dev >/dev/null
 cmake --build --preset dev
 ctest --preset dev
+
+# Last, and apart: fuzz the engine for a bounded time (60 s per target).
+scripts/fuzz.sh 60

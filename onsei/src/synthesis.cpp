@@ -33,7 +33,9 @@ std::optional<HtsVoice>& voice() {
 Status ensureVoice() {
   if (voice()) return Ok();
   const std::string path = VoicePath();
-  Status checked = CheckVoiceFile(path);
+  // A voice that loads may still fail to speak; the check says a short word.
+  auto probe = AnalyseUtf8("い'ち。");
+  Status checked = CheckVoiceFile(path, probe ? MakeLabels(*probe) : std::vector<std::string>{});
   if (!checked) return checked;
   auto loaded = HtsVoice::Load(path);
   if (!loaded) return loaded.error();

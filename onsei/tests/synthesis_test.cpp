@@ -1,11 +1,19 @@
 // The C interface with the real voice: WAV images, failures, speed, level,
 // threads, and the voice check.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
+#include <iterator>
 #include <thread>
 
+#include "labels/full_context.hpp"
+#include "onsei/front_end.hpp"
 #include "onsei/onsei.h"
 #include "text/shift_jis.hpp"
 #include "voice/hts_voice.hpp"
@@ -192,6 +200,150 @@ TEST(VoiceCheck, KnowsTheDebianVoiceAndRefusesOtherFiles) {
     std::ofstream(copy, std::ios::binary) << in.rdbuf();
   }
   EXPECT_TRUE(CheckVoiceFile(copy).ok());
+}
+
+std::string debianVoice() {
+  std::ifstream in(kDebianVoicePath, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::string writeTemp(const std::string& name, const std::string& bytes) {
+  const std::string path = testing::TempDir() + name;
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+  return path;
+}
+
+// Voices changed in one field, each of which hts_engine would take and then
+// end the process, crash or exhaust memory on. All are refused by their
+// structure, before hts_engine sees them.
+TEST(VoiceCheck, RefusesCorruptedCopiesOfTheVoice) {
+  struct Case {
+    const char* from;  // header text to change, or "" for a data word
+    const char* to;
+    std::size_t dataWord;  // offset in the data of a 32-bit word set to 0x7FFFFFFF
+    const char* message;
+  };
+  const Case cases[] = {
+      {"VECTOR_LENGTH[LPF]:31", "VECTOR_LENGTH[LPF]:30", 0, "even number of low-pass"},
+      {"FRAME_PERIOD:240", "FRAME_PERIOD:100000000", 0, "frame period"},
+      {"FRAME_PERIOD:240", "FRAME_PERIOD:0", 0, "frame period"},
+      {"SAMPLING_FREQUENCY:48000", "SAMPLING_FREQUENCY:0", 0, "sampling rate"},
+      {"SAMPLING_FREQUENCY:48000", "SAMPLING_FREQUENCY:4800x", 0, "sampling rate"},
+      {"ALPHA=0.55", "ALPHA=1.55", 0, "all-pass"},
+      {"ALPHA=0.55", "ALPHA=nan", 0, "all-pass"},
+      {"NUM_STREAMS:3", "NUM_STREAMS:9", 0, "streams"},
+      {"STREAM_TYPE:MCP,LF0,LPF", "STREAM_TYPE:LF0,MCP,LPF", 0, "streams"},
+      {"VECTOR_LENGTH[MCP]:35", "VECTOR_LENGTH[MCP]:36", 0, "PDF counts"},
+      {"VECTOR_LENGTH[LF0]:1", "VECTOR_LENGTH[LF0]:2", 0, "pitch vector"},
+      {"IS_MSD[LF0]:1", "IS_MSD[LF0]:0", 0, "IS_MSD"},
+      {"NUM_WINDOWS[MCP]:3", "NUM_WINDOWS[MCP]:2", 0, "window count"},
+      {"NUM_STATES:5", "NUM_STATES:4", 0, "state"},
+      {"STREAM_PDF[MCP]:40958-788577", "STREAM_PDF[MCP]:40958-9885770", 0, "position"},
+      {"DURATION_PDF:0-9803", "DURATION_PDF:0-", 0, "position"},
+      {"\"dur_s2_245\"", "\"dur_s2_945\"", 0, "leaf beyond"},
+      {"[DATA]", "[DATO]", 0, "no [DATA]"},
+      {"", "", 0, "PDF count"},      // the duration PDF count
+      {"", "", 40958, "PDF count"},  // the first spectrum PDF count
+  };
+  const std::string voice = debianVoice();
+  ASSERT_EQ(voice.size(), 1169264u);
+  const std::size_t data = voice.find("[DATA]\n") + 7;
+  int n = 0;
+  for (const Case& c : cases) {
+    std::string bytes = voice;
+    if (*c.from) {
+      const std::size_t at = bytes.find(c.from);
+      ASSERT_NE(at, std::string::npos) << c.from;
+      bytes.replace(at, std::strlen(c.from), c.to);
+    } else {
+      const char word[4] = {'\xFF', '\xFF', '\xFF', '\x7F'};
+      bytes.replace(data + c.dataWord, 4, word, 4);
+    }
+    const std::string path = writeTemp("corrupt" + std::to_string(n++) + ".htsvoice", bytes);
+    const Status s = CheckVoiceFile(path);
+    ASSERT_FALSE(s.ok()) << c.from << " -> " << c.to;
+    EXPECT_NE(s.error().message.find("not a usable voice file"), std::string::npos)
+        << s.error().message;
+    EXPECT_NE(s.error().message.find(c.message), std::string::npos) << s.error().message;
+  }
+}
+
+// Voices whose structure is sound but whose numbers are absurd: every
+// duration PDF says "this state lasts millions of frames". Loading works; the
+// test synthesis in the child runs out of its memory bound or its time.
+TEST(VoiceCheck, RefusesVoicesThatFailWhenSpeaking) {
+  struct Case {
+    float duration;
+    const char* message;
+  };
+  const Case cases[] = {
+      {3e8f, "hts_engine fails on it"},
+      {1e6f, "takes longer than 20 s"},
+  };
+  const auto probe = AnalyseUtf8("い'ち。");
+  ASSERT_TRUE(probe.ok());
+  const std::vector<std::string> labels = MakeLabels(*probe);
+  const std::string voice = debianVoice();
+  const std::size_t data = voice.find("[DATA]\n") + 7;
+  const std::size_t durationPdfEnd = data + 9804;
+  for (const Case& c : cases) {
+    std::string bytes = voice;
+    for (std::size_t at = data + 4; at < durationPdfEnd; at += 4)
+      std::memcpy(&bytes[at], &c.duration, 4);
+    const std::string path =
+        writeTemp("duration" + std::to_string(static_cast<int>(c.duration)) + ".htsvoice", bytes);
+    const Status s = CheckVoiceFile(path, labels);
+    ASSERT_FALSE(s.ok()) << c.duration;
+    EXPECT_NE(s.error().message.find(c.message), std::string::npos) << s.error().message;
+  }
+}
+
+TEST(VoiceCheck, SaysWhatIsWrongWithAPathThatIsNoVoice) {
+  const std::string fifo = testing::TempDir() + "voice.fifo";
+  ::unlink(fifo.c_str());
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  struct Case {
+    std::string path;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"/nonexistent/voice.htsvoice", "is missing"},
+      {"/dev/zero", "not a usable voice file"},
+      {"/dev/null", "not a usable voice file"},
+      {testing::TempDir(), "not a usable voice file"},
+      {fifo, "not a usable voice file"},
+      {writeTemp("empty.htsvoice", ""), "not a usable voice file"},
+  };
+  for (const Case& c : cases) {
+    const Status s = CheckVoiceFile(c.path);
+    ASSERT_FALSE(s.ok()) << c.path;
+    EXPECT_NE(s.error().message.find(c.message), std::string::npos) << s.error().message;
+  }
+  ::unlink(fifo.c_str());
+}
+
+// A failed check is remembered for the same path, size and modification
+// time, and made again once the file changes.
+TEST(VoiceCheck, RemembersAFailureUntilTheFileChanges) {
+  std::string bad = debianVoice();
+  const std::size_t at = bad.find("VECTOR_LENGTH[LPF]:31");
+  ASSERT_NE(at, std::string::npos);
+  bad[at + 20] = '0';
+  const std::string path = writeTemp("remembered.htsvoice", bad);
+  struct stat before {};
+  ASSERT_EQ(::stat(path.c_str(), &before), 0);
+  EXPECT_FALSE(CheckVoiceFile(path).ok());
+
+  // The same size and time again, now with good bytes: still refused.
+  writeTemp("remembered.htsvoice", debianVoice());
+  const struct timespec times[2] = {before.st_atim, before.st_mtim};
+  ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+  EXPECT_FALSE(CheckVoiceFile(path).ok());
+
+  // A new modification time: checked afresh, and accepted.
+  const struct timespec later[2] = {{0, UTIME_NOW}, {before.st_mtim.tv_sec + 5, 0}};
+  ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), later, 0), 0);
+  EXPECT_TRUE(CheckVoiceFile(path).ok());
 }
 
 }  // namespace

@@ -9,7 +9,10 @@
 // TEXT may be replaced by --sjis FILE (raw Shift-JIS); --variant N (read,
 // phonemes, labels) gives the text's accepted reading N instead of the usual
 // one. say takes a reading from the VARIANT attribute of a tag.
-#include <algorithm>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -17,11 +20,11 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 
 #include "labels/full_context.hpp"
 #include "onsei/front_end.hpp"
+#include "onsei/limits.hpp"
 #include "onsei/synthesis.hpp"
 #include "text/shift_jis.hpp"
 
@@ -46,17 +49,58 @@ int failure(const std::string& message) {
   return 1;
 }
 
-// A reading number: a positive decimal. One the text does not have says the
-// usual reading, as the VARIANT attribute does.
-onsei::Result<int> readVariant(const char* text) {
+// Reads a Shift-JIS text file: a regular file of at most the engine's input
+// limit (and a line end), never a FIFO, a device or a directory.
+onsei::Result<std::string> readText(const char* path) {
+  const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return onsei::Error{std::string("cannot read ") + path + ": " + std::strerror(errno)};
+  struct stat st {};
+  std::string bytes;
+  std::string problem;
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    problem = std::string(path) + " is not a regular file";
+  } else {
+    const std::size_t most = onsei::kMaxTextBytes + 2;  // room for "\r\n"
+    bytes.resize(most + 1);
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+      const ssize_t n = read(fd, bytes.data() + done, bytes.size() - done);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) problem = std::string("cannot read ") + path + ": " + std::strerror(errno);
+      if (n <= 0) break;
+      done += static_cast<std::size_t>(n);
+    }
+    bytes.resize(done);
+    if (done > most)
+      problem = std::string(path) + " is longer than " + std::to_string(onsei::kMaxTextBytes) +
+                " bytes, the most the engine reads at once";
+  }
+  close(fd);
+  if (!problem.empty()) return onsei::Error{problem};
+  return bytes;
+}
+
+// A whole decimal number from min to max, range-checked before it is
+// narrowed to int; what names it in the message.
+onsei::Result<int> readWhole(const char* text, const char* what, long long min, long long max) {
   errno = 0;
   char* end = nullptr;
   const long long value = std::strtoll(text, &end, 10);
-  if (end == text || *end || errno == ERANGE || value < 1)
-    return onsei::Error{"variant " + std::string(text).substr(0, 24) +
-                        " is not a reading number (1, 2, ...)"};
-  return static_cast<int>(std::min<long long>(value, INT_MAX));
+  if (end == text || *end || errno == ERANGE || value < min || value > max)
+    return onsei::Error{std::string(what) + " " + std::string(text).substr(0, 24) +
+                        " is not a number from " + std::to_string(min) + " to " +
+                        std::to_string(max)};
+  return static_cast<int>(value);
 }
+
+// A speed in decimal.
+onsei::Result<int> readSpeed(const char* text) {
+  return readWhole(text, "speed", onsei::kMinSpeed, onsei::kMaxSpeed);
+}
+
+// A reading number. One the text does not have says the usual reading, as
+// the VARIANT attribute does.
+onsei::Result<int> readVariant(const char* text) { return readWhole(text, "variant", 1, INT_MAX); }
 
 }  // namespace
 
@@ -76,17 +120,15 @@ int main(int argc, char* argv[]) {
   for (int i = 2; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--sjis" && i + 1 < argc) {
-      std::ifstream in(argv[++i], std::ios::binary);
-      if (!in) return failure(std::string("cannot read ") + argv[i]);
-      std::stringstream bytes;
-      bytes << in.rdbuf();
-      sjis = bytes.str();
+      auto text = readText(argv[++i]);
+      if (!text) return failure(text.error().message);
+      sjis = std::move(text.value());
       while (!sjis.empty() && (sjis.back() == '\n' || sjis.back() == '\r')) sjis.pop_back();
       haveText = true;
     } else if (arg == "--speed" && i + 1 < argc) {
-      char* end = nullptr;
-      speed = static_cast<int>(std::strtol(argv[++i], &end, 10));
-      if (!end || *end) return usage();
+      auto value = readSpeed(argv[++i]);
+      if (!value) return failure(value.error().message);
+      speed = *value;
     } else if (arg == "--variant" && i + 1 < argc) {
       auto value = readVariant(argv[++i]);
       if (!value) return failure(value.error().message);

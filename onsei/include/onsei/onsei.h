@@ -15,7 +15,10 @@ extern "C" {
  * (100 = the voice's normal rate, larger is faster). Returns a complete RIFF WAV
  * image (16-bit PCM, mono) and writes its size in bytes to *size; the caller
  * releases it with Onsei_FreeWave. Returns null on any failure; Onsei_LastError
- * then says why. Safe to call from any thread. */
+ * then says why. Safe to call from any thread.
+ * Text is refused, with a message and before any work, beyond these bounds:
+ * 4096 bytes, 32 number tags, 400 moras (45 to 60 s of speech), and 120 moras
+ * or 32 accent phrases between two pauses. */
 ONSEI_API unsigned char* Onsei_Synthe(const char* koe, int speed, int* size);
 
 /* Releases an image returned by Onsei_Synthe. Null is ignored. */

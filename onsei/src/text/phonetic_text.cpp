@@ -1,5 +1,6 @@
 #include "text/phonetic_text.hpp"
 
+#include "text/quote.hpp"
 #include "text/utf8.hpp"
 
 namespace onsei {
@@ -14,20 +15,29 @@ std::string where(const DecodedText& text, std::size_t i) {
   return "at byte " + std::to_string(i < text.offsets.size() ? text.offsets[i] : 0);
 }
 
-std::string describe(char32_t c) {
-  if (c >= 0x20 && c < 0x7F) return std::string("\"") + static_cast<char>(c) + "\"";
-  std::string s = "\"";
-  AppendUtf8(s, c);
-  return s + "\"";
-}
+std::string describe(char32_t c) { return QuoteInput(std::u32string_view(&c, 1)); }
 
-// Reads an ASCII attribute value up to a space or ">" (or up to ">" only when
-// toEnd is set).
-std::string asciiValue(const std::u32string& body, std::size_t& p, bool toEnd) {
+// The longest VAL the engine reads: 16 digits with room for leading zeros and
+// the separators of a sequence.
+constexpr std::size_t kMaxValueChars = 64;
+
+// Reads a VAL attribute up to a space or ">" (or up to ">" only when toEnd is
+// set). It must be printable ASCII and at most kMaxValueChars long, so that
+// the messages quoting it stay short.
+Result<std::string> asciiValue(const DecodedText& text, std::size_t open,
+                               const std::u32string& body, std::size_t& p, bool toEnd) {
+  const std::size_t start = p;
+  while (p < body.size() && (toEnd || body[p] != U' ')) ++p;
+  const std::u32string_view value(body.data() + start, p - start);
+  if (value.size() > kMaxValueChars)
+    return Error{"the VAL of the tag " + where(text, open) + " is longer than " +
+                 std::to_string(kMaxValueChars) + " characters: " + QuoteInput(value)};
   std::string v;
-  while (p < body.size() && (toEnd || body[p] != U' ')) {
-    AppendUtf8(v, body[p]);
-    ++p;
+  for (char32_t c : value) {
+    if (c < 0x20 || c >= 0x7F)
+      return Error{"the VAL of the tag " + where(text, open) + " holds " + describe(c) +
+                   ": only ASCII digits, letters, \"-\" and spaces are allowed"};
+    v += static_cast<char>(c);
   }
   return v;
 }
@@ -44,6 +54,12 @@ int variantNumber(const std::u32string& body, std::size_t& p) {
     if (digits) n = n * 10 + static_cast<int>(body[p] - U'0');
   }
   return digits && n > 0 ? n : 1;
+}
+
+// "-0", "-00": minus zero is zero.
+void dropMinusOfZero(std::string& value) {
+  if (value.size() > 1 && value[0] == '-' && value.find_first_not_of('0', 1) == std::string::npos)
+    value.erase(0, 1);
 }
 
 bool startsWith(const std::u32string& s, std::size_t p, std::u32string_view prefix) {
@@ -64,7 +80,10 @@ Result<Token> parseTag(const DecodedText& text, std::size_t open, std::size_t cl
     if (!startsWith(body, p, U"VAL="))
       return Error{"the NUMK tag " + where(text, open) + " has no VAL= attribute"};
     p += 4;
-    t.value = asciiValue(body, p, false);
+    auto value = asciiValue(text, open, body, p, false);
+    if (!value) return value.error();
+    t.value = std::move(value.value());
+    dropMinusOfZero(t.value);
     skipSpaces();
     if (!startsWith(body, p, U"COUNTER="))
       return Error{"the NUMK tag " + where(text, open) + " has no COUNTER= attribute"};
@@ -94,10 +113,13 @@ Result<Token> parseTag(const DecodedText& text, std::size_t open, std::size_t cl
       return Error{"the NUM tag " + where(text, open) + " has no VAL= attribute"};
     p += 4;
     t.kind = Token::Kind::Sequence;
-    t.value = asciiValue(body, p, true);
+    auto value = asciiValue(text, open, body, p, true);
+    if (!value) return value.error();
+    t.value = std::move(value.value());
     return t;
   }
-  return Error{"unknown tag " + where(text, open) + ": \"<" + ToUtf8(body) + ">\""};
+  return Error{"unknown tag " + where(text, open) + ": " +
+               QuoteInput(std::u32string_view(text.chars).substr(open, close - open + 1))};
 }
 
 }  // namespace

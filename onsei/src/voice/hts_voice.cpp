@@ -3,16 +3,25 @@
 extern "C" {
 #include <HTS_engine.h>
 }
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
+#include <map>
+#include <mutex>
+#include <thread>
+#include <tuple>
+
+#include "voice/voice_file.hpp"
 
 namespace onsei {
 
@@ -83,54 +92,168 @@ std::string VoicePath() {
 namespace {
 
 // FNV-1a, 64 bits: enough to recognise the Debian voice byte for byte.
-std::uint64_t fileChecksum(const std::string& path, bool& readable) {
-  std::ifstream in(path, std::ios::binary);
-  readable = static_cast<bool>(in);
+std::uint64_t checksum(std::string_view bytes) {
   std::uint64_t h = 1469598103934665603ULL;
-  char buffer[65536];
-  while (in) {
-    in.read(buffer, sizeof buffer);
-    for (std::streamsize i = 0; i < in.gcount(); ++i) {
-      h ^= static_cast<unsigned char>(buffer[i]);
-      h *= 1099511628211ULL;
-    }
+  for (char c : bytes) {
+    h ^= static_cast<unsigned char>(c);
+    h *= 1099511628211ULL;
   }
   return h;
 }
 
 constexpr std::uint64_t kDebianVoiceChecksum = 0x58f4fc6b1faf4a01ULL;
-constexpr long long kDebianVoiceSize = 1169264;
+constexpr std::size_t kDebianVoiceSize = 1169264;
 
-}  // namespace
+// The child that test-loads a voice may take this much more address space
+// than the process it was forked from, and this long.
+constexpr std::size_t kCheckMemory = 512u << 20;
+constexpr auto kCheckTime = std::chrono::seconds(20);
 
-Status CheckVoiceFile(const std::string& path) {
-  struct stat st {};
-  if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
-    return Error{"the voice file " + path + " is missing (Debian package " +
-                 std::string(kDebianVoicePackage) + ", in the contrib component)"};
-  bool readable = false;
-  const std::uint64_t sum = fileChecksum(path, readable);
-  if (!readable) return Error{"the voice file " + path + " cannot be read"};
-  if (st.st_size == kDebianVoiceSize && sum == kDebianVoiceChecksum) return Ok();
+std::string notUsable(const std::string& path, const std::string& why) {
+  return "the file " + path + " is not a usable voice file: " + why;
+}
+
+// Reads a whole regular file of at most kMaxVoiceBytes. Opened without
+// blocking and checked on the open descriptor, so a FIFO or a device is
+// refused rather than read from.
+Result<std::string> readVoiceFile(const std::string& path, const struct stat& st) {
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return Error{"the voice file " + path + " cannot be read"};
+  struct stat opened {};
+  std::string bytes;
+  Status result = Ok();
+  if (fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode) || opened.st_ino != st.st_ino) {
+    result = Error{notUsable(path, "it is not a regular file")};
+  } else if (static_cast<unsigned long long>(opened.st_size) > kMaxVoiceBytes) {
+    result = Error{notUsable(path, "it is larger than 64 MB")};
+  } else {
+    bytes.resize(static_cast<std::size_t>(opened.st_size));
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+      const ssize_t n = read(fd, bytes.data() + done, bytes.size() - done);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) break;
+      done += static_cast<std::size_t>(n);
+    }
+    if (done != bytes.size()) result = Error{"the voice file " + path + " cannot be read"};
+  }
+  close(fd);
+  if (!result) return result.error();
+  return bytes;
+}
+
+// The address space of this process, in bytes.
+std::size_t addressSpace() {
+  std::FILE* f = std::fopen("/proc/self/statm", "r");
+  unsigned long pages = 0;
+  if (f) {
+    if (std::fscanf(f, "%lu", &pages) != 1) pages = 0;
+    std::fclose(f);
+  }
+  return static_cast<std::size_t>(pages) * static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+}
+
+// In the child: load the voice and say a short utterance with it, within a
+// memory bound. Exits 0 when both work.
+[[noreturn]] void testVoiceInChild(const std::string& path, const std::vector<std::string>& probe) {
+  const rlim_t limit = addressSpace() + kCheckMemory;
+  const struct rlimit memory = {limit, limit};
+  setrlimit(RLIMIT_AS, &memory);
+  auto voice = HtsVoice::Load(path);
+  if (!voice) _exit(1);
+  if (!probe.empty()) {
+    auto samples = voice->Synthesise(probe, 1.0, 1.0, 1e300);
+    if (!samples || samples->empty()) _exit(1);
+  }
+  _exit(0);
+}
+
+// Waits for the child within kCheckTime; a child that takes longer is killed.
+Status awaitChild(pid_t child, const std::string& path) {
+  const auto deadline = std::chrono::steady_clock::now() + kCheckTime;
+  int status = 0;
+  for (;;) {
+    const pid_t r = waitpid(child, &status, WNOHANG);
+    if (r == child) break;
+    if (r < 0 && errno != EINTR) return Error{"cannot check the voice " + path};
+    if (std::chrono::steady_clock::now() > deadline) {
+      kill(child, SIGKILL);
+      while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+      }
+      return Error{notUsable(path, "loading it takes longer than 20 s")};
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return Ok();
+  const std::string how = WIFSIGNALED(status)
+                              ? "signal " + std::to_string(WTERMSIG(status))
+                              : "exit status " + std::to_string(WEXITSTATUS(status));
+  return Error{
+      notUsable(path, "hts_engine fails on it when it loads it or speaks with it (" + how + ")")};
+}
+
+Status checkVoiceFileOnce(const std::string& path, const struct stat& st,
+                          const std::vector<std::string>& probe) {
+  auto bytes = readVoiceFile(path, st);
+  if (!bytes) return bytes.error();
+  Status valid = ValidateVoiceImage(*bytes);
+  if (!valid) return Error{notUsable(path, valid.error().message)};
+  if (bytes->size() == kDebianVoiceSize && checksum(*bytes) == kDebianVoiceChecksum) return Ok();
+  bytes->clear();
+  bytes->shrink_to_fit();
 
   // Not the known voice: let a child process try it, since hts_engine may
   // end the process that loads a malformed file.
   std::fflush(nullptr);
   const pid_t child = fork();
   if (child < 0) return Error{"cannot start a process to check the voice " + path};
-  if (child == 0) {
-    HTS_Engine engine;
-    HTS_Engine_initialize(&engine);
-    char* voices[1] = {const_cast<char*>(path.c_str())};
-    const bool ok = HTS_Engine_load(&engine, voices, 1) == TRUE;
-    _exit(ok ? 0 : 1);
+  if (child == 0) testVoiceInChild(path, probe);
+  return awaitChild(child, path);
+}
+
+// A file that failed the check is not checked again while it stays the same
+// (same path, size and modification time).
+struct CheckedFile {
+  std::string path;
+  long long size;
+  long long seconds;
+  long long nanoseconds;
+  bool operator<(const CheckedFile& o) const {
+    return std::tie(path, size, seconds, nanoseconds) <
+           std::tie(o.path, o.size, o.seconds, o.nanoseconds);
   }
-  int status = 0;
-  while (waitpid(child, &status, 0) < 0) {
-    if (errno != EINTR) return Error{"cannot check the voice " + path};
+};
+
+std::mutex& failuresLock() {
+  static std::mutex m;
+  return m;
+}
+
+std::map<CheckedFile, Error>& failures() {
+  static std::map<CheckedFile, Error> f;
+  return f;
+}
+
+}  // namespace
+
+Status CheckVoiceFile(const std::string& path, const std::vector<std::string>& probe) {
+  struct stat st {};
+  if (stat(path.c_str(), &st) != 0) {
+    if (errno == ENOENT || errno == ENOTDIR)
+      return Error{"the voice file " + path + " is missing (Debian package " +
+                   std::string(kDebianVoicePackage) + ", in the contrib component)"};
+    return Error{"the voice file " + path + " cannot be read"};
   }
-  if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return Ok();
-  return Error{"the voice file " + path + " is not a usable HTS voice"};
+  if (!S_ISREG(st.st_mode)) return Error{notUsable(path, "it is not a regular file")};
+  const CheckedFile key{path, static_cast<long long>(st.st_size),
+                        static_cast<long long>(st.st_mtim.tv_sec),
+                        static_cast<long long>(st.st_mtim.tv_nsec)};
+  std::lock_guard<std::mutex> guard(failuresLock());
+  const auto known = failures().find(key);
+  if (known != failures().end()) return known->second;
+  Status checked = checkVoiceFileOnce(path, st, probe);
+  if (!checked) failures().emplace(key, checked.error());
+  return checked;
 }
 
 }  // namespace onsei

@@ -40,10 +40,13 @@ class HtsVoice {
   std::unique_ptr<Engine> engine_;
 };
 
-// Makes sure a voice file is safe to hand to hts_engine: the Debian voice is
-// recognised by its checksum; any other file is test-loaded in a child
-// process first.
-Status CheckVoiceFile(const std::string& path);
+// Makes sure a voice file is safe to hand to hts_engine: a regular file of
+// at most 64 MB whose structure passes ValidateVoiceImage; the Debian voice
+// is then recognised by its checksum, and any other file is loaded in a child
+// process (bounded in memory and time) that also synthesises probe, labels of
+// a short utterance. A file that fails is remembered by path, size and
+// modification time and not checked again.
+Status CheckVoiceFile(const std::string& path, const std::vector<std::string>& probe = {});
 
 // The path of the voice: $ONSEI_VOICE, or the Debian voice.
 std::string VoicePath();
