@@ -23,6 +23,8 @@ void TRuzdoPole::showEvent(QShowEvent* event) {
   if (!FCreated) {
     FCreated = true;
     Rebuild();
+    // The window starts with the focus on the first plate, ready to answer.
+    if (!window()->focusWidget() && !FPlates.empty()) FPlates.front()->setFocus();
   }
   QWidget::showEvent(event);
 }
@@ -80,8 +82,13 @@ void TRuzdoPole::SetTemplate(const QString& s) {
 }
 
 void TRuzdoPole::Rebuild() {
+  // Deleting the focused plate would pass the focus on to whatever comes
+  // next; it goes back to the grid's first plate instead.
+  const QWidget* focused = window()->focusWidget();
+  const bool plateHadFocus = focused && focused->parentWidget() == this;
   CreatePlates();
   LayoutPlates();
+  if (plateHadFocus && !FPlates.empty()) FPlates.front()->setFocus(Qt::OtherFocusReason);
 }
 
 void TRuzdoPole::CreatePlates() {

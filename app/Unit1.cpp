@@ -28,6 +28,7 @@ TMainForm::TMainForm(QWidget* parent)
   tMain = new QTimer(this);
   tMain->setObjectName(QStringLiteral("tMain"));
   tMain->setInterval(2000);
+  tMain->setTimerType(Qt::PreciseTimer);  // a coarse one may fire 5 % early
   tMarker = new QTimer(this);
   tMarker->setObjectName(QStringLiteral("tMarker"));
   tMarker->setInterval(300);
@@ -72,4 +73,5 @@ void TMainForm::connectEvents() {
   connect(gEasy->item(1), &QAbstractButton::clicked, this, &TMainForm::gEasyItems1Click);
   connect(RzGroup1->item(0), &QAbstractButton::clicked, this, &TMainForm::RzGroup1Items0Click);
   connect(sTimerInterval, &QSlider::valueChanged, this, &TMainForm::sTimerIntervalChange);
+  connect(sTani, &QComboBox::currentIndexChanged, this, &TMainForm::sTaniChange);
 }

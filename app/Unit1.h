@@ -49,6 +49,11 @@ class TMainForm : public QWidget {
   void setSoundOutput(ruzdo::SoundOutput* output);
   ruzdo::SpeechCache& speechCache() { return *speechCache_; }
 
+  // Whether the engine can say a text (Onsei_Reading unless replaced); asked
+  // for the template on Apply, so a template it cannot say is refused there.
+  using ReadingCheck = std::function<bool(const char* koe)>;
+  void setReadingCheck(ReadingCheck check) { readingCheck_ = std::move(check); }
+
   // --- drill state ---
   std::int32_t QuestionCount = 0;
   std::int32_t ErrorCount = 0;
@@ -108,6 +113,8 @@ class TMainForm : public QWidget {
   void bStopClick();
   void bPauseClick();
   void RuzdoPoleButtonClick(int num, const QString& tel);
+  // Synthesis failed: stops a run going on, then shows "Err" once.
+  void SynthesisFailed();
 
   // --- speech ---
   void SpeakNumber(std::int32_t value, std::int32_t speed);
@@ -115,7 +122,7 @@ class TMainForm : public QWidget {
   void Speak(const QByteArray& text, std::int32_t speed);
 
   // --- settings ---
-  void ApplySettings();
+  bool ApplySettings();  // false when the settings were refused and nothing changed
   void ShowFieldSettings();
   void sApplyClick();
   void sCancelClick();
@@ -124,6 +131,7 @@ class TMainForm : public QWidget {
   void FillCounterPicker();
   void sTimerIntervalChange();
   void RzGroup1Items0Click();
+  void sTaniChange();
 
  private:
   void FormCreate();
@@ -140,6 +148,8 @@ class TMainForm : public QWidget {
   void Beep();
   ruzdo::SoundOutput& soundOutput();
   void showNotice(const QString& text);
+  bool TemplateSayable(const QString& pattern) const;
+  void SwitchMode(std::uint8_t mode);
 
   TfAbout* fAbout = nullptr;
   SynthFunction synthesise_;
@@ -148,4 +158,6 @@ class TMainForm : public QWidget {
   ruzdo::AudioPlayer* player_ = nullptr;  // the default output, made on first use
   std::unique_ptr<ruzdo::SpeechCache> speechCache_;
   bool inQuestionTick_ = false;
+  ReadingCheck readingCheck_;
+  QString acceptedTemplate_;  // the last template the engine could say
 };

@@ -4,11 +4,14 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTimer>
+#include <algorithm>
 
 #include "Unit1.h"
 #include "core/random_source.h"
+#include "platform/message_box.h"
 #include "widgets/group_bar_group.h"
 #include "widgets/image_button.h"
+#include "widgets/plate_button.h"
 
 void TMainForm::ResetStats() {
   QuestionCount = 0;
@@ -21,21 +24,29 @@ void TMainForm::ResetStats() {
 void TMainForm::ShowStats() {
   lAll->setText(QString::number(QuestionCount));
   lErr->setText(QString::number(ErrorCount));
+  // Screen readers read the name: it carries the number as well as its caption.
+  lAll->setAccessibleName(QStringLiteral("Текущий вопрос: %1").arg(QuestionCount));
+  lErr->setAccessibleName(QStringLiteral("Количество ошибок: %1").arg(ErrorCount));
 }
 
 void TMainForm::RegisterError() {
   ++ErrorCount;
+  ShowStats();
+  // A further error while the panel is red leaves the flash as it is.
+  if (tMarker->isActive()) return;
   QPalette p = pErr->palette();
   p.setColor(QPalette::Window, QColor(0xFF, 0x00, 0x00));
   pErr->setPalette(p);
+  pErr->setAutoFillBackground(true);
   tMarker->start();
-  ShowStats();
 }
 
 void TMainForm::tMarkerTimer() {
   QPalette p = pErr->palette();
   p.setColor(QPalette::Window, gInfo->palette().color(QPalette::Window));
   pErr->setPalette(p);
+  // Unfilled, the panel shows the group box's own face, shade for shade.
+  pErr->setAutoFillBackground(false);
   tMarker->stop();
 }
 
@@ -75,7 +86,12 @@ void TMainForm::tMainTimer() {
 }
 
 void TMainForm::bStartClick() {
-  ApplySettings();
+  if (!ApplySettings()) return;
+  // A plate without a caption could never be told from another: no run.
+  const auto& plates = RuzdoPole->Plates();
+  if (plates.empty() || std::any_of(plates.begin(), plates.end(),
+                                    [](const PlateButton* p) { return p->text().isEmpty(); }))
+    return;
   ResetStats();
   gGenerate->setEnabled(false);
   gRuzdoPoleSetting->setEnabled(false);
@@ -98,6 +114,13 @@ void TMainForm::bPauseClick() {
     tMain->stop();
   else
     tMain->start();  // a full interval from now
+}
+
+void TMainForm::SynthesisFailed() {
+  // The run stops before the box opens: no question comes while it is open,
+  // and no further box after it.
+  if (!bStart->isEnabled()) bStopClick();
+  ruzdo::ShowMessage(this, QStringLiteral("Err"));
 }
 
 void TMainForm::RuzdoPoleButtonClick(int num, const QString& tel) {

@@ -7,17 +7,28 @@
 #include <QTimer>
 
 #include "Unit1.h"
+#include "core/speech_text.h"
+#include "onsei/onsei.h"
 #include "platform/message_box.h"
 #include "uAboutFrm.h"
 #include "widgets/picture_combo_box.h"
 
-void TMainForm::ApplySettings() {
+bool TMainForm::ApplySettings() {
   if (sMaxRuzdo->value() - sMinRuzdo->value() >= 100) {
     ruzdo::ShowMessage(this,
                        QStringLiteral("Разница максимального и минимального значений должна быть "
                                       "меньше 100!"));
-    return;
+    return false;
   }
+  if (sTemplate->isEnabled() && !TemplateSayable(sTemplate->text())) {
+    ruzdo::ShowMessage(this, QStringLiteral("Шаблон может содержать только знаки «_», цифры, "
+                                            "латинские буквы, «-» и пробелы!"));
+    // The edit goes back to the template in force, so it never holds one
+    // that would lock the sequence mode out.
+    sTemplate->setText(acceptedTemplate_);
+    return false;
+  }
+  if (sTemplate->isEnabled()) acceptedTemplate_ = sTemplate->text();
   RuzdoPole->SetTani(sTani->isEnabled() ? static_cast<TTani>(sTani->currentIndex()) : tanNone);
   RuzdoPole->SetTemplate(sTemplate->isEnabled() ? sTemplate->text() : QString());
   // Each setter clamps against what is already in force: the minimum goes
@@ -27,6 +38,23 @@ void TMainForm::ApplySettings() {
   RuzdoPole->SetRows(sRows->value());
   RuzdoPole->SetCols(sCols->value());
   RuzdoPole->SetIndention(sIndention->value());
+  return true;
+}
+
+bool TMainForm::TemplateSayable(const QString& pattern) const {
+  // A plate's sequence is the template with each "_" replaced by a digit;
+  // the engine is asked about one such sequence. Without a single character
+  // the plates would be blank.
+  if (pattern.trimmed().isEmpty()) return false;
+  QString sample = pattern;
+  sample.replace(QLatin1Char('_'), QLatin1Char('0'));
+  const auto sjis = ruzdo::SequenceSpeechText(sample.toStdString());
+  if (!sjis) return false;
+  if (readingCheck_) return readingCheck_(sjis->c_str());
+  char* reading = Onsei_Reading(sjis->c_str());
+  const bool saysSomething = reading && *reading;
+  Onsei_FreeText(reading);
+  return saysSomething;
 }
 
 void TMainForm::ShowFieldSettings() {
@@ -45,19 +73,21 @@ void TMainForm::sApplyClick() {
 
 void TMainForm::sCancelClick() { ShowFieldSettings(); }
 
-void TMainForm::gEasyItems0Click() {
-  sTemplate->setEnabled(false);
-  sTani->setEnabled(true);
-  Mode = 0;
-  ApplySettings();
+void TMainForm::SwitchMode(std::uint8_t mode) {
+  const std::uint8_t before = Mode;
+  const auto enableFor = [this](std::uint8_t m) {
+    sTemplate->setEnabled(m == 1);
+    sTani->setEnabled(m == 0);
+    Mode = m;
+  };
+  enableFor(mode);
+  // Refused settings leave the grid as it was, so the mode stays as it was too.
+  if (!ApplySettings()) enableFor(before);
 }
 
-void TMainForm::gEasyItems1Click() {
-  sTemplate->setEnabled(true);
-  sTani->setEnabled(false);
-  Mode = 1;
-  ApplySettings();
-}
+void TMainForm::gEasyItems0Click() { SwitchMode(0); }
+
+void TMainForm::gEasyItems1Click() { SwitchMode(1); }
 
 void TMainForm::FillCounterPicker() {
   auto* picker = static_cast<PictureComboBox*>(sTani);
@@ -76,6 +106,13 @@ void TMainForm::FillCounterPicker() {
     picker->addPictureItem(QStringLiteral("--"), CounterImage(t), description);
   }
   picker->setCurrentIndex(0);
+  sTaniChange();
+}
+
+void TMainForm::sTaniChange() {
+  // The entries all read "--": the name tells a screen reader which counter it is.
+  const QString chosen = sTani->currentData(Qt::AccessibleTextRole).toString();
+  sTani->setAccessibleName(QStringLiteral("Счетный суффикс: %1").arg(chosen));
 }
 
 void TMainForm::sTimerIntervalChange() { tMain->setInterval(sTimerInterval->value()); }

@@ -42,7 +42,7 @@ void TMainForm::SpeakSequence(const QString& text, std::int32_t speed) {
   const auto sjis = ruzdo::SequenceSpeechText(text.toStdString());
   if (!sjis) {
     // A character Shift-JIS cannot hold: the engine could not read it either.
-    ruzdo::ShowMessage(this, QStringLiteral("Err"));
+    SynthesisFailed();
     return;
   }
   Speak(QByteArray(sjis->data(), static_cast<qsizetype>(sjis->size())), speed);
@@ -55,7 +55,7 @@ void TMainForm::Speak(const QByteArray& text, std::int32_t speed) {
     int size = 0;
     unsigned char* image = synthesise_(text.constData(), speed, &size);
     if (!image) {
-      ruzdo::ShowMessage(this, QStringLiteral("Err"));
+      SynthesisFailed();
       return;
     }
     wave =

@@ -213,7 +213,9 @@ void TMainForm::buildGenerateGroup() {
   sTemplate->setObjectName(QStringLiteral("sTemplate"));
   sTemplate->setAccessibleName(QStringLiteral("Шаблон"));
   sTemplate->setGeometry(165, 90, 121, 21);
+  sTemplate->setMaxLength(24);  // as long as a phone number needs; longer ones stall synthesis
   sTemplate->setEnabled(false);
+  acceptedTemplate_ = sTemplate->text();
   addLabel(g, QStringLiteral("Шаблон:"), 10, 95)->setBuddy(sTemplate);
 
   sSpechSpeed =
@@ -273,8 +275,8 @@ void TMainForm::buildInfoGroup() {
 }
 
 void TMainForm::setTabOrder() {
-  const QList<QWidget*> order = {sMinRuzdo,   sMaxRuzdo,      sTani,        sTemplate,
-                                 sSpechSpeed, sTimerInterval, sMaxQuestion, sCols,
-                                 sRows,       sIndention,     sApply,       sCancel};
+  const QList<QWidget*> order = {bStart, bPause,    bStop,       sMinRuzdo,      sMaxRuzdo,
+                                 sTani,  sTemplate, sSpechSpeed, sTimerInterval, sMaxQuestion,
+                                 sCols,  sRows,     sIndention,  sApply,         sCancel};
   for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }

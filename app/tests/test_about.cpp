@@ -1,9 +1,11 @@
 // The About window and the JPEG decoder behind its picture.
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -73,6 +75,23 @@ class TestAbout : public QObject {
     QVERIFY(lines[17].contains(QStringLiteral("CC BY 3.0")));
     QVERIFY(about.Memo1->isReadOnly());
     QCOMPARE(about.size(), QSize(510, 347));
+  }
+
+  void everythingItPointsToIsThere() {
+    // No made-up addresses; every file named is on this machine.
+    const QString text = TfAbout::Lines().join(QLatin1Char('\n'));
+    QVERIFY(!text.contains(QStringLiteral("example.")));
+    QVERIFY(!text.contains(QLatin1Char('@')));
+    // Paths, but not the parts of a web address.
+    static const QRegularExpression path(QStringLiteral("(?<![/\\w:.])(/[A-Za-z0-9_.+-]+)+"));
+    int paths = 0;
+    for (auto it = path.globalMatch(text); it.hasNext();) {
+      const QString p = it.next().captured(0);
+      ++paths;
+      QVERIFY2(QFileInfo::exists(p), qPrintable(p));
+    }
+    QVERIFY(paths > 0);
+    QVERIFY(text.contains(QStringLiteral("CC BY 3.0")));
   }
 
   void modalReusedAndClosedOnlyByItsButton() {

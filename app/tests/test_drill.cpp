@@ -1,6 +1,7 @@
 // The drill: questions at each tick, answers, errors, the flash, pause and
 // stop, the question limit, both modes and a synthesis failure.
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 
 #include "core/random_source.h"
 #include "drill_fixture.h"
+#include "platform/message_box.h"
 #include "widgets/group_bar_group.h"
 #include "widgets/image_button.h"
 #include "widgets/plate_button.h"
@@ -137,17 +139,16 @@ class TestDrill : public QObject {
     QVERIFY(!running(f) && f.gGenerate->isEnabled());
   }
 
-  void digitModeWithAnEmptyTemplateIsAlwaysRight() {
+  void digitModeNeverRunsOnBlankPlates() {
     TMainForm& f = d->form;
-    f.sTemplate->setText(QString());
     f.gEasyItems1Click();
+    f.sTemplate->setText(QString());
+    QString seen;
+    DrillFixture::acceptNextBox(&seen);
     f.bStartClick();
-    for (int i = 0; i < 4; ++i) {
-      f.tMainTimer();
-      click(f, i);
-    }
-    QCOMPARE(f.ErrorCount, 0);
-    QCOMPARE(d->engine.calls.last().text, QByteArray("<NUM VAL=>"));
+    QVERIFY(seen.startsWith(QStringLiteral("Шаблон")));
+    QVERIFY(!running(f));
+    QVERIFY(!f.tMain->isActive());
   }
 
   void digitModeJudgesTheCaption() {
@@ -170,27 +171,79 @@ class TestDrill : public QObject {
     QVERIFY(!f.sTani->isEnabled());
   }
 
-  void aFailedSynthesisIsCountedOnceItsBoxIsClosed() {
+  void aFailedSynthesisShowsErrOnceAndStopsTheRun() {
     TMainForm& f = d->form;
     d->engine.fail = true;
+    f.sTimerInterval->setValue(100);
     f.bStartClick();
+    int boxes = 0;
     QString seen;
-    int nestedTicks = 0;
-    QTimer::singleShot(0, [&] {
-      // While the box is open, further ticks do not run inside the first.
-      const int before = f.QuestionCount;
-      f.tMainTimer();
-      nestedTicks = f.QuestionCount - before;
-      DrillFixture::acceptNextBox(&seen);
+    int boxWidth = 0;
+    // Closes every box that opens, as a user clicking OK would.
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        ++boxes;
+        seen = box->text();
+        boxWidth = box->width();
+        box->accept();
+      }
     });
-    f.tMainTimer();
+    closer.start(10);
+    QTest::qWait(1000);  // ten intervals
+    QCOMPARE(boxes, 1);
     QCOMPARE(seen, QStringLiteral("Err"));
-    QCOMPARE(nestedTicks, 0);
+    QVERIFY2(boxWidth >= ruzdo::kMinMessageWidth,
+             qPrintable(QString::number(boxWidth)));  // room for its title
+    QVERIFY(!running(f));
+    QVERIFY(!f.tMain->isActive());
     QCOMPARE(f.QuestionCount, 1);
-    QCOMPARE(f.lAll->text(), QStringLiteral("1"));
-    d->engine.fail = false;
-    f.tMainTimer();  // the next tick goes on normally
-    QCOMPARE(f.QuestionCount, 2);
+  }
+
+  void aSecondErrorDoesNotProlongTheFlash() {
+    TMainForm& f = d->form;
+    f.RegisterError();
+    QCOMPARE(errorPanel(f), kRed);
+    QTest::qWait(150);
+    const int left = f.tMarker->remainingTime();
+    f.RegisterError();
+    QCOMPARE(f.ErrorCount, 2);
+    QVERIFY(f.tMarker->remainingTime() <= left);
+    QTRY_VERIFY(errorPanel(f) != kRed);
+    // Unfilled again: the panel shows the group box's face.
+    QVERIFY(!f.pErr->autoFillBackground());
+  }
+
+  void theFirstQuestionComesOneFullIntervalAfterStartAndResume() {
+    TMainForm& f = d->form;
+    f.sTimerInterval->setValue(500);
+    QElapsedTimer clock;
+    const auto waitForQuestion = [&](qsizetype calls) {
+      QTRY_COMPARE_WITH_TIMEOUT(d->engine.calls.size(), calls, 2000);
+    };
+    for (int round = 0; round < 3; ++round) {
+      clock.start();
+      f.bStartClick();
+      waitForQuestion(round * 2 + 1);
+      QVERIFY2(clock.elapsed() >= 500, qPrintable(QString::number(clock.elapsed())));
+      f.bPauseClick();
+      clock.start();
+      f.bPauseClick();  // resume
+      waitForQuestion(round * 2 + 2);
+      QVERIFY2(clock.elapsed() >= 500, qPrintable(QString::number(clock.elapsed())));
+      f.bStopClick();
+    }
+  }
+
+  void startIsRefusedWithTheSettings() {
+    TMainForm& f = d->form;
+    f.sMaxRuzdo->setValue(150);
+    QString seen;
+    DrillFixture::acceptNextBox(&seen);
+    f.bStartClick();
+    QVERIFY(seen.startsWith(QStringLiteral("Разница")));
+    QVERIFY(!running(f));
+    QVERIFY(!f.tMain->isActive());
   }
 
  private:

@@ -1,5 +1,6 @@
 // The main window as it starts: controls, values, ranges, enabled states,
 // geometry, and what resizing and the hot spots do.
+#include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -113,10 +114,10 @@ class TestMainWindow : public QObject {
   }
 
   void tabOrder() {
-    const QList<QWidget*> expected = {form->sMinRuzdo,    form->sMaxRuzdo,   form->sTani,
-                                      form->sTemplate,    form->sSpechSpeed, form->sTimerInterval,
-                                      form->sMaxQuestion, form->sCols,       form->sRows,
-                                      form->sIndention,   form->sApply,      form->sCancel};
+    const QList<QWidget*> expected = {
+        form->bStart, form->bPause,    form->bStop,       form->sMinRuzdo,      form->sMaxRuzdo,
+        form->sTani,  form->sTemplate, form->sSpechSpeed, form->sTimerInterval, form->sMaxQuestion,
+        form->sCols,  form->sRows,     form->sIndention,  form->sApply,         form->sCancel};
     for (qsizetype i = 1; i < expected.size(); ++i) {
       QWidget* next = expected[i - 1]->nextInFocusChain();
       // Skip what Tab never stops at: labels and the parts inside a control
@@ -136,21 +137,109 @@ class TestMainWindow : public QObject {
     QCOMPARE(form->RuzdoPole->CellWidth(), 376);
   }
 
+  void hotSpotsCollapseAndRestore_data() {
+    QTest::addColumn<int>("bar");  // 1 = the mode menu's bar, 2 = the settings column's
+    QTest::newRow("settings column") << 2;
+    QTest::newRow("mode menu") << 1;
+  }
   void hotSpotsCollapseAndRestore() {
-    auto* handle = static_cast<PaneSplitterHandle*>(form->RzSplitter2->handle(1));
-    const QPoint spot = handle->hotSpotRect().center();
-    QTest::mouseClick(handle, Qt::LeftButton, {}, spot);
-    QVERIFY(form->RzSplitter2->isCollapsed());
-    QTRY_COMPARE(form->RuzdoPole->width(), 930 - 164 - 7 - 7 - 2);
-    QTest::mouseClick(handle, Qt::LeftButton, {}, spot);
-    QVERIFY(!form->RzSplitter2->isCollapsed());
-    QTRY_COMPARE(form->pSetting->width(), 298);
+    // Each click goes where the user sees the bar: it stays on screen while
+    // its pane is collapsed, and a click on it brings the pane back.
+    QFETCH(int, bar);
+    PaneSplitter* splitter = bar == 1 ? form->RzSplitter1 : form->RzSplitter2;
+    QWidget* pane = bar == 1 ? static_cast<QWidget*>(form->RzGroupBar1) : form->pSetting;
+    auto* handle = static_cast<PaneSplitterHandle*>(splitter->handle(1));
+    const int width = pane->width();
+    const auto clickBarInWindow = [&] {
+      const QPoint spot = handle->mapTo(form, handle->hotSpotRect().center());
+      QWidget* target = form->childAt(spot);
+      QCOMPARE(target, static_cast<QWidget*>(handle));
+      QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(form, spot));
+    };
+    clickBarInWindow();
+    QVERIFY(splitter->isCollapsed());
+    const int paneIndex = splitter->indexOf(pane);
+    QCOMPARE(splitter->sizes().at(paneIndex), 0);
+    QVERIFY(pane->visibleRegion().isEmpty());
+    QVERIFY(handle->isVisible());
+    clickBarInWindow();
+    QVERIFY(!splitter->isCollapsed());
+    QTRY_COMPARE(pane->width(), width);
+    QCOMPARE(splitter->sizes().at(paneIndex), width);
+  }
 
-    auto* left = static_cast<PaneSplitterHandle*>(form->RzSplitter1->handle(1));
-    QTest::mouseClick(left, Qt::LeftButton, {}, left->hotSpotRect().center());
-    QVERIFY(!form->RzGroupBar1->isVisible());
-    QTest::mouseClick(left, Qt::LeftButton, {}, left->hotSpotRect().center());
-    QTRY_COMPARE(form->RzGroupBar1->width(), 164);
+  void stopStaysReachableWhileTheSettingsAreCollapsed() {
+    form->bStartClick();
+    auto* handle = static_cast<PaneSplitterHandle*>(form->RzSplitter2->handle(1));
+    QTest::mouseClick(handle, Qt::LeftButton, {}, handle->hotSpotRect().center());
+    QVERIFY(handle->isVisible());
+    QTest::mouseClick(handle, Qt::LeftButton, {}, handle->hotSpotRect().center());
+    QTRY_VERIFY(form->bStop->isVisible() && form->bStop->width() > 0);
+    form->bStop->setFocus();
+    QTest::keyClick(form->bStop, Qt::Key_Return);
+    QTRY_VERIFY(form->bStart->isEnabled());
+  }
+
+  void runButtonsTakeTheKeyboard_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("Space") << int(Qt::Key_Space);
+    QTest::newRow("Return") << int(Qt::Key_Return);
+    QTest::newRow("Enter") << int(Qt::Key_Enter);
+  }
+  void runButtonsTakeTheKeyboard() {
+    QFETCH(int, key);
+    for (ImageButton* b : {form->bStart, form->bPause, form->bStop}) {
+      QVERIFY(b->focusPolicy() & Qt::TabFocus);
+      QVERIFY(!b->accessibleName().isEmpty());
+    }
+    form->activateWindow();
+    form->bStart->setFocus();
+    QTest::keyClick(form->bStart, Qt::Key(key));
+    QTRY_VERIFY(!form->bStart->isEnabled());  // the run is on
+    form->bStopClick();
+  }
+
+  void focusStartsOnTheFirstPlateAndComesBackToIt() {
+    const auto plate = [&](int i) {
+      return static_cast<QWidget*>(form->RuzdoPole->Plates()[static_cast<std::size_t>(i)]);
+    };
+    QCOMPARE(form->focusWidget(), plate(0));
+    // Clicks on the menu's captions and items leave the focus where it was.
+    QVERIFY(
+        !(form->gEasy->findChildren<QAbstractButton*>().first()->focusPolicy() & Qt::ClickFocus));
+    plate(3)->setFocus();
+    form->bStartClick();  // rebuilds the plates
+    QCOMPARE(form->focusWidget(), plate(0));
+    form->bStopClick();
+    plate(2)->setFocus();
+    form->sApplyClick();
+    QCOMPARE(form->focusWidget(), plate(0));
+    // Space on it answers; the mode menu stays open.
+    QTest::keyClick(plate(0), Qt::Key_Space);
+    QVERIFY(form->gEasy->isOpen());
+  }
+
+  void emptyGroupsAreJustTheirCaptions() {
+    QCOMPARE(form->gMid->height(), form->gMid->findChild<QAbstractButton*>()->height());
+    QCOMPARE(form->gDifficult->height(), form->gDifficult->findChild<QAbstractButton*>()->height());
+    QVERIFY(form->gEasy->height() > 40);
+  }
+
+  void screenReadersReadTheValues() {
+    QCOMPARE(form->lAll->accessibleName(), QStringLiteral("Текущий вопрос: 0"));
+    QCOMPARE(form->lErr->accessibleName(), QStringLiteral("Количество ошибок: 0"));
+    form->QuestionCount = 3;
+    form->ErrorCount = 1;
+    form->ShowStats();
+    auto* all = QAccessible::queryAccessibleInterface(form->lAll);
+    QCOMPARE(all->text(QAccessible::Name), QStringLiteral("Текущий вопрос: 3"));
+    auto* err = QAccessible::queryAccessibleInterface(form->lErr);
+    QCOMPARE(err->text(QAccessible::Name), QStringLiteral("Количество ошибок: 1"));
+
+    auto* picker = QAccessible::queryAccessibleInterface(form->sTani);
+    QCOMPARE(picker->text(QAccessible::Name), QStringLiteral("Счетный суффикс: Нет"));
+    form->sTani->setCurrentIndex(tanHon);
+    QCOMPARE(picker->text(QAccessible::Name), QStringLiteral("Счетный суффикс: 本 ほん"));
   }
 
   void lockedBarDoesNotMove() {

@@ -27,6 +27,48 @@ QStringList captions(const TRuzdoPole& grid) {
 class TestRuzdoPole : public QObject {
   Q_OBJECT
  private slots:
+  void captionsNeverLoseDigits_data() {
+    QTest::addColumn<int>("min");
+    QTest::addColumn<int>("max");
+    QTest::addColumn<int>("cols");
+    QTest::addColumn<bool>("widestPicture");
+    QTest::newRow("years in 10 columns") << 1950 << 2049 << 10 << false;
+    QTest::newRow("5 digits, widest picture, 10 columns") << 99900 << 99999 << 10 << true;
+    QTest::newRow("5 digits, widest picture, 2 columns") << 99990 << 99999 << 2 << true;
+    QTest::newRow("5 digits, widest picture, 100 columns") << 99900 << 99999 << 100 << true;
+  }
+  void captionsNeverLoseDigits() {
+    QFETCH(int, min);
+    QFETCH(int, max);
+    QFETCH(int, cols);
+    QFETCH(bool, widestPicture);
+    TTani widest = tanNen;
+    if (widestPicture)
+      for (int t = 1; t < kTaniCount; ++t)
+        if (CounterImage(static_cast<TTani>(t))->width() > CounterImage(widest)->width())
+          widest = static_cast<TTani>(t);
+    auto grid = makeGrid();
+    grid->SetTani(widest);
+    grid->SetMinRuzdo(min);
+    grid->SetMaxRuzdo(max);
+    grid->SetCols(cols);
+    for (PlateButton* plate : grid->Plates()) {
+      const PlateButton::Face face = plate->face();
+      const QString caption = plate->text();
+      if (face.text == caption) {
+        QVERIFY(face.font.pointSize() >= PlateButton::kMinCaptionPointSize);
+        continue;
+      }
+      // Only plates too narrow for the caption at the smallest legible size
+      // lose the end of it, visibly, never its beginning.
+      QCOMPARE(face.font.pointSize(), PlateButton::kMinCaptionPointSize);
+      QVERIFY(!face.glyph);
+      QVERIFY(face.text.isEmpty() ||
+              (face.text.endsWith(QChar(0x2026)) && caption.startsWith(face.text.chopped(1))));
+      QCOMPARE(cols, 100);
+    }
+  }
+
   void constructionBuildsNoPlates() {
     TRuzdoPole grid(nullptr);
     QVERIFY(grid.Plates().empty());

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "drill_fixture.h"
+#include "widgets/image_button.h"
 #include "widgets/picture_combo_box.h"
 #include "widgets/plate_button.h"
 
@@ -64,6 +65,86 @@ class TestSettings : public QObject {
                        "Разница максимального и минимального значений должна быть меньше 100!"));
     QCOMPARE(f.RuzdoPole->MaxRuzdo(), 9);
     QCOMPARE(f.sMaxRuzdo->value(), 9);  // read back: the values still in force
+  }
+
+  void templatesTheEngineCannotSayAreRefused_data() {
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("phone number") << "___-__-__" << true;
+    QTest::newRow("the default") << "_-__" << true;
+    QTest::newRow("digits only") << "12__" << true;
+    QTest::newRow("colon") << "4:__" << false;
+    QTest::newRow("full stop") << "_.__" << false;
+    QTest::newRow("Cyrillic") << "_д__" << false;
+    QTest::newRow("Latin") << "x__" << true;
+    QTest::newRow("full-width digit") << "０__" << false;
+    QTest::newRow("dashes only") << "--" << false;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("spaces") << "   " << false;
+  }
+  void templatesTheEngineCannotSayAreRefused() {
+    // The real engine decides (it needs no voice for this).
+    QFETCH(QString, pattern);
+    QFETCH(bool, accepted);
+    TMainForm& f = d->form;
+    f.gEasyItems1Click();
+    f.sTemplate->setText(pattern);
+    QString seen;
+    DrillFixture::acceptNextBox(&seen);
+    f.sApplyClick();
+    QCOMPARE(seen.isEmpty(), accepted);
+    QCOMPARE(f.RuzdoPole->Template() == pattern, accepted);
+    if (!accepted) {
+      QVERIFY(seen.startsWith(QStringLiteral("Шаблон")));
+      // The edit shows the template in force again.
+      QCOMPARE(f.sTemplate->text(), QStringLiteral("_-__"));
+      // Start refuses it too: no run on a template the engine cannot say.
+      f.sTemplate->setText(pattern);
+      DrillFixture::acceptNextBox(nullptr);
+      f.bStartClick();
+      QVERIFY(f.bStart->isEnabled());
+      QVERIFY(!f.tMain->isActive());
+    }
+  }
+
+  void theTemplateCheckAsksTheEngineOnceWithASequence() {
+    TMainForm& f = d->form;
+    f.gEasyItems1Click();
+    QList<QByteArray> asked;
+    f.setReadingCheck([&](const char* koe) {
+      asked.append(koe);
+      return false;
+    });
+    f.sTemplate->setText(QStringLiteral("1-23"));
+    DrillFixture::acceptNextBox(nullptr);
+    f.sApplyClick();
+    QCOMPARE(asked, QList<QByteArray>{QByteArray("<NUM VAL=1-23>")});
+    QCOMPARE(f.RuzdoPole->Template(), QStringLiteral("_-__"));  // the one in force
+  }
+
+  void theTemplateHoldsAPhoneNumberAndNoMore() {
+    TMainForm& f = d->form;
+    f.gEasyItems1Click();
+    f.sTemplate->selectAll();
+    f.sTemplate->setFocus();
+    QTest::keyClicks(f.sTemplate, QString(1000, QLatin1Char('_')));
+    QCOMPARE(f.sTemplate->text().size(), 24);
+  }
+
+  void aRefusedModeSwitchLeavesTheModeAsItWas() {
+    TMainForm& f = d->form;
+    f.sMaxRuzdo->setValue(150);
+    QString seen;
+    DrillFixture::acceptNextBox(&seen);
+    f.gEasyItems1Click();
+    QVERIFY(!seen.isEmpty());
+    QCOMPARE(f.Mode, std::uint8_t{0});
+    QVERIFY(f.sTani->isEnabled());
+    QVERIFY(f.RuzdoPole->Template().isEmpty());
+    // With the range fixed, the sequence mode is still there to be had.
+    f.sMaxRuzdo->setValue(9);
+    f.gEasyItems1Click();
+    QCOMPARE(f.Mode, std::uint8_t{1});
   }
 
   void cancelRestoresTheGridsValuesOnly() {

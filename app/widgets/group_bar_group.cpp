@@ -16,7 +16,9 @@ class CaptionBand : public QAbstractButton {
   CaptionBand(const QString& text, GroupBarGroup* group) : QAbstractButton(group), group_(group) {
     setText(text);
     setFixedHeight(kCaptionHeight);
-    setFocusPolicy(Qt::StrongFocus);
+    // Tab reaches it; a click folds the group without taking the focus from
+    // a plate, where Space would otherwise fold the group instead of answering.
+    setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
     setAccessibleName(text);
     QFont f = font();
@@ -64,6 +66,7 @@ GroupBarGroup::GroupBarGroup(const QString& caption, QWidget* parent) : QWidget(
   bodyLayout_->setContentsMargins(6, 4, 6, 4);
   bodyLayout_->setSpacing(2);
   layout->addWidget(body_);
+  body_->setVisible(false);  // an empty body would show as a bare strip
   connect(captionBand_, &QAbstractButton::clicked, this, [this] { setOpen(!isOpen()); });
   keepLookWhenDisabled();
 }
@@ -72,6 +75,7 @@ GroupBarItem* GroupBarGroup::addItem(const QString& text) {
   auto* it = new GroupBarItem(text, body_);
   it->setObjectName(QStringLiteral("item%1").arg(itemCount()));
   bodyLayout_->addWidget(it);
+  body_->setVisible(open_);
   return it;
 }
 
@@ -88,7 +92,7 @@ bool GroupBarGroup::isOpen() const { return open_; }
 
 void GroupBarGroup::setOpen(bool open) {
   open_ = open;
-  body_->setVisible(open);
+  body_->setVisible(open && itemCount() > 0);
   captionBand_->update();
 }
 

@@ -8,7 +8,7 @@ constexpr int kPadding = 2;
 
 GroupBarItem::GroupBarItem(const QString& text, QWidget* parent) : QAbstractButton(parent) {
   setText(text);
-  setFocusPolicy(Qt::StrongFocus);
+  setFocusPolicy(Qt::TabFocus);  // a click leaves the focus where it was
   setCursor(Qt::PointingHandCursor);
   setAccessibleName(text);
 }

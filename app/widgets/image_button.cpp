@@ -1,9 +1,14 @@
 #include "image_button.h"
 
 #include <QBitmap>
+#include <QKeyEvent>
 #include <QPainter>
 
-ImageButton::ImageButton(QWidget* parent) : QAbstractButton(parent) { setFocusPolicy(Qt::NoFocus); }
+ImageButton::ImageButton(QWidget* parent) : QAbstractButton(parent) {
+  // Tab only: a click on Start must leave the focus on the plate the user
+  // answers with.
+  setFocusPolicy(Qt::TabFocus);
+}
 
 void ImageButton::setImages(const QImage& face, const QImage& up, const QImage& down) {
   up_ = up;
@@ -35,4 +40,21 @@ void ImageButton::paintEvent(QPaintEvent*) {
     p.drawImage(1, 1, down_);
   else
     p.drawImage(0, 0, up_);
+  if (hasFocus()) {
+    // The focus mark follows the button's shape, inset so it stays inside it.
+    QPen pen(palette().color(QPalette::Highlight), 2, Qt::DotLine);
+    p.setPen(pen);
+    const QRect box = shape_.isEmpty() ? rect() : shape_.boundingRect();
+    p.drawRect(box.adjusted(6, 6, -7, -7));
+  }
+}
+
+void ImageButton::keyPressEvent(QKeyEvent* event) {
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+      (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    if (isEnabled()) animateClick();
+    event->accept();
+    return;
+  }
+  QAbstractButton::keyPressEvent(event);
 }

@@ -7,7 +7,8 @@
 // bottom-left pixel is transparent and not part of the button, so a click on
 // a transparent corner reaches the widget underneath. While pressed, the down
 // image is drawn one pixel right and one lower. A disabled button looks like
-// an enabled one; it only ignores clicks.
+// an enabled one; it only ignores clicks. Tab reaches it (a click does not
+// take the focus), and Space, Enter or Return press it.
 class ImageButton : public QAbstractButton {
   Q_OBJECT
  public:
@@ -18,6 +19,7 @@ class ImageButton : public QAbstractButton {
  protected:
   void paintEvent(QPaintEvent* event) override;
   bool hitButton(const QPoint& pos) const override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QImage up_;

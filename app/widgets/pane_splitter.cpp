@@ -22,12 +22,12 @@ void PaneSplitter::toggleCollapsed() {
     const int other = 1 - hotSpotPane_;
     s[other] += s[hotSpotPane_];
     s[hotSpotPane_] = 0;
+    // The pane goes to zero length but stays shown: a hidden pane would take
+    // its bar with it, and the bar is what brings the pane back.
     setCollapsible(hotSpotPane_, true);
-    widget(hotSpotPane_)->hide();
     setSizes(s);
     collapsed_ = true;
   } else {
-    widget(hotSpotPane_)->show();
     setSizes(sizesBeforeCollapse_);
     setCollapsible(hotSpotPane_, false);
     collapsed_ = false;

@@ -1,6 +1,7 @@
 #include "picture_combo_box.h"
 
 #include <QAbstractItemView>
+#include <QAccessibleWidget>
 #include <QImage>
 #include <QPainter>
 #include <QStylePainter>
@@ -34,10 +35,42 @@ class PictureDelegate : public QStyledItemDelegate {
   PictureComboBox* box_;
 };
 
+// What a screen reader hears: the entries' own texts are the same for every
+// counter, so the chosen entry's accessible text stands for it.
+class PictureComboBoxAccessible : public QAccessibleWidget {
+ public:
+  explicit PictureComboBoxAccessible(QWidget* box)
+      : QAccessibleWidget(box, QAccessible::ComboBox) {}
+
+  QString text(QAccessible::Text t) const override {
+    const auto* box = static_cast<const PictureComboBox*>(widget());
+    const QString chosen = box->currentData(Qt::AccessibleTextRole).toString();
+    if (t == QAccessible::Value) return chosen;
+    if (t == QAccessible::Name)
+      return box->accessibleName().isEmpty() ? chosen : box->accessibleName();
+    return QAccessibleWidget::text(t);
+  }
+};
+
+QAccessibleInterface* pictureComboBoxFactory(const QString& className, QObject* object) {
+  if (className == QLatin1String("PictureComboBox") && object && object->isWidgetType())
+    return new PictureComboBoxAccessible(static_cast<QWidget*>(object));
+  return nullptr;
+}
+
 }  // namespace
 
 PictureComboBox::PictureComboBox(QWidget* parent) : QComboBox(parent) {
+  static const bool factoryInstalled = [] {
+    QAccessible::installFactory(pictureComboBoxFactory);
+    return true;
+  }();
+  (void)factoryInstalled;
   setItemDelegate(new PictureDelegate(this));
+  connect(this, &QComboBox::currentIndexChanged, this, [this] {
+    QAccessibleValueChangeEvent event(this, currentData(Qt::AccessibleTextRole));
+    QAccessible::updateAccessibility(&event);
+  });
 }
 
 void PictureComboBox::addPictureItem(const QString& text, QImage* picture,

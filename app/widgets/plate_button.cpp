@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <algorithm>
 
 namespace {
 constexpr int kGlyphGap = 4;  // pixels between caption and picture
@@ -34,6 +35,36 @@ QSize PlateButton::sizeHint() const {
   return s;
 }
 
+PlateButton::Face PlateButton::face() const {
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  const int room = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).width();
+  const QString caption = text();
+  Face f{font(), caption, !glyph_.isNull()};
+  const auto needed = [&](const QFont& font, bool glyph) {
+    const int textWidth = caption.isEmpty() ? 0 : QFontMetrics(font).horizontalAdvance(caption);
+    return textWidth + (glyph ? glyph_.width() + (caption.isEmpty() ? 0 : kGlyphGap) : 0);
+  };
+  const int largest = f.font.pointSize() > 0 ? f.font.pointSize() : kMinCaptionPointSize;
+  // With a picture: first with it, then without it.
+  for (int pass = f.glyph ? 0 : 1; pass < 2; ++pass) {
+    const bool glyph = pass == 0;
+    for (int size = largest; size >= kMinCaptionPointSize; --size) {
+      QFont candidate = f.font;
+      candidate.setPointSize(size);
+      if (needed(candidate, glyph) <= room) {
+        f.font = candidate;
+        f.glyph = glyph;
+        return f;
+      }
+    }
+  }
+  f.font.setPointSize(std::min(largest, kMinCaptionPointSize));
+  f.glyph = false;
+  f.text = QFontMetrics(f.font).elidedText(caption, Qt::ElideRight, room);
+  return f;
+}
+
 void PlateButton::paintEvent(QPaintEvent*) {
   QStylePainter p(this);
   QStyleOptionButton option;
@@ -42,24 +73,28 @@ void PlateButton::paintEvent(QPaintEvent*) {
   option.icon = QIcon();
   p.drawControl(QStyle::CE_PushButton, option);
 
+  const Face f = face();
   const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-  const int textWidth = fontMetrics().horizontalAdvance(text());
-  const int glyphWidth = glyph_.isNull() ? 0 : glyph_.width() + (text().isEmpty() ? 0 : kGlyphGap);
+  const int textWidth = f.text.isEmpty() ? 0 : QFontMetrics(f.font).horizontalAdvance(f.text);
+  const int glyphWidth = f.glyph ? glyph_.width() + (f.text.isEmpty() ? 0 : kGlyphGap) : 0;
   const int total = textWidth + glyphWidth;
-  int x = area.left() + (area.width() - total) / 2;
+  // Centred when it fits; otherwise from the left edge, so what is cut off is
+  // the end and never the leading digits.
+  int x = area.left() + std::max(0, (area.width() - total) / 2);
   const int shift =
       isDown() ? style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this) : 0;
   const int vshift =
       isDown() ? style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this) : 0;
   p.setClipRect(area);
-  if (!text().isEmpty()) {
+  if (!f.text.isEmpty()) {
+    p.setFont(f.font);
     p.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     p.drawText(QRect(x + shift, area.top() + vshift, textWidth, area.height()),
-               Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, text());
+               Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, f.text);
     x += textWidth + kGlyphGap;
   }
-  if (!glyph_.isNull())
+  if (f.glyph)
     p.drawPixmap(x + shift, area.top() + (area.height() - glyph_.height()) / 2 + vshift, glyph_);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QPixmap>
 #include <QPushButton>
 #include <functional>
@@ -22,6 +23,18 @@ class PlateButton : public QPushButton {
   std::function<void(PlateButton*, int key)> onArrowKey;
 
   QSize sizeHint() const override;
+
+  // How the caption and picture are drawn in the plate's present size: the
+  // caption's font is shrunk down to kMinCaptionPointSize before the picture
+  // is dropped, and only then is the caption elided at its end, so the
+  // leading digits always show.
+  static constexpr int kMinCaptionPointSize = 8;
+  struct Face {
+    QFont font;
+    QString text;  // the caption as drawn; differs from text() only when elided
+    bool glyph = false;
+  };
+  Face face() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -9,6 +9,7 @@
 #include "onsei/onsei.h"
 #include "onsei/synthesis.hpp"
 #include "voice/hts_voice.hpp"
+#include "voice/voice_presets.hpp"
 
 namespace {
 thread_local std::string lastError;
@@ -20,10 +21,16 @@ std::nullptr_t fail(std::string message) {
 }  // namespace
 
 extern "C" unsigned char* Onsei_Synthe(const char* koe, int speed, int* size) {
+  return Onsei_SyntheVoice(koe, speed, onsei::kStandardVoice, size);
+}
+
+extern "C" unsigned char* Onsei_SyntheVoice(const char* koe, int speed, const char* voice,
+                                            int* size) {
   if (size) *size = 0;
   if (!koe) return fail("no text (null pointer)");
   if (!size) return fail("no place for the size (null pointer)");
-  auto wav = onsei::Synthesiser::Instance().Synthesise(koe, speed);
+  if (!voice) return fail("no voice name (null pointer)");
+  auto wav = onsei::Synthesiser::Instance().Synthesise(koe, speed, voice);
   if (!wav) return fail(wav.error().message);
   auto* image = static_cast<unsigned char*>(std::malloc(wav->size()));
   if (!image) return fail("out of memory for the waveform");
@@ -79,4 +86,12 @@ extern "C" const char* Onsei_VoicePath(void) {
   thread_local std::string path;
   path = onsei::VoicePath();
   return path.c_str();
+}
+
+extern "C" int Onsei_VoiceCount(void) { return static_cast<int>(onsei::VoicePresets().size()); }
+
+extern "C" const char* Onsei_VoiceName(int index) {
+  const auto& presets = onsei::VoicePresets();
+  if (index < 0 || static_cast<std::size_t>(index) >= presets.size()) return nullptr;
+  return presets[static_cast<std::size_t>(index)].name.c_str();
 }

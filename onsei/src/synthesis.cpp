@@ -8,6 +8,7 @@
 #include "labels/label_check.hpp"
 #include "onsei/front_end.hpp"
 #include "voice/hts_voice.hpp"
+#include "voice/voice_presets.hpp"
 #include "wav/riff.hpp"
 
 namespace onsei {
@@ -56,17 +57,26 @@ Status Synthesiser::LoadVoice() {
 }
 
 Result<std::vector<unsigned char>> Synthesiser::Synthesise(std::string_view shiftJis, int speed) {
+  return Synthesise(shiftJis, speed, kStandardVoice);
+}
+
+Result<std::vector<unsigned char>> Synthesiser::Synthesise(std::string_view shiftJis, int speed,
+                                                           std::string_view voiceName) {
+  if (!FindVoicePreset(voiceName)) return UnknownVoice(voiceName);
   if (speed < kMinSpeed || speed > kMaxSpeed)
     return Error{"speed " + std::to_string(speed) + " is outside 50 ... 300"};
   auto utterance = AnalyseText(shiftJis);
   if (!utterance) return utterance.error();
-  return SynthesiseUtterance(*utterance, speed);
+  return SynthesiseUtterance(*utterance, speed, voiceName);
 }
 
 Result<std::vector<unsigned char>> Synthesiser::SynthesiseUtterance(const Utterance& utterance,
-                                                                    int speed) {
+                                                                    int speed,
+                                                                    std::string_view voiceName) {
   if (speed < kMinSpeed || speed > kMaxSpeed)
     return Error{"speed " + std::to_string(speed) + " is outside 50 ... 300"};
+  const VoicePreset* preset = FindVoicePreset(voiceName);
+  if (!preset) return UnknownVoice(voiceName);
   const std::vector<std::string> labels = MakeLabels(utterance);
   Status valid = CheckLabels(labels);
   if (!valid) return valid.error();
@@ -80,7 +90,7 @@ Result<std::vector<unsigned char>> Synthesiser::SynthesiseUtterance(const Uttera
     const int rateHz = voice()->samplingRate();
     return MakeWav(std::vector<std::int16_t>(static_cast<std::size_t>(rateHz / 20), 0), rateHz);
   }
-  auto samples = voice()->Synthesise(labels, rate, kMaxGain, kPeakLimit);
+  auto samples = voice()->Synthesise(labels, rate, kMaxGain, kPeakLimit, preset->shape);
   if (!samples) return samples.error();
   return MakeWav(*samples, voice()->samplingRate());
 }

@@ -5,7 +5,8 @@
 //   onsei variants TEXT        every accepted reading, the usual one first
 //   onsei phonemes TEXT        the phonemes
 //   onsei labels TEXT          the full-context labels
-//   onsei say TEXT [--speed N] -o FILE.wav
+//   onsei say TEXT [--speed N] [--voice NAME] -o FILE.wav
+//   onsei voices               the voice presets, one per line
 // TEXT may be replaced by --sjis FILE (raw Shift-JIS); --variant N (read,
 // phonemes, labels) gives the text's accepted reading N instead of the usual
 // one. say takes a reading from the VARIANT attribute of a tag.
@@ -27,6 +28,7 @@
 #include "onsei/limits.hpp"
 #include "onsei/synthesis.hpp"
 #include "text/shift_jis.hpp"
+#include "voice/voice_presets.hpp"
 
 namespace {
 
@@ -36,7 +38,8 @@ int usage() {
                "       onsei variants TEXT\n"
                "       onsei phonemes TEXT\n"
                "       onsei labels TEXT\n"
-               "       onsei say TEXT [--speed N] -o FILE.wav\n"
+               "       onsei say TEXT [--speed N] [--voice NAME] -o FILE.wav\n"
+               "       onsei voices\n"
                "TEXT is UTF-8 phonetic text; --sjis FILE reads Shift-JIS text from FILE.\n"
                "N is 50 ... 300 (100 = normal, larger is faster).\n"
                "--variant N (read, phonemes, labels) picks reading N of those that\n"
@@ -102,9 +105,19 @@ onsei::Result<int> readSpeed(const char* text) {
 // the VARIANT attribute does.
 onsei::Result<int> readVariant(const char* text) { return readWhole(text, "variant", 1, INT_MAX); }
 
+// Name, shape and description of every preset, tab-separated.
+int listVoices() {
+  for (const onsei::VoicePreset& p : onsei::VoicePresets())
+    std::printf("%s\thalf tones %+g, alpha %+g, beta %g, tempo %g\t%s\n", p.name.c_str(),
+                p.shape.halfTones, p.shape.alphaShift, p.shape.beta, p.shape.tempo,
+                p.description.c_str());
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  if (argc == 2 && std::strcmp(argv[1], "voices") == 0) return listVoices();
   if (argc < 3) return usage();
   const std::string command = argv[1];
   if (command != "read" && command != "variants" && command != "phonemes" && command != "labels" &&
@@ -116,6 +129,7 @@ int main(int argc, char* argv[]) {
   std::string output;
   int speed = onsei::kNormalSpeed;
   int variant = 1;
+  std::string voice = onsei::kStandardVoice;
   bool haveText = false;
   for (int i = 2; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -133,6 +147,8 @@ int main(int argc, char* argv[]) {
       auto value = readVariant(argv[++i]);
       if (!value) return failure(value.error().message);
       variant = *value;
+    } else if (arg == "--voice" && i + 1 < argc) {
+      voice = argv[++i];
     } else if (arg == "-o" && i + 1 < argc) {
       output = argv[++i];
     } else if (!haveText) {
@@ -145,12 +161,13 @@ int main(int argc, char* argv[]) {
     }
   }
   if (!haveText) return usage();
+  if (!onsei::FindVoicePreset(voice)) return failure(onsei::UnknownVoice(voice).message);
 
   if (command == "say") {
     if (variant != 1)
       return failure("say takes a reading from VARIANT=N in the tag, not --variant");
     if (output.empty()) return usage();
-    auto wav = onsei::Synthesiser::Instance().Synthesise(sjis, speed);
+    auto wav = onsei::Synthesiser::Instance().Synthesise(sjis, speed, voice);
     if (!wav) return failure(wav.error().message);
     std::ofstream out(output, std::ios::binary);
     out.write(reinterpret_cast<const char*>(wav->data()),

@@ -21,7 +21,25 @@ extern "C" {
  * or 32 accent phrases between two pauses. */
 ONSEI_API unsigned char* Onsei_Synthe(const char* koe, int speed, int* size);
 
-/* Releases an image returned by Onsei_Synthe. Null is ignored. */
+/* Onsei_Synthe in one of the engine's voice presets: the one voice reshaped
+ * (lower, higher, faster ...). voice is a preset's name as Onsei_VoiceName
+ * gives it; "standard" says exactly what Onsei_Synthe says. An unknown or null
+ * name returns null, and Onsei_LastError names it and lists the presets. A
+ * preset's own tempo multiplies speed (the fast one is faster at any speed).
+ * Safe to call from any thread. */
+ONSEI_API unsigned char* Onsei_SyntheVoice(const char* koe, int speed, const char* voice,
+                                           int* size);
+
+/* The number of voice presets (at least 1). */
+ONSEI_API int Onsei_VoiceCount(void);
+
+/* The name of preset index, 0 ... Onsei_VoiceCount() - 1; index 0 is the
+ * standard voice. Null when index is out of range. The string lives as long
+ * as the process. */
+ONSEI_API const char* Onsei_VoiceName(int index);
+
+/* Releases an image returned by Onsei_Synthe or Onsei_SyntheVoice. Null is
+ * ignored. */
 ONSEI_API void Onsei_FreeWave(unsigned char* wave);
 
 /* The reading of koe (zero-terminated Shift-JIS phonetic text) exactly as

@@ -26,8 +26,14 @@ class Synthesiser {
   // Shift-JIS phonetic text at speed 50 ... 300 (100 = normal) to a WAV image.
   Result<std::vector<unsigned char>> Synthesise(std::string_view shiftJis, int speed);
 
+  // The same in a named voice preset ("standard", "low", ...; the list is
+  // in onsei/data/voices.tsv). An unknown name fails and lists the known ones.
+  Result<std::vector<unsigned char>> Synthesise(std::string_view shiftJis, int speed,
+                                                std::string_view voiceName);
+
   // The same from an analysed utterance.
-  Result<std::vector<unsigned char>> SynthesiseUtterance(const Utterance& utterance, int speed);
+  Result<std::vector<unsigned char>> SynthesiseUtterance(const Utterance& utterance, int speed,
+                                                         std::string_view voiceName = "standard");
 
   // Samples for labels as given, at the voice's own rate and gain: for
   // comparing with other programs that use the same voice.

@@ -28,6 +28,7 @@ namespace onsei {
 struct HtsVoice::Engine {
   HTS_Engine engine;
   std::size_t normalPeriod = 0;
+  double normalAlpha = 0;  // the voice's own all-pass constant
   Engine() { HTS_Engine_initialize(&engine); }
   ~Engine() { HTS_Engine_clear(&engine); }
   Engine(const Engine&) = delete;
@@ -46,7 +47,15 @@ Result<HtsVoice> HtsVoice::Load(const std::string& path) {
     return Error{"the voice " + path + " cannot be loaded"};
   engine->normalPeriod = HTS_Engine_get_fperiod(&engine->engine);
   if (engine->normalPeriod == 0) return Error{"the voice " + path + " has no frame period"};
+  engine->normalAlpha = HTS_Engine_get_alpha(&engine->engine);
   return HtsVoice(std::move(engine));
+}
+
+void HtsVoice::applyShape(const VoiceShape& shape) {
+  HTS_Engine* e = &engine_->engine;
+  HTS_Engine_add_half_tone(e, shape.halfTones);
+  HTS_Engine_set_alpha(e, engine_->normalAlpha + shape.alphaShift);
+  HTS_Engine_set_beta(e, shape.beta);  // hts_engine's own default is 0, off
 }
 
 int HtsVoice::samplingRate() const {
@@ -54,10 +63,12 @@ int HtsVoice::samplingRate() const {
 }
 
 Result<std::vector<std::int16_t>> HtsVoice::Synthesise(const std::vector<std::string>& labels,
-                                                       double rate, double gain, double peakLimit) {
+                                                       double rate, double gain, double peakLimit,
+                                                       const VoiceShape& shape) {
   HTS_Engine* e = &engine_->engine;
-  const auto period =
-      static_cast<std::size_t>(std::lround(static_cast<double>(engine_->normalPeriod) / rate));
+  applyShape(shape);
+  const auto period = static_cast<std::size_t>(
+      std::lround(static_cast<double>(engine_->normalPeriod) / (rate * shape.tempo)));
   HTS_Engine_set_fperiod(e, period < 1 ? 1 : period);
   std::vector<char*> lines;
   lines.reserve(labels.size());
@@ -80,6 +91,7 @@ Result<std::vector<std::int16_t>> HtsVoice::Synthesise(const std::vector<std::st
     }
   }
   HTS_Engine_refresh(e);  // also after a failure, so the next call starts clean
+  applyShape({});
   if (!ok) return Error{"the voice could not synthesise the labels"};
   return samples;
 }

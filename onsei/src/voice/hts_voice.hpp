@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "onsei/status.hpp"
+#include "voice/voice_shape.hpp"
 
 namespace onsei {
 
@@ -30,13 +31,16 @@ class HtsVoice {
   // speech and pauses stretch evenly and the pitch stays. gain scales the
   // waveform before it is converted to 16 bits (clipped, then truncated); it
   // is lowered so that the loudest sample meets peakLimit where it would
-  // pass it.
+  // pass it. shape bends the voice for this synthesis only; afterwards the
+  // voice is as loaded again.
   Result<std::vector<std::int16_t>> Synthesise(const std::vector<std::string>& labels, double rate,
-                                               double gain, double peakLimit);
+                                               double gain, double peakLimit,
+                                               const VoiceShape& shape = {});
 
  private:
   struct Engine;
   explicit HtsVoice(std::unique_ptr<Engine> engine);
+  void applyShape(const VoiceShape& shape);
   std::unique_ptr<Engine> engine_;
 };
 

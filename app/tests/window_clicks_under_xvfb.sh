@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# The real program in its own X server, used with the mouse and keyboard as a
+# user would: the splitter bars' hot spots collapse and bring back their
+# panes; Space at start-up answers on a plate rather than folding a group;
+# a template the engine cannot say is refused once, and no run starts on it.
+#   window_clicks_under_xvfb.sh RUZDO_EXECUTABLE SHOT_DIR
+set -euo pipefail
+exe=$1
+shots=$2
+mkdir -p "$shots"
+
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/pulse_null_sink.sh"
+. "$here/xvfb_display.sh"
+app=""
+cleanup() {
+  [ -n "$app" ] && kill "$app" 2>/dev/null || true
+  xvfb_stop
+  pulse_stop
+}
+trap cleanup EXIT
+
+QT_QPA_PLATFORM=xcb "$exe" &
+app=$!
+win=$(wait_for_ruzdo)
+[ -n "$win" ] || { echo "no Ruzdo window appeared"; exit 1; }
+sleep 0.5
+
+shot() { sleep 0.4; import -window root "$shots/$1.png"; }
+# Pixels that differ between two screenshots (of the window's area only).
+differ() {
+  compare -metric AE -fuzz 2% "$shots/$1.png" "$shots/$2.png" null: 2>&1 || true
+}
+# Visible windows titled Ruzdo: the main window and any message box.
+boxes() { xdotool search --onlyvisible --name '^Ruzdo$' 2>/dev/null | wc -l; }
+fail() {
+  echo "FAIL: $*"
+  exit 1
+}
+
+# The window's client area is at 10,12; the middle of its height is y 327.
+# Bars: between the group bar and the grid at x 164..171, between the grid
+# and the settings column at x 625..632 (window coordinates).
+shot start
+
+# Space at start-up: the focus is on the first plate, so Space answers (here:
+# speaks its number) and the mode menu stays open.
+xdotool windowfocus --sync "$win"
+sleep 0.3
+record_start "$shots/space.wav"
+xdotool key space
+sleep 3
+record_stop
+shot after_space
+voiced=$(sox "$shots/space.wav" -n silence 1 0.005 1% reverse silence 1 0.005 1% reverse stat 2>&1 |
+  awk '/Length/ {print $3}')
+echo "sound after Space: ${voiced} s"
+awk -v v="$voiced" 'BEGIN { exit !(v > 0.2) }' || fail "Space did not speak the first plate"
+[ "$(differ start after_space)" -lt 500 ] || fail "Space changed the window (a group folded?)"
+
+# A click on a bar's hot spot collapses its pane; the bar stays on screen at
+# the window's edge, and a click there brings the pane back.
+#   collapse_and_restore NAME BAR_X BAR_X_WHEN_COLLAPSED
+collapse_and_restore() {
+  xdotool mousemove "$2" 327 click 1
+  shot "$1_collapsed"
+  [ "$(differ start "$1_collapsed")" -gt 1000 ] || fail "$1: the pane did not collapse"
+  xdotool mousemove "$3" 327 click 1
+  shot "$1_restored"
+  [ "$(differ start "$1_restored")" -lt 500 ] || fail "$1: the pane did not come back"
+}
+collapse_and_restore settings 638 936
+collapse_and_restore menu 177 13
+
+# Sequence mode with a template holding ":": Start is refused with one
+# message, and no run (and no "Err" box) follows.
+xdotool mousemove 70 72 click 1 # "Последовательности чисел"
+sleep 0.3
+xdotool mousemove 870 229 click 1 # the template
+xdotool key ctrl+a
+xdotool type --delay 20 '4:__'
+shot template_typed
+xdotool mousemove 660 40 click 1 # Start
+shot refused
+[ "$(boxes)" -eq 2 ] || fail "no message about the template"
+xdotool key Return
+sleep 0.3
+[ "$(boxes)" -eq 1 ] || fail "the message did not close"
+sleep 2.5 # beyond the first question's time
+shot after_refusal
+[ "$(boxes)" -eq 1 ] || fail "a run started on a template that cannot be said"
+echo "screenshots in $shots"

@@ -1,0 +1,164 @@
+// Measures every voice preset on the same 20 questions (numbers with
+// counters and digit sequences) and prints, per preset: the median F0 and
+// its 5th and 95th percentiles, the shift from the standard voice in half
+// tones, the spectral centroid, the distance of the long-term spectrum from
+// the standard voice's, how well the pitch contour keeps the standard
+// voice's shape, the time per mora, the peak and the clipped samples.
+//   onsei_voice_report [--wav DIR]    (--wav also writes every sample)
+//   onsei_voice_report --track FILE.wav   the pitch track of one file
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "onsei/front_end.hpp"
+#include "onsei/synthesis.hpp"
+#include "speech_measures.hpp"
+#include "text/shift_jis.hpp"
+#include "voice/voice_presets.hpp"
+
+namespace {
+
+namespace m = onsei::measure;
+
+const char* const kQuestions[] = {
+    "<NUMK VAL=3 COUNTER=ほん>。",
+    "<NUMK VAL=25 COUNTER=ほん>。",
+    "<NUMK VAL=8 COUNTER=ひき>。",
+    "<NUMK VAL=1984 COUNTER=ねん>。",
+    "<NUMK VAL=4 COUNTER=がつ>。",
+    "<NUMK VAL=20 COUNTER=にち>。",
+    "<NUMK VAL=7 COUNTER=じ>。",
+    "<NUMK VAL=10 COUNTER=ふん>。",
+    "<NUMK VAL=350 COUNTER=えん>。",
+    "<NUMK VAL=6 COUNTER=かい>。",
+    "<NUMK VAL=9 COUNTER=にん>。",
+    "<NUMK VAL=100 COUNTER=ぱーせ'んと>。",
+    "<NUMK VAL=12000 COUNTER=>。",
+    "<NUMK VAL=58 COUNTER=>。",
+    "<NUMK VAL=1 COUNTER=つき>。",
+    "<NUMK VAL=33 COUNTER=さい>。",
+    "<NUM VAL=4-07>",
+    "<NUM VAL=090-1234-5678>",
+    "<NUM VAL=03-12>",
+    "<NUM VAL=8-96-0>",
+};
+
+struct Sample {
+  std::vector<std::int16_t> samples;
+  int rate = 0;
+  int moras = 0;
+};
+
+int moraCount(const onsei::Utterance& u) {
+  int n = 0;
+  for (const auto& g : u.groups)
+    for (const auto& p : g.phrases) n += p.moraCount();
+  return n;
+}
+
+// The 16-bit mono samples of a WAV image as the engine writes it.
+std::vector<std::int16_t> pcm(const std::vector<unsigned char>& wav) {
+  std::vector<std::int16_t> s;
+  for (std::size_t i = 44; i + 1 < wav.size(); i += 2)
+    s.push_back(static_cast<std::int16_t>(wav[i] | (wav[i + 1] << 8)));
+  return s;
+}
+
+int rateOf(const std::vector<unsigned char>& wav) {
+  return wav.size() < 28 ? 0 : wav[24] | (wav[25] << 8) | (wav[26] << 16) | (wav[27] << 24);
+}
+
+// Prints time and F0 of every voiced 10 ms frame of a WAV file.
+int printTrack(const char* path) {
+  std::ifstream in(path, std::ios::binary);
+  const std::vector<unsigned char> wav((std::istreambuf_iterator<char>(in)),
+                                       std::istreambuf_iterator<char>());
+  const std::vector<double> track = m::PitchTrack(pcm(wav), rateOf(wav));
+  for (std::size_t i = 0; i < track.size(); ++i)
+    if (track[i] > 0)
+      std::printf("%.2f\t%.1f\n", static_cast<double>(i) * m::kFrameSeconds, track[i]);
+  return in ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (argc == 3 && std::strcmp(argv[1], "--track") == 0) return printTrack(argv[2]);
+  std::string wavDir;
+  if (argc == 3 && std::strcmp(argv[1], "--wav") == 0) wavDir = argv[2];
+
+  std::vector<std::vector<Sample>> all;  // [preset][question]
+  for (const onsei::VoicePreset& preset : onsei::VoicePresets()) {
+    std::vector<Sample> row;
+    int q = 0;
+    for (const char* question : kQuestions) {
+      const std::string sjis = onsei::EncodeShiftJis(question).value();
+      auto wav = onsei::Synthesiser::Instance().Synthesise(sjis, onsei::kNormalSpeed, preset.name);
+      if (!wav) {
+        std::fprintf(stderr, "%s: %s: %s\n", preset.name.c_str(), question,
+                     wav.error().message.c_str());
+        return 1;
+      }
+      if (!wavDir.empty())
+        std::ofstream(wavDir + "/" + preset.name + "-" + std::to_string(++q) + ".wav",
+                      std::ios::binary)
+            .write(reinterpret_cast<const char*>(wav->data()),
+                   static_cast<std::streamsize>(wav->size()));
+      row.push_back({pcm(*wav), rateOf(*wav), moraCount(onsei::AnalyseText(sjis).value())});
+    }
+    all.push_back(std::move(row));
+  }
+
+  std::printf("%zu questions per voice, speed %d\n\n", std::size(kQuestions), onsei::kNormalSpeed);
+  std::printf("%-9s %7s %13s %7s %9s %9s %8s %8s %6s %5s\n", "voice", "F0 Hz", "F0 p5-p95", "shift",
+              "centroid", "LTAS dB", "contour", "ms/mora", "peak", "clip");
+  double standardMedian = 0;
+  std::vector<std::vector<double>> standardSpectra, standardTracks;
+  for (std::size_t v = 0; v < all.size(); ++v) {
+    std::vector<double> f0, distances, correlations, centroids;
+    double seconds = 0, moras = 0;
+    int peak = 0, clipped = 0;
+    for (std::size_t q = 0; q < all[v].size(); ++q) {
+      const Sample& s = all[v][q];
+      const std::vector<double> track = m::PitchTrack(s.samples, s.rate);
+      const std::vector<double> spectrum = m::LongTermSpectrum(s.samples, s.rate);
+      if (v == 0) {
+        standardTracks.push_back(track);
+        standardSpectra.push_back(spectrum);
+      }
+      for (double f : m::Voiced(track)) f0.push_back(f);
+      distances.push_back(m::SpectralDistance(standardSpectra[q], spectrum));
+      correlations.push_back(m::ContourCorrelation(standardTracks[q], track));
+      centroids.push_back(m::SpectralCentroid(s.samples, s.rate));
+      seconds += m::SpeechSeconds(s.samples, s.rate);
+      moras += s.moras;
+      for (auto x : s.samples) peak = std::max(peak, std::abs(static_cast<int>(x)));
+      clipped += m::ClippedSamples(s.samples);
+    }
+    const double median = m::Median(f0);
+    if (v == 0) standardMedian = median;
+    char range[32];
+    std::snprintf(range, sizeof range, "%.0f-%.0f", m::Quantile(f0, 0.05), m::Quantile(f0, 0.95));
+    std::printf("%-9s %7.1f %13s %+7.2f %9.0f %9.2f %8.3f %8.1f %6d %5d\n",
+                all.size() ? onsei::VoicePresets()[v].name.c_str() : "", median, range,
+                m::Semitones(standardMedian, median), m::Median(centroids), m::Median(distances),
+                m::Median(correlations), 1000 * seconds / moras, peak, clipped);
+  }
+  // A yardstick for the spectral distances: how far apart two different
+  // questions are in the same, standard voice.
+  std::vector<double> between;
+  for (std::size_t q = 0; q < standardSpectra.size(); ++q)
+    between.push_back(
+        m::SpectralDistance(standardSpectra[q], standardSpectra[(q + 1) % standardSpectra.size()]));
+  std::printf("\nLTAS dB between two different questions in the standard voice: %.2f\n",
+              m::Median(between));
+  std::printf(
+      "\nshift: median F0 against the standard voice, in half tones. centroid: median "
+      "spectral centroid (Hz). LTAS dB: median distance of the long-term spectrum from the "
+      "standard voice's, level removed. contour: median correlation of the pitch contour with "
+      "the standard voice's (the accent's shape). ms/mora: speech time per mora.\n");
+  return 0;
+}
