@@ -50,6 +50,7 @@ void TMainForm::FormCreate() {
   ResetStats();
   ShowStats();
   FillCounterPicker();
+  FillVoicePicker();
 }
 
 void TMainForm::FormDestroy() {

@@ -13,6 +13,7 @@ class GroupBar;
 class GroupBarGroup;
 class ImageButton;
 class PaneSplitter;
+class QCheckBox;
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -90,6 +91,8 @@ class TMainForm : public QWidget {
   QSlider* sSpechSpeed = nullptr;
   QSlider* sTimerInterval = nullptr;
   QSpinBox* sMaxQuestion = nullptr;
+  QComboBox* sVoice = nullptr;     // the engine's voice presets, then "Разные"
+  QCheckBox* sVariants = nullptr;  // a random accepted reading per question
   QGroupBox* gRuzdoPoleSetting = nullptr;
   QSpinBox* sCols = nullptr;
   QSpinBox* sRows = nullptr;
@@ -129,6 +132,7 @@ class TMainForm : public QWidget {
   void gEasyItems0Click();
   void gEasyItems1Click();
   void FillCounterPicker();
+  void FillVoicePicker();
   void sTimerIntervalChange();
   void RzGroup1Items0Click();
   void sTaniChange();

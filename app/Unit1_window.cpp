@@ -1,5 +1,6 @@
 // Builds the main window's controls at the positions of the window's design.
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -191,7 +192,8 @@ void TMainForm::buildRunButtons() {
 void TMainForm::buildGenerateGroup() {
   gGenerate = new QGroupBox(QStringLiteral("Параметры генерации"), pGroups);
   gGenerate->setObjectName(QStringLiteral("gGenerate"));
-  gGenerate->setGeometry(0, 0, 296, 241);
+  // 44 pixels below the design's 241 hold the voice and the variant readings.
+  gGenerate->setGeometry(0, 0, 296, 285);
   QWidget* g = gGenerate;
 
   sMinRuzdo = addSpin(g, "sMinRuzdo", QStringLiteral("Минимальное значение"), 165, 15, 117, 21, 0,
@@ -228,12 +230,28 @@ void TMainForm::buildGenerateGroup() {
   sMaxQuestion = addSpin(g, "sMaxQuestion", QStringLiteral("Количество вопросов"), 180, 210, 101,
                          21, 0, 10000, 100);
   addLabel(g, QStringLiteral("Количество вопросов:"), 10, 215)->setBuddy(sMaxQuestion);
+
+  sVoice = new QComboBox(g);
+  sVoice->setObjectName(QStringLiteral("sVoice"));
+  sVoice->setAccessibleName(QStringLiteral("Голос"));
+  sVoice->setToolTip(QStringLiteral("Голос диктора; «Разные» — свой голос для каждого вопроса"));
+  sVoice->setGeometry(165, 236, 117, 21);
+  addLabel(g, QStringLiteral("Голос:"), 10, 239)->setBuddy(sVoice);
+
+  sVariants = new QCheckBox(g);
+  sVariants->setObjectName(QStringLiteral("sVariants"));
+  sVariants->setAccessibleName(QStringLiteral("Разные варианты чтения"));
+  sVariants->setToolTip(QStringLiteral(
+      "Читать число в каждом вопросе любым из верных вариантов: しちじ или ななじ, じゅっぽん или "
+      "じっぽん"));
+  sVariants->setGeometry(180, 260, 101, 20);
+  addLabel(g, QStringLiteral("Разные варианты чтения:"), 10, 263)->setBuddy(sVariants);
 }
 
 void TMainForm::buildFieldGroup() {
   gRuzdoPoleSetting = new QGroupBox(QStringLiteral("Параметры поля выбора"), pGroups);
   gRuzdoPoleSetting->setObjectName(QStringLiteral("gRuzdoPoleSetting"));
-  gRuzdoPoleSetting->setGeometry(1, 245, 294, 121);
+  gRuzdoPoleSetting->setGeometry(1, 289, 294, 121);
   QWidget* g = gRuzdoPoleSetting;
 
   sCols = addSpin(g, "sCols", QStringLiteral("Количество столбцов"), 180, 15, 102, 21, 0, 100, 2);
@@ -255,7 +273,9 @@ void TMainForm::buildFieldGroup() {
 void TMainForm::buildInfoGroup() {
   gInfo = new QGroupBox(QStringLiteral("Статистика"), pGroups);
   gInfo->setObjectName(QStringLiteral("gInfo"));
-  gInfo->setGeometry(1, 370, 294, 105);
+  // Below the taller generation group, as much as the pane shows at the
+  // window's first size.
+  gInfo->setGeometry(1, 414, 294, 71);
 
   addLabel(gInfo, QStringLiteral("Текущий вопрос:"), 10, 20);
   lAll = addLabel(gInfo, QStringLiteral("0"), 230, 20);
@@ -277,6 +297,7 @@ void TMainForm::buildInfoGroup() {
 void TMainForm::setTabOrder() {
   const QList<QWidget*> order = {bStart, bPause,    bStop,       sMinRuzdo,      sMaxRuzdo,
                                  sTani,  sTemplate, sSpechSpeed, sTimerInterval, sMaxQuestion,
-                                 sCols,  sRows,     sIndention,  sApply,         sCancel};
+                                 sVoice, sVariants, sCols,       sRows,          sIndention,
+                                 sApply, sCancel};
   for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
