@@ -37,6 +37,7 @@ TMainForm::TMainForm(QWidget* parent)
   setTabOrder();
   connectEvents();
   FormCreate();
+  setUpSpeech();
 }
 
 TMainForm::~TMainForm() {

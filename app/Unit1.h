@@ -6,8 +6,10 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "RuzdoPole.h"
+#include "platform/synthesis_worker.h"
 
 class GroupBar;
 class GroupBarGroup;
@@ -49,6 +51,13 @@ class TMainForm : public QWidget {
   void setSpeechEngine(SynthFunction synthesise, FreeFunction release);
   void setSoundOutput(ruzdo::SoundOutput* output);
   ruzdo::SpeechCache& speechCache() { return *speechCache_; }
+  // Whether the engine runs on worker threads, with the plates' sounds made
+  // ahead in the background: so for the built-in engine; an engine given to
+  // setSpeechEngine is called in order on the caller's thread unless this is
+  // turned on again.
+  void setSpeechOnWorker(bool on);
+  // Whether a synthesis asked for (not ahead) has yet to come back.
+  bool speechPending() const { return wanted_; }
 
   // Whether the engine can say a text (Onsei_Reading unless replaced); asked
   // for the template on Apply, so a template it cannot say is refused there.
@@ -164,4 +173,31 @@ class TMainForm : public QWidget {
   bool inQuestionTick_ = false;
   ReadingCheck readingCheck_;
   QString acceptedTemplate_;  // the last template the engine could say
+
+ signals:
+  // Synthesis of an utterance failed (after its "Err" box was closed).
+  void speechFailed();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void setUpSpeech();
+  void startSpeechWorkers();
+  void schedulePrefetch();
+  void prefetchPlates();
+  void speechReady(const ruzdo::SynthesisJob& job, ruzdo::WaveRef wave);
+  void playWave(ruzdo::WaveRef wave);
+
+  // Synthesis asked for by a click or a tick, and ahead of it, on workers of
+  // their own; the result of the newest request is played when it comes.
+  std::unique_ptr<ruzdo::SynthesisWorker> speechWorker_;
+  std::unique_ptr<ruzdo::SynthesisWorker> prefetchWorker_;
+  QTimer* prefetchTimer_ = nullptr;
+  std::string wantedText_;
+  int wantedSpeed_ = 0;
+  bool wanted_ = false;
+  bool speechOnWorker_ = true;
+  bool painted_ = false;
+  bool speechErrorOpen_ = false;
 };

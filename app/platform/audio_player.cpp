@@ -47,10 +47,14 @@ AudioPlayer::AudioPlayer(QObject* parent) : QObject(parent) {
         this, [this, r = QString::fromStdString(reason)] { reportUnavailable(r); },
         Qt::QueuedConnection);
   };
-  speech_ = std::make_unique<PulseChannel>("Ruzdo speech", failed, [this] {
-    QMetaObject::invokeMethod(this, &AudioPlayer::finished, Qt::QueuedConnection);
-  });
-  beep_ = std::make_unique<PulseChannel>("Ruzdo beep", failed, nullptr);
+  auto started = [this] {
+    QMetaObject::invokeMethod(this, &AudioPlayer::reportPlaying, Qt::QueuedConnection);
+  };
+  speech_ = std::make_unique<PulseChannel>(
+      "Ruzdo speech", failed,
+      [this] { QMetaObject::invokeMethod(this, &AudioPlayer::finished, Qt::QueuedConnection); },
+      started);
+  beep_ = std::make_unique<PulseChannel>("Ruzdo beep", failed, nullptr, started);
 
   // The warning tone: 120 ms of 880 Hz with soft edges, at a modest level.
   const int n = 48000 * 120 / 1000;
@@ -71,6 +75,12 @@ void AudioPlayer::reportUnavailable(const QString& reason) {
   if (!available_) return;
   available_ = false;
   emit unavailable(reason);
+}
+
+void AudioPlayer::reportPlaying() {
+  if (available_) return;
+  available_ = true;
+  emit available();
 }
 
 void AudioPlayer::play(WaveRef wave) {

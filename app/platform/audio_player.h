@@ -13,7 +13,7 @@ class PulseChannel;
 // channel on a thread of its own: a new utterance stops the one still
 // playing at once; the warning tone has its own channel and cuts nothing
 // off. Without a sound server it stays silent and says so once
-// (unavailable()).
+// (unavailable()); when a sound plays again it says that too (available()).
 class AudioPlayer : public QObject, public SoundOutput {
   Q_OBJECT
  public:
@@ -25,10 +25,12 @@ class AudioPlayer : public QObject, public SoundOutput {
 
  signals:
   void unavailable(const QString& reason);
+  void available();
   void finished();  // an utterance ended by itself
 
  private:
   void reportUnavailable(const QString& reason);
+  void reportPlaying();
 
   std::unique_ptr<PulseChannel> speech_;
   std::unique_ptr<PulseChannel> beep_;

@@ -2,16 +2,18 @@
 
 namespace ruzdo {
 
-WaveRef SpeechCache::find(const std::string& text, int speed) {
-  const auto it = index_.find({text, speed});
+WaveRef SpeechCache::find(const std::string& text, int speed, const std::string& voice,
+                          const std::string& variant) {
+  const auto it = index_.find({text, speed, voice, variant});
   if (it == index_.end()) return nullptr;
   entries_.splice(entries_.begin(), entries_, it->second);
   return it->second->wave;
 }
 
-void SpeechCache::insert(const std::string& text, int speed, WaveRef wave) {
+void SpeechCache::insert(const std::string& text, int speed, WaveRef wave, const std::string& voice,
+                         const std::string& variant) {
   if (!wave) return;
-  Key key{text, speed};
+  Key key{text, speed, voice, variant};
   const auto old = index_.find(key);
   if (old != index_.end()) {
     bytes_ -= old->second->wave->size();

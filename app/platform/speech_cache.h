@@ -4,28 +4,31 @@
 #include <list>
 #include <map>
 #include <string>
-#include <utility>
+#include <tuple>
 
 #include "wave_image.h"
 
 namespace ruzdo {
 
-// The most recently used waveforms by (speech text, speed), so that a plate
-// heard before plays again without waiting for synthesis. Bounded by count
-// and by bytes; the oldest go first.
+// The most recently used waveforms by speech text, speed, voice and voice
+// variant (empty: the default voice), so that a plate heard before plays
+// again without waiting for synthesis. Bounded by count and by bytes; the
+// oldest go first.
 class SpeechCache {
  public:
   SpeechCache(std::size_t maxEntries, std::size_t maxBytes)
       : maxEntries_(maxEntries), maxBytes_(maxBytes) {}
 
-  WaveRef find(const std::string& text, int speed);
-  void insert(const std::string& text, int speed, WaveRef wave);
+  WaveRef find(const std::string& text, int speed, const std::string& voice = {},
+               const std::string& variant = {});
+  void insert(const std::string& text, int speed, WaveRef wave, const std::string& voice = {},
+              const std::string& variant = {});
   void clear();
 
   std::size_t size() const { return entries_.size(); }
 
  private:
-  using Key = std::pair<std::string, int>;
+  using Key = std::tuple<std::string, int, std::string, std::string>;
   struct Entry {
     Key key;
     WaveRef wave;

@@ -2,12 +2,18 @@
 
 #include <QByteArray>
 #include <QList>
+#include <chrono>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
 
 #include "platform/sound_output.h"
 
 // A speech engine that records what it is asked and hands out small
 // images it can account for, and a sound output that records what it plays.
+// The engine may be called from a worker thread: it can be held at a gate
+// until the test lets it go, and each image carries the text it was made
+// for (textOf).
 struct FakeEngine {
   struct Call {
     QByteArray text;
@@ -17,19 +23,45 @@ struct FakeEngine {
   bool fail = false;
   int allocated = 0;
   int released = 0;
+  std::mutex mutex;
+  std::condition_variable changed;
+  bool gated = false;  // calls wait until open() (at most 5 s)
+  int waiting = 0;     // calls held at the gate now
 
   unsigned char* synthe(const char* koe, int speed, int* size) {
+    std::unique_lock<std::mutex> lock(mutex);
     calls.append({QByteArray(koe), speed});
+    ++waiting;
+    changed.notify_all();
+    changed.wait_for(lock, std::chrono::seconds(5), [this] { return !gated; });
+    --waiting;
     if (fail) return nullptr;
     ++allocated;
-    *size = 48;
-    auto* image = new unsigned char[48]();
+    const auto length = static_cast<int>(std::strlen(koe));
+    *size = 48 + length;
+    auto* image = new unsigned char[static_cast<std::size_t>(*size)]();
     std::memcpy(image, "RIFF", 4);
+    std::memcpy(image + 48, koe, static_cast<std::size_t>(length));
     return image;
   }
   void release(unsigned char* image) {
+    std::lock_guard<std::mutex> lock(mutex);
     ++released;
     delete[] image;
+  }
+  void open() {
+    std::lock_guard<std::mutex> lock(mutex);
+    gated = false;
+    changed.notify_all();
+  }
+  int callCount() {
+    std::lock_guard<std::mutex> lock(mutex);
+    return static_cast<int>(calls.size());
+  }
+  static QByteArray textOf(const ruzdo::WaveRef& wave) {
+    if (!wave || wave->size() < 48) return {};
+    return QByteArray(reinterpret_cast<const char*>(wave->data()) + 48,
+                      static_cast<qsizetype>(wave->size() - 48));
   }
 };
 

@@ -1,7 +1,7 @@
 // Plays utterances through the real engine and the real audio output: each
 // one starts GAP_MS after the one before (cutting it off if it still plays);
 // the last one plays to its end. A TEXT of BEEP sounds the warning tone
-// instead, which cuts nothing off.
+// instead, which cuts nothing off; QUIT ends the program there.
 //   play_utterances GAP_MS TEXT...
 #include <QCoreApplication>
 #include <QTimer>
@@ -29,6 +29,10 @@ int main(int argc, char* argv[]) {
   QObject::connect(&player, &ruzdo::AudioPlayer::finished, &app, &QCoreApplication::quit);
   for (int i = 2; i < argc; ++i) {
     QTimer::singleShot(gap * (i - 2), [&, i] {
+      if (std::string(argv[i]) == "QUIT") {
+        app.quit();
+        return;
+      }
       if (std::string(argv[i]) == "BEEP") {
         player.beep();
         return;

@@ -14,9 +14,15 @@ export PULSE_SERVER=unix:$pulse_dir/native
 for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
 pactl info >/dev/null 2>&1 || { echo "PulseAudio did not start"; cat "$pulse_dir/log"; exit 1; }
 pactl set-default-sink ruzdo_null
+# A null sink renders nothing while no stream plays on it, so its monitor
+# would skip the silences between sounds: a silent stream keeps it going, as
+# a sound card does, and recordings keep time.
+pacat --raw --latency-msec=20 --rate=48000 --channels=1 --format=s16le --stream-name="ruzdo clock" \
+  </dev/zero &
+keeper=$!
 
 record_start() {  # FILE
-  parec -d ruzdo_null.monitor --rate=48000 --channels=1 --format=s16le --file-format=wav "$1" &
+  parec -d ruzdo_null.monitor --latency-msec=50 --rate=48000 --channels=1 --format=s16le --file-format=wav "$1" &
   recorder=$!
   sleep 0.3
 }
@@ -26,6 +32,8 @@ record_stop() {
   wait "$recorder" 2>/dev/null || true
 }
 pulse_stop() {
+  kill "$keeper" 2>/dev/null || true
+  wait "$keeper" 2>/dev/null || true
   pulseaudio --kill >/dev/null 2>&1 || true
   for _ in $(seq 50); do pulseaudio --check >/dev/null 2>&1 || break; sleep 0.1; done
   rm -rf "$pulse_dir" 2>/dev/null || true

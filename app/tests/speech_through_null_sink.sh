@@ -57,3 +57,24 @@ awk -v w="$with_beep" -v f="$first_alone" -v t="$tone" -v u="$without" 'BEGIN {
   if (t < 0.15 || t < 3 * u) { print "no beep heard"; exit 1 }
   print "ok: beep heard, utterance whole"
 }'
+
+# The server stops answering in the middle of an utterance: the program
+# still ends when told to, instead of waiting on the server.
+server=$(cat "$PULSE_RUNTIME_PATH/pid")
+"$play" 1500 "$first" QUIT &
+player=$!
+sleep 1.0
+kill -STOP "$server"
+gone=""
+for step in $(seq 50); do  # QUIT comes 1.5 s after the start, 0.5 s from now
+  sleep 0.1
+  kill -0 "$player" 2>/dev/null || { gone=$step; break; }
+done
+kill -CONT "$server"
+if [ -z "$gone" ]; then
+  kill -9 "$player" 2>/dev/null || true
+  echo "the program did not end while the server hung"
+  exit 1
+fi
+wait "$player" || true
+echo "ok: ended about $((gone * 100 - 500)) ms after being told to, with the server stopped"

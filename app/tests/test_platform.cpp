@@ -1,9 +1,17 @@
-// The waveform cache and the WAV reader of the audio player.
+// The waveform cache, the WAV reader of the audio player and the synthesis
+// worker.
 #include <QTest>
+#include <chrono>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
 
 #include "platform/audio_player.h"
 #include "platform/speech_cache.h"
+#include "platform/synthesis_worker.h"
 
 namespace {
 
@@ -35,6 +43,14 @@ QByteArray wavImage(int rate, int channels, int bits, int format, int dataBytes)
   std::memcpy(w.data() + 36, "data", 4);
   put(40, dataBytes, 4);
   return w;
+}
+
+// Waits up to 5 s for a condition another thread brings about.
+template <typename Condition>
+bool waitUntil(Condition condition) {
+  for (int i = 0; i < 500 && !condition(); ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  return condition();
 }
 
 }  // namespace
@@ -90,6 +106,67 @@ class TestPlatform : public QObject {
       QCOMPARE(bytes, qsizetype{960});
       QCOMPARE(pcm, image.constData() + 44);
     }
+  }
+
+  void cacheKeysHoldVoiceAndVariant() {
+    ruzdo::SpeechCache cache(10, 1u << 20);
+    const ruzdo::WaveRef plain = wave(8);
+    const ruzdo::WaveRef other = wave(8);
+    cache.insert("a", 90, plain);
+    cache.insert("a", 90, other, "voice2", "");
+    QCOMPARE(cache.find("a", 90), plain);
+    QCOMPARE(cache.find("a", 90, "voice2"), other);
+    QCOMPARE(cache.find("a", 90, "voice2", "soft"), ruzdo::WaveRef());
+  }
+
+  // The worker's thread runs one job at a time; jobs posted replace those
+  // not started; results nobody takes and jobs dropped at the end release
+  // every image exactly once.
+  void workerTakesTheNewestJobsAndReleasesEverything() {
+    released = 0;
+    std::mutex mutex;
+    std::vector<std::string> made;
+    std::vector<std::string> done;
+    bool hold = true;
+    std::condition_variable gate;
+    {
+      ruzdo::SynthesisWorker worker(
+          [&](const char* text, int, int* size) -> unsigned char* {
+            std::unique_lock<std::mutex> lock(mutex);
+            made.push_back(text);
+            gate.wait_for(lock, std::chrono::seconds(5), [&] { return !hold; });
+            if (std::string(text) == "fail") return nullptr;
+            *size = 4;
+            return new unsigned char[4]();
+          },
+          [](unsigned char* p) {
+            ++released;
+            delete[] p;
+          },
+          [&](const ruzdo::SynthesisJob& job, ruzdo::WaveRef w) {
+            std::lock_guard<std::mutex> lock(mutex);
+            done.push_back(job.text + (w ? "+" : "-"));
+          });
+      worker.post({{"a", 90, {}, {}}});
+      QVERIFY(waitUntil([&] { return worker.busyWith({"a", 90, {}, {}}); }));
+      worker.post({{"b", 90, {}, {}}, {"c", 90, {}, {}}});
+      worker.post({{"fail", 90, {}, {}}, {"d", 90, {}, {}}});  // b and c go
+      QVERIFY(worker.has({"d", 90, {}, {}}));
+      QVERIFY(!worker.has({"b", 90, {}, {}}));
+      {
+        std::lock_guard<std::mutex> lock(mutex);
+        hold = false;
+      }
+      gate.notify_all();
+      QVERIFY(waitUntil([&] { return worker.idle(); }));
+      worker.post({{"e", 90, {}, {}}});  // may or may not start before the end
+    }
+    const std::vector<std::string> expected{"a", "fail", "d"};
+    QCOMPARE(std::vector<std::string>(made.begin(), made.begin() + 3), expected);
+    QCOMPARE(done[0], std::string("a+"));
+    QCOMPARE(done[1], std::string("fail-"));
+    QCOMPARE(done[2], std::string("d+"));
+    QCOMPARE(released, static_cast<int>(done.size()) - 1);  // all but the failure
   }
 };
 

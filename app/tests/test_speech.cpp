@@ -1,10 +1,14 @@
 // Speech output of the main window with a fake engine and a fake sound
 // output: the exact Shift-JIS text and speed, listening clicks, the "Err"
-// box, the cache, and that every waveform is released exactly once.
+// box, the cache, and that every waveform is released exactly once; then
+// the same on the worker threads: the window never waits for the engine, the
+// newest request wins, and the plates' sounds are made ahead.
 #include <QApplication>
 #include <QComboBox>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 
@@ -27,8 +31,9 @@ class TestSpeech : public QObject {
     form->show();
   }
   void cleanup() {
-    output->drop();
+    engine->open();
     delete form;
+    output->drop();
     // Everything handed out came back exactly once.
     QCOMPARE(engine->released, engine->allocated);
     delete output;
@@ -125,6 +130,99 @@ class TestSpeech : public QObject {
     QVERIFY(form->speechCache().size() <= 128);
     // Those the cache let go of and the player replaced are already back.
     QVERIFY(engine->released >= 600 - 128 - 1);
+  }
+
+  // --- synthesis on the worker threads ---
+
+  void aClickDoesNotWaitForTheEngine() {
+    form->setSpeechOnWorker(true);
+    engine->gated = true;
+    PlateButton* three = form->RuzdoPole->Plates()[3];
+    QTest::mouseClick(three, Qt::LeftButton);  // returns with the engine held
+    QVERIFY(form->speechPending());
+    QCOMPARE(output->played.size(), 0);
+    engine->open();
+    QTRY_COMPARE(output->played.size(), 1);
+    QVERIFY(!form->speechPending());
+    QCOMPARE(FakeEngine::textOf(output->played[0]), QByteArray("<NUMK VAL=3 COUNTER=>\x81\x42"));
+    QCOMPARE(engine->calls[0].speed, 90);
+    // Heard again from the cache, at once.
+    QTest::mouseClick(three, Qt::LeftButton);
+    QCOMPARE(output->played.size(), 2);
+    QCOMPARE(output->played[1], output->played[0]);
+  }
+
+  void theNewestRequestWins() {
+    form->setSpeechOnWorker(true);
+    // The plates made ahead first, so that only these requests meet the gate.
+    QTRY_COMPARE(form->speechCache().size(), std::size_t{10});
+    engine->gated = true;
+    form->SpeakNumber(21, 90);  // held at the gate
+    QTRY_COMPARE(engine->waiting, 1);
+    form->SpeakNumber(22, 90);  // waits behind it ...
+    form->SpeakNumber(23, 90);  // ... and is replaced by this one
+    engine->open();
+    QTRY_COMPARE(output->played.size(), 1);
+    QCOMPARE(FakeEngine::textOf(output->played[0]), QByteArray("<NUMK VAL=23 COUNTER=>\x81\x42"));
+    // Nothing late and stale follows; 22 was never synthesised.
+    QTest::qWait(100);
+    QCOMPARE(output->played.size(), 1);
+    for (const auto& call : std::as_const(engine->calls))
+      QVERIFY(!call.text.startsWith("<NUMK VAL=22 "));
+    // A cached sound asked for while another is being made wins as well.
+    engine->gated = true;
+    form->SpeakNumber(24, 90);
+    QTRY_COMPARE(engine->waiting, 1);
+    form->SpeakNumber(23, 90);
+    QCOMPARE(output->played.size(), 2);
+    engine->open();
+    QTest::qWait(100);
+    QCOMPARE(output->played.size(), 2);
+    QCOMPARE(FakeEngine::textOf(output->played[1]), QByteArray("<NUMK VAL=23 COUNTER=>\x81\x42"));
+  }
+
+  void aFailureOnTheWorkerShowsErr() {
+    form->setSpeechOnWorker(true);
+    engine->fail = true;
+    int failures = 0;
+    connect(form, &TMainForm::speechFailed, [&failures] { ++failures; });
+    // The box runs its own loop: it is answered from a timer.
+    QString seen;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, [&seen] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        seen += box->text();
+        box->accept();
+      }
+    });
+    answer.start(10);
+    form->SpeakNumber(5, 90);
+    QTRY_COMPARE(failures, 1);
+    QCOMPARE(seen, QStringLiteral("Err"));
+    QCOMPARE(output->played.size(), 0);
+    engine->fail = false;
+    form->SpeakNumber(6, 90);
+    QTRY_COMPARE(output->played.size(), 1);
+  }
+
+  void platesAreMadeAheadAtTheCurrentSpeed() {
+    form->setSpeechOnWorker(true);
+    // All ten plates at the present speed, without a click.
+    QTRY_COMPARE(form->speechCache().size(), std::size_t{10});
+    const int made = engine->callCount();
+    QCOMPARE(made, 10);
+    for (const auto& call : std::as_const(engine->calls)) QCOMPARE(call.speed, 90);
+    QTest::mouseClick(form->RuzdoPole->Plates()[7], Qt::LeftButton);
+    QCOMPARE(output->played.size(), 1);  // at once, from the cache
+    QCOMPARE(engine->callCount(), made);
+    // A new speed: made again at that speed.
+    form->sSpechSpeed->setValue(120);
+    QTRY_COMPARE(form->speechCache().size(), std::size_t{20});
+    QCOMPARE(engine->calls.last().speed, 120);
+    // A new grid: the new plates' sounds.
+    form->sMaxRuzdo->setValue(11);
+    form->sApply->click();
+    QTRY_VERIFY(form->speechCache().find("<NUMK VAL=11 COUNTER=>\x81\x42", 120) != nullptr);
   }
 
  private:

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "wave_image.h"
+
+namespace ruzdo {
+
+// What to synthesise: the engine's text and speed. The voice and its variant
+// belong to the key as well; empty means the default voice.
+struct SynthesisJob {
+  std::string text;
+  int speed = 0;
+  std::string voice;
+  std::string variant;
+  bool operator==(const SynthesisJob&) const = default;
+};
+
+// Runs a speech engine on a thread of its own, one job at a time, so that
+// whoever asks never waits for the engine. Jobs given replace those not yet
+// started: the newest request wins. Results go to `done` on the worker's
+// thread, the image wrapped so that it is released exactly once wherever it
+// ends up (null when synthesis failed).
+class SynthesisWorker {
+ public:
+  using Synthesise = std::function<unsigned char*(const char* text, int speed, int* size)>;
+  using Release = std::function<void(unsigned char*)>;
+  using Done = std::function<void(const SynthesisJob& job, WaveRef wave)>;
+
+  // A positive `niceness` lowers the thread's scheduling priority, for work
+  // that must not compete with what the user is waiting for.
+  SynthesisWorker(Synthesise synthesise, Release release, Done done, int niceness = 0);
+  // Waits for the job under way; those not started are dropped.
+  ~SynthesisWorker();
+  SynthesisWorker(const SynthesisWorker&) = delete;
+  SynthesisWorker& operator=(const SynthesisWorker&) = delete;
+
+  void post(std::vector<SynthesisJob> jobs);
+  void cancel() { post({}); }
+  // Whether `job` is being synthesised or waits to be, and whether it is
+  // being synthesised right now.
+  bool has(const SynthesisJob& job) const;
+  bool busyWith(const SynthesisJob& job) const;
+  // Whether nothing is under way or waiting.
+  bool idle() const;
+
+ private:
+  void run(int niceness);
+
+  Synthesise synthesise_;
+  Release release_;
+  Done done_;
+  mutable std::mutex mutex_;
+  std::condition_variable wake_;
+  std::deque<SynthesisJob> jobs_;
+  SynthesisJob current_;
+  bool busy_ = false;
+  bool quit_ = false;
+  std::thread thread_;
+};
+
+}  // namespace ruzdo

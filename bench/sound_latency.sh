@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# What a user feels of Ruzdo's speech, measured on the real program in its own
+# X server with a private PulseAudio server (null sink, its monitor recorded):
+#   - exec → window mapped (polled every 10 ms);
+#   - click → audible sound for a plate heard before and for a plate never
+#     clicked (after the window has been idle 2 s);
+#   - a question tick → its sound.
+# Sound is timed against paplay on the same server: a short tone is played,
+# and 1.0 s later the plate is clicked; the figure is how much later than
+# 1.0 s after the tone the speech starts in the recording (paplay after
+# paplay gives 0). Medians of TRIES tries (at least 5).
+#   bench/sound_latency.sh RUZDO [TRIES]
+set -euo pipefail
+exe=$(realpath "$1")
+tries=${2:-7}
+((tries >= 5)) || tries=5
+here=$(cd "$(dirname "$0")" && pwd)
+tests=$here/../app/tests
+out=$(mktemp -d /tmp/ruzdo-bench.XXXXXX)
+. "$tests/pulse_null_sink.sh"
+. "$tests/xvfb_display.sh"
+app=""
+cleanup() {
+  [ -n "$app" ] && kill "$app" 2>/dev/null || true
+  xvfb_stop
+  pulse_stop
+  rm -rf "$out"
+}
+trap cleanup EXIT
+
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
+# Seconds from the start of FILE to the first sound at or after FROM seconds.
+onset() {
+  local total rest
+  total=$(sox "$1" -n trim "$2" stat 2>&1 | awk '/Length/ {print $3}')
+  rest=$(sox "$1" -n trim "$2" silence 1 0.002 2% stat 2>&1 | awk '/Length/ {print $3}')
+  awk -v f="$2" -v t="$total" -v r="$rest" 'BEGIN {printf "%.4f", f + t - r}'
+}
+# Records while running COMMAND 1.0 s after a paplay tone; prints how many
+# milliseconds the next sound after the tone is later than 1.0 s after it.
+after_tone() {
+  local rec=$out/take.wav recorder t0 t1
+  parec -d ruzdo_null.monitor --latency-msec=50 --rate=48000 --channels=1 --format=s16le \
+    --file-format=wav "$rec" &
+  recorder=$!
+  sleep 0.5
+  paplay "$out/tone.wav" &
+  sleep 1.0
+  "$@"
+  sleep 2.5
+  kill "$recorder"
+  wait "$recorder" 2>/dev/null || true
+  wait
+  t0=$(onset "$rec" 0)
+  t1=$(onset "$rec" "$(awk -v t="$t0" 'BEGIN {print t + 0.3}')")
+  awk -v a="$t0" -v b="$t1" 'BEGIN {printf "%.0f\n", (b - a - 1.0) * 1000}'
+}
+click_plate() {  # N: the plates of the 2-column grid (window at 10,12)
+  xdotool mousemove $((294 + ($1 % 2) * 226)) $((75 + ($1 / 2) * 125)) click 1
+}
+start_ruzdo() {
+  QT_QPA_PLATFORM=xcb "$exe" 2>/dev/null &
+  app=$!
+}
+stop_ruzdo() {
+  kill "$app" 2>/dev/null || true
+  wait "$app" 2>/dev/null || true
+  app=""
+}
+
+sox -n -r 48000 -c 1 -b 16 "$out/tone.wav" synth 0.1 sine 1000 vol 0.5
+echo "load: $(uptime)"
+
+# paplay after paplay: the reference, near 0.
+ref=""
+for _ in $(seq "$tries"); do ref+="$(after_tone paplay "$out/tone.wav") "; done
+
+mapped=""
+for _ in $(seq "$tries"); do
+  t0=$(now_ms)
+  start_ruzdo
+  until xdotool search --onlyvisible --name '^Ruzdo$' >/dev/null 2>&1; do sleep 0.01; done
+  mapped+="$(($(now_ms) - t0)) "
+  stop_ruzdo
+done
+
+start_ruzdo
+wait_for_ruzdo >/dev/null
+sleep 2  # laid out and idle
+fresh=""
+cached=""
+for i in $(seq "$tries"); do
+  fresh+="$(after_tone click_plate $((i % 10))) "
+  cached+="$(after_tone click_plate 0) "
+done
+# A run: Start, and the first question ticks one interval (2 s) later.
+tick=""
+xdotool mousemove 690 45 click 1  # Start
+for _ in $(seq "$tries"); do
+  xdotool mousemove 885 45 click 1  # Stop
+  sleep 0.3
+  tick+="$(after_tone xdotool mousemove 690 45 click 1) "
+done
+stop_ruzdo
+
+report() {
+  printf "%-52s median %6s ms   (%s)\n" "$1" "$(tr ' ' '\n' <<<"$2" | grep . | median)" "$2"
+}
+report "paplay → paplay, later than 1.0 s:" "$ref"
+report "exec → window mapped:" "$mapped"
+report "click → sound, plate never clicked, vs paplay:" "$fresh"
+report "click → sound, plate heard before, vs paplay:" "$cached"
+tick_ms=$(tr ' ' '\n' <<<"$tick" | grep . | median)
+report "Start → first question's sound, vs paplay:" "$tick"
+echo "(the first tick comes 2000 ms after Start: tick → sound about $((${tick_ms%.*} - 2000)) ms)"
