@@ -275,7 +275,7 @@ void TMainForm::buildInfoGroup() {
   gInfo->setObjectName(QStringLiteral("gInfo"));
   // Below the taller generation group, as much as the pane shows at the
   // window's first size.
-  gInfo->setGeometry(1, 414, 294, 71);
+  gInfo->setGeometry(1, 414, 294, 70);
 
   addLabel(gInfo, QStringLiteral("Текущий вопрос:"), 10, 20);
   lAll = addLabel(gInfo, QStringLiteral("0"), 230, 20);
