@@ -14,6 +14,7 @@
 #include "core/random_source.h"
 #include "core/speech_text.h"
 #include "drill_fixture.h"
+#include "onsei/onsei.h"
 #include "widgets/plate_button.h"
 
 namespace {
@@ -196,6 +197,30 @@ class TestSpeechVariety : public QObject {
     QCOMPARE(texts, (QSet<QByteArray>{usualText(6, tanZi), usualText(7, tanZi), usualText(8, tanZi),
                                       withVariant(7, tanZi, 2)}));
     QCOMPARE(d->engine.calls[0].text, usualText(6, tanZi));
+  }
+
+  // The app's texts with a reading asked for are ones the real engine reads,
+  // each reading differently: for every counter, the numbers 0 ... 20, 100.
+  void everyReadingTheAppAsksForIsSaidByTheEngine() {
+    int withVariants = 0;
+    for (int t = 0; t < kTaniCount; ++t) {
+      for (int value : {0, 1, 3, 4, 7, 8, 9, 10, 14, 17, 20, 100}) {
+        const std::string usual = ruzdo::NumberSpeechText(value, static_cast<TTani>(t));
+        const int count = Onsei_VariantCount(usual.c_str());
+        QVERIFY2(count >= 1, Onsei_LastError());
+        QSet<QString> readings;
+        for (int v = 1; v <= count; ++v) {
+          const std::string text = ruzdo::NumberSpeechText(value, static_cast<TTani>(t), v);
+          char* reading = Onsei_Reading(text.c_str());
+          QVERIFY2(reading, Onsei_LastError());
+          readings << QString::fromUtf8(reading);
+          Onsei_FreeText(reading);
+        }
+        QCOMPARE(readings.size(), count);
+        withVariants += count > 1;
+      }
+    }
+    QVERIFY(withVariants > 20);
   }
 
  private:
