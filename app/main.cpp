@@ -2,11 +2,13 @@
 #include <QFont>
 
 #include "Unit1.h"
+#include "command_line.h"
 #include "onsei/onsei.h"
 #include "platform/message_box.h"
 #include "uAboutFrm.h"
 
 int main(int argc, char* argv[]) {
+  if (const int status = ruzdo::handleCommandLine(argc, argv); status >= 0) return status;
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Ruzdo"));
   QApplication::setStyle(QStringLiteral("Fusion"));

@@ -1,72 +1,116 @@
 #!/usr/bin/env bash
-# Installs everything Ruzdo needs to build, run and test on Debian 12.
+# Installs what Ruzdo needs on Debian 12.
+#   scripts/install-deps.sh run    to build and run the program
+#   scripts/install-deps.sh test   also the test tools (the default)
+# Looks first, as any user, for what is missing; only then asks for root:
+# through sudo where there is sudo, otherwise it prints the command for root.
 # Idempotent: enables the contrib component only where it is missing and
-# installs only packages that are not there yet. Run as root (or via sudo).
+# installs only packages that are not there yet.
 set -euo pipefail
 
-if [ "$(id -u)" -ne 0 ]; then
-  echo "install-deps.sh: run as root (sudo $0)" >&2
-  exit 1
-fi
+mode=${1:-test}
+case "$mode" in
+  run | test) ;;
+  *)
+    echo "usage: $0 [run|test]" >&2
+    exit 2
+    ;;
+esac
 
-export DEBIAN_FRONTEND=noninteractive
-
-# The Japanese voice lives in Debian's contrib component.
-enable_contrib() {
-  local changed=0 f
-  if [ -f /etc/apt/sources.list.d/debian.sources ]; then
-    f=/etc/apt/sources.list.d/debian.sources
-    if grep -qE '^Components:' "$f" && grep -E '^Components:' "$f" | grep -vq contrib; then
-      sed -i -E '/^Components:/{/contrib/!s/$/ contrib/}' "$f"
-      changed=1
-    fi
-  fi
-  if [ -f /etc/apt/sources.list ]; then
-    f=/etc/apt/sources.list
-    if grep -qE '^deb .*debian' "$f" && grep -E '^deb .*debian' "$f" | grep -vq contrib; then
-      sed -i -E '/^deb .*debian/{/contrib/!s/$/ contrib/}' "$f"
-      changed=1
-    fi
-  fi
-  return $changed
-}
-
-need_update=0
-enable_contrib || need_update=1
-
-packages=(
-  # build
+voice=hts-voice-nitech-jp-atr503-m001
+etc_apt=${RUZDO_ETC_APT:-/etc/apt}  # another folder only for tests
+build_packages=(
   build-essential cmake ninja-build pkg-config
   # app
   qt6-base-dev qt6-qpa-plugins
   libjpeg62-turbo-dev
   # speech engine and its voice
-  libhtsengine-dev hts-voice-nitech-jp-atr503-m001
-  # fonts: UI (Cyrillic) and the generator's bitmap CJK font
-  fonts-dejavu-core fonts-liberation fonts-unifont
-  # sound output (PulseAudio or PipeWire's pulse server) and its tests
-  libpulse-dev pulseaudio pulseaudio-utils sox
-  # tests
+  libhtsengine-dev "$voice"
+  # fonts of the user interface (Cyrillic)
+  fonts-dejavu-core fonts-liberation
+  # sound output through a PulseAudio server (or PipeWire's, see below)
+  libpulse-dev
+)
+test_packages=(
+  # the generator's bitmap CJK font
+  fonts-unifont
+  # sound tests: a private PulseAudio server, recording and measuring
+  pulseaudio pulseaudio-utils sox
   googletest libgtest-dev xvfb xauth x11-utils xdotool imagemagick
   clang libclang-rt-14-dev
-  # tests only: a peer synthesiser to compare labels and samples with
+  # a peer synthesiser to compare labels and samples with
   open-jtalk open-jtalk-mecab-naist-jdic
+  # checks of the installed files, the Debian packages and a clean system
+  desktop-file-utils appstream dpkg-dev debhelper lintian debootstrap
 )
 
+installed() {
+  dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
+}
+
+# The Japanese voice lives in Debian's contrib component.
+sources_without_contrib() {
+  local f=$etc_apt/sources.list.d/debian.sources
+  if [ -f "$f" ] && grep -E '^Components:' "$f" | grep -vq contrib; then echo "$f"; fi
+  f=$etc_apt/sources.list
+  if [ -f "$f" ] && grep -E '^deb .*debian' "$f" | grep -vq contrib; then echo "$f"; fi
+  return 0
+}
+
+enable_contrib() {
+  local f
+  for f in $(sources_without_contrib); do
+    case "$f" in
+      *.sources) sed -i -E '/^Components:/{/contrib/!s/$/ contrib/}' "$f" ;;
+      *) sed -i -E '/^deb .*debian/{/contrib/!s/$/ contrib/}' "$f" ;;
+    esac
+  done
+}
+
+packages=("${build_packages[@]}")
+[ "$mode" = test ] && packages+=("${test_packages[@]}")
 missing=()
 for p in "${packages[@]}"; do
-  [[ "$p" == \#* ]] && continue
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$p")
-  fi
+  installed "$p" || missing+=("$p")
 done
+# The program plays through a PulseAudio server; PipeWire's serves as well.
+if [ "$mode" = run ] && ! installed pulseaudio && ! installed pipewire-pulse; then
+  missing+=(pulseaudio)
+fi
+contrib_files=""
+if [[ " ${missing[*]} " == *" $voice "* ]]; then contrib_files=$(sources_without_contrib); fi
 
-if [ ${#missing[@]} -gt 0 ] || [ $need_update -eq 1 ]; then
-  apt-get update -q
-fi
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "install-deps.sh: installing ${missing[*]}"
-  apt-get install -y -q --no-install-recommends "${missing[@]}"
-else
+if [ ${#missing[@]} -eq 0 ]; then
   echo "install-deps.sh: everything is installed"
+  exit 0
 fi
+
+if [ "$(id -u)" -ne 0 ]; then
+  if command -v sudo >/dev/null; then
+    echo "install-deps.sh: missing ${missing[*]}; installing them as root through sudo"
+    exec sudo "$0" "$mode"
+  fi
+  {
+    echo "install-deps.sh: these Debian packages are missing: ${missing[*]}"
+    echo "Installing them needs root, and there is no sudo. As root, run:"
+    if [ -n "$contrib_files" ]; then
+      echo "  # the voice $voice is in Debian's contrib component; add contrib to"
+      for f in $contrib_files; do
+        case "$f" in
+          *.sources) echo "  #   the Components: lines of $f" ;;
+          *) echo "  #   the deb lines of $f" ;;
+        esac
+      done
+    fi
+    echo "  apt-get update"
+    echo "  apt-get install --no-install-recommends ${missing[*]}"
+    echo "or let this script do all of it: su -c '$(realpath "$0") $mode'"
+  } >&2
+  exit 1
+fi
+
+export DEBIAN_FRONTEND=noninteractive
+enable_contrib
+apt-get update -q
+echo "install-deps.sh: installing ${missing[*]}"
+apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -4,8 +4,7 @@
 # minute of fuzzing per fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-. scripts/with-root.sh
-as_root scripts/install-deps.sh
+scripts/install-deps.sh test
 
 cmake --preset asan >/dev/null
 cmake --build --preset asan
@@ -17,3 +16,14 @@ ctest --preset dev
 
 # Last, and apart: fuzz the engine for a bounded time (60 s per target).
 scripts/fuzz.sh 60
+
+# Last and separately: the Debian packages, built and installed into a clean
+# Debian 12 root (debootstrap and chroot need root).
+if [ "$(id -u)" -eq 0 ]; then
+  scripts/package-test.sh
+elif command -v sudo >/dev/null; then
+  sudo scripts/package-test.sh
+else
+  echo "test.sh: the package test needs root and there is no sudo; it was not run." >&2
+  echo "As root: $(pwd)/scripts/package-test.sh" >&2
+fi

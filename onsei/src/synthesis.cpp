@@ -1,6 +1,8 @@
 // The back end: utterance → labels → samples → WAV image, in that order.
 #include "onsei/synthesis.hpp"
 
+#include <cstddef>
+#include <cstdlib>
 #include <mutex>
 #include <optional>
 
@@ -19,6 +21,22 @@ namespace {
 // same peak, 6 dB below full scale: even loudness, and headroom.
 constexpr double kMaxGain = 8.0;
 constexpr double kPeakLimit = 0.5 * 32767.0;
+
+// The voice opens every utterance with its pause model's silence, about
+// 0.4 s, which a listener hears as a late start. It is cut to a short lead
+// before the first sound: the first sample above 1 % of full scale, less 20 ms
+// so the onset keeps its rise.
+constexpr double kOnsetLevel = 0.01 * 32767.0;
+constexpr int kLeadMs = 20;
+
+void trimLeadingPause(std::vector<std::int16_t>& samples, int rateHz) {
+  std::size_t onset = 0;
+  while (onset < samples.size() && std::abs(samples[onset]) < kOnsetLevel) ++onset;
+  if (onset == samples.size()) return;  // silence throughout: left as it is
+  const std::size_t lead = static_cast<std::size_t>(rateHz) * kLeadMs / 1000;
+  if (onset <= lead) return;
+  samples.erase(samples.begin(), samples.begin() + static_cast<std::ptrdiff_t>(onset - lead));
+}
 
 std::mutex& lock() {
   static std::mutex m;
@@ -92,6 +110,7 @@ Result<std::vector<unsigned char>> Synthesiser::SynthesiseUtterance(const Uttera
   }
   auto samples = voice()->Synthesise(labels, rate, kMaxGain, kPeakLimit, preset->shape);
   if (!samples) return samples.error();
+  trimLeadingPause(*samples, voice()->samplingRate());
   return MakeWav(*samples, voice()->samplingRate());
 }
 

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -56,6 +57,27 @@ TEST(Synthe, SequencesAndTheEmptySequence) {
   const test::Wav empty = synthe("<NUM VAL=>", 90);
   ASSERT_TRUE(empty.valid) << empty.problem;
   EXPECT_EQ(empty.speechSeconds(), 0.0);
+}
+
+// Speech starts almost at once: the voice's opening pause (about 0.4 s) is cut
+// to a short lead, at every speed and for every kind of text.
+TEST(Synthe, SpeechStartsWithinAShortLead) {
+  const struct {
+    const char* text;
+    int speed;
+  } cases[] = {{"<NUMK VAL=25 COUNTER=ほん>。", 100},
+               {"<NUMK VAL=3 COUNTER=ほん>。", 50},
+               {"<NUM VAL=4-07>", 150},
+               {"<NUMK VAL=0 COUNTER=>。", 200}};
+  for (const auto& c : cases) {
+    const test::Wav w = synthe(sjis(c.text), c.speed);
+    ASSERT_TRUE(w.valid) << w.problem;
+    std::size_t onset = 0;
+    while (onset < w.samples.size() && std::abs(w.samples[onset]) < 327) ++onset;
+    ASSERT_LT(onset, w.samples.size()) << c.text;
+    EXPECT_GE(onset, static_cast<std::size_t>(w.rate) * 15 / 1000) << c.text << ": onset kept";
+    EXPECT_LE(onset, static_cast<std::size_t>(w.rate) * 25 / 1000) << c.text;
+  }
 }
 
 TEST(Synthe, SpeedScalesTheSpeechEvenly) {

@@ -1,0 +1,108 @@
+#include "command_line.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTranslator>
+#include <cstdio>
+#include <cstring>
+
+namespace ruzdo {
+namespace {
+
+// Russian for the few texts of Qt's command-line parser that the user sees;
+// Qt's own translations are not needed for these.
+class ParserTranslator final : public QTranslator {
+ public:
+  QString translate(const char* context, const char* sourceText, const char* /*disambiguation*/,
+                    int /*n*/) const override {
+    struct Text {
+      const char* english;
+      const char* russian;
+    };
+    static constexpr Text kTexts[] = {
+        {"Usage: %1", "Использование: %1"},
+        {"[options]", "[параметры]"},
+        {"Options:", "Параметры:"},
+        {"Arguments:", "Аргументы:"},
+        {"Unknown option '%1'.", "Неизвестный параметр «%1»."},
+        {"Unknown options: %1.", "Неизвестные параметры: %1."},
+        {"Missing value after '%1'.", "Не указано значение после «%1»."},
+        {"Unexpected value after '%1'.", "Лишнее значение после «%1»."},
+    };
+    if (std::strcmp(context, "QCommandLineParser") != 0) return {};
+    for (const Text& text : kTexts) {
+      if (std::strcmp(sourceText, text.english) == 0) return QString::fromUtf8(text.russian);
+    }
+    return {};
+  }
+  bool isEmpty() const override { return false; }
+};
+
+// Options that QGuiApplication and QApplication take from the command line.
+constexpr const char* kQtOptionsWithValue[] = {
+    "platform",        "platformpluginpath", "platformtheme", "plugin",
+    "qwindowgeometry", "qwindowicon",        "qwindowtitle",  "icon",
+    "display",         "geometry",           "style",         "stylesheet",
+    "session",         "qmljsdebugger",      "title",         "name"};
+constexpr const char* kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+void print(std::FILE* stream, const QString& text) {
+  std::fputs(text.toUtf8().constData(), stream);
+}
+
+}  // namespace
+
+int handleCommandLine(int argc, char* argv[]) {
+  if (argc <= 1) return -1;  // the usual start: nothing to read
+
+  QCoreApplication app(argc, argv);
+  ParserTranslator translator;
+  QCoreApplication::installTranslator(&translator);
+
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      QStringLiteral("Ruzdo — тренажёр восприятия японских чисел на слух."));
+  // "-platform xcb" as QApplication reads it, not as -p -l -a ...
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                QStringLiteral("Показать эту справку и выйти."));
+  const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                   QStringLiteral("Показать версию программы и выйти."));
+  parser.addOption(help);
+  parser.addOption(version);
+  for (const char* name : kQtOptionsWithValue) {
+    QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(option);
+  }
+  for (const char* name : kQtFlags) {
+    QCommandLineOption option(QString::fromLatin1(name));
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(option);
+  }
+
+  const QString name = QStringLiteral("ruzdo");
+  const QString hint = QStringLiteral("Справка: %1 --help\n").arg(name);
+  if (!parser.parse(QCoreApplication::arguments())) {
+    print(stderr, QStringLiteral("%1: %2\n").arg(name, parser.errorText()) + hint);
+    return 2;
+  }
+  if (!parser.positionalArguments().isEmpty()) {
+    print(stderr, QStringLiteral("%1: лишний аргумент «%2».\n")
+                          .arg(name, parser.positionalArguments().constFirst()) +
+                      hint);
+    return 2;
+  }
+  if (parser.isSet(help)) {
+    print(stdout, parser.helpText());
+    return 0;
+  }
+  if (parser.isSet(version)) {
+    print(stdout, QStringLiteral("Ruzdo %1\n").arg(QStringLiteral(RUZDO_VERSION)));
+    return 0;
+  }
+  return -1;
+}
+
+}  // namespace ruzdo
