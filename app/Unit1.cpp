@@ -17,6 +17,7 @@
 TMainForm::TMainForm(QWidget* parent)
     : QWidget(parent),
       synthesise_(Onsei_Synthe),
+      synthesiseVoice_(Onsei_SyntheVoice),
       release_(Onsei_FreeWave),
       // The grid has at most 100 distinct numbers: all of them fit at one
       // speed (about 15 MB of sound for 100 typical utterances).
@@ -53,6 +54,7 @@ void TMainForm::FormCreate() {
   ResetStats();
   ShowStats();
   FillCounterPicker();
+  FillVoicePicker();
 }
 
 void TMainForm::FormDestroy() {

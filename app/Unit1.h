@@ -23,6 +23,7 @@ class QToolButton;
 class GroupBarGroup;
 class ImageButton;
 class PaneSplitter;
+class QCheckBox;
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -57,6 +58,13 @@ class TMainForm : public QWidget {
   using SynthFunction = std::function<unsigned char*(const char* koe, int speed, int* size)>;
   using FreeFunction = std::function<void(unsigned char*)>;
   void setSpeechEngine(SynthFunction synthesise, FreeFunction release);
+  // The engine's voice presets (Onsei_SyntheVoice unless replaced; voice is a
+  // preset's name, never the standard voice, which always goes to the engine
+  // above, so that what it says stays exactly as it was). An engine given to
+  // setSpeechEngine says the presets in its one voice until one is given here.
+  using VoiceSynthFunction =
+      std::function<unsigned char*(const char* koe, int speed, const char* voice, int* size)>;
+  void setVoiceEngine(VoiceSynthFunction synthesise);
   void setSoundOutput(ruzdo::SoundOutput* output);
   ruzdo::SpeechCache& speechCache() { return *speechCache_; }
   // Whether the engine runs on worker threads, with the plates' sounds made
@@ -108,6 +116,8 @@ class TMainForm : public QWidget {
   QSlider* sSpechSpeed = nullptr;
   QSlider* sTimerInterval = nullptr;
   QSpinBox* sMaxQuestion = nullptr;
+  QComboBox* sVoice = nullptr;     // the engine's voice presets, then "Разные"
+  QCheckBox* sVariants = nullptr;  // a random accepted reading per question
   QGroupBox* gRuzdoPoleSetting = nullptr;
   QSpinBox* sCols = nullptr;
   QSpinBox* sRows = nullptr;
@@ -141,7 +151,8 @@ class TMainForm : public QWidget {
   // --- speech ---
   void SpeakNumber(std::int32_t value, std::int32_t speed);
   void SpeakSequence(const QString& text, std::int32_t speed);
-  void Speak(const QByteArray& text, std::int32_t speed);
+  // voice: a preset's name, or empty for the standard voice.
+  void Speak(const QByteArray& text, std::int32_t speed, const std::string& voice = {});
 
   // --- settings ---
   bool ApplySettings();  // false when the settings were refused and nothing changed
@@ -151,6 +162,7 @@ class TMainForm : public QWidget {
   void gEasyItems0Click();
   void gEasyItems1Click();
   void FillCounterPicker();
+  void FillVoicePicker();
   void sTimerIntervalChange();
   void RzGroup1Items0Click();
   void sTaniChange();
@@ -176,12 +188,13 @@ class TMainForm : public QWidget {
 
  private:
   struct Said {
-    QString written;  // 25本, 4-07
-    QByteArray koe;   // the speech text it was said with
+    QString written;    // 25本, 4-07
+    QByteArray koe;     // the speech text it was said with (with its reading)
+    std::string voice;  // the voice preset it was said in; "" the standard one
   };
   void buildLearningAids();
   int nextQuestionNumber();
-  void rememberSaid(const QString& written, const QByteArray& koe);
+  void rememberSaid(const QString& written, const QByteArray& koe, const std::string& voice = {});
   void questionAsked();
   void questionEnded(bool wrong, const std::optional<QString>& clicked);
   void showSaid(const Said& said, bool judged, bool wrong, const std::optional<QString>& clicked);
@@ -206,6 +219,7 @@ class TMainForm : public QWidget {
 
   TfAbout* fAbout = nullptr;
   SynthFunction synthesise_;
+  VoiceSynthFunction synthesiseVoice_;
   FreeFunction release_;
   ruzdo::SoundOutput* output_ = nullptr;
   ruzdo::AudioPlayer* player_ = nullptr;  // the default output, made on first use
@@ -237,6 +251,14 @@ class TMainForm : public QWidget {
   void schedulePrefetch();
   void prefetchPlates();
   void speechReady(const ruzdo::SynthesisJob& job, ruzdo::WaveRef wave);
+  ruzdo::SynthesisWorker::Synthesise engine() const;
+  // The voice of a question (with "Разные" one drawn for it) and of a
+  // listening click (with "Разные" the standard voice): "" is the standard
+  // voice, as the cache keys it.
+  std::string questionVoice() const;
+  std::string listeningVoice() const;
+  std::vector<std::string> voicePresets() const;
+  bool voicesVary() const;
   void playWave(ruzdo::WaveRef wave);
 
   // Synthesis asked for by a click or a tick, and ahead of it, on workers of
@@ -246,6 +268,7 @@ class TMainForm : public QWidget {
   QTimer* prefetchTimer_ = nullptr;
   std::string wantedText_;
   int wantedSpeed_ = 0;
+  std::string wantedVoice_;
   bool wanted_ = false;
   bool speechOnWorker_ = true;
   bool painted_ = false;

@@ -45,22 +45,21 @@ void TMainForm::buildLearningAids() {
 
 void TMainForm::setReadingFunction(ReadingFunction reading) { reading_ = std::move(reading); }
 
-void TMainForm::rememberSaid(const QString& written, const QByteArray& koe) {
-  lastSaid_ = {written, koe};
+void TMainForm::rememberSaid(const QString& written, const QByteArray& koe,
+                             const std::string& voice) {
+  lastSaid_ = {written, koe, voice};
 }
 
 void TMainForm::bReplayClick() {
   const int speed = sSpechSpeed->value();
   if (!bStart->isEnabled()) {
     // A run, going or paused: its current question, once one was asked.
+    // Its own text and voice, so a drawn voice or reading is heard again.
     if (QuestionCount == 0) return;
-    if (Mode == 0)
-      SpeakNumber(LastNumber, speed);
-    else
-      SpeakSequence(LastText, speed);
+    if (!question_.koe.isEmpty()) Speak(question_.koe, speed, question_.voice);
     return;
   }
-  if (!lastSaid_.koe.isEmpty()) Speak(lastSaid_.koe, speed);
+  if (!lastSaid_.koe.isEmpty()) Speak(lastSaid_.koe, speed, lastSaid_.voice);
 }
 
 int TMainForm::nextQuestionNumber() {
@@ -109,9 +108,9 @@ void TMainForm::questionEnded(bool wrong, const std::optional<QString>& clicked)
 
 void TMainForm::showSaid(const Said& said, bool judged, bool wrong,
                          const std::optional<QString>& clicked) {
-  // First what was said and how it went, then the reading on a line of its
-  // own, shortened with "…" if it is wider than the line (the tool tip and the
-  // accessible name keep all of it).
+  // What was said and how it went, then the reading, on one line shortened
+  // with "…" if it is wider than the line (the tool tip and the accessible
+  // name keep all of it).
   QString verdict = QStringLiteral("Сказано: ") + said.written;
   if (judged) {
     if (!wrong)
@@ -122,14 +121,15 @@ void TMainForm::showSaid(const Said& said, bool judged, bool wrong,
       verdict += QStringLiteral(". Ответа не было");
   }
   const QString reading = said.koe.isEmpty() ? QString() : reading_(said.koe);
+  const QString line = reading.isEmpty() ? verdict : verdict + QStringLiteral(" — ") + reading;
   const QString shown =
-      lSaid->fontMetrics().elidedText(reading, Qt::ElideRight, lSaid->contentsRect().width());
+      lSaid->fontMetrics().elidedText(line, Qt::ElideRight, lSaid->contentsRect().width());
   QPalette p = lSaid->palette();
   p.setColor(QPalette::WindowText, judged && wrong ? QColor(0xB0, 0x00, 0x00)
                                                    : gInfo->palette().color(QPalette::WindowText));
   lSaid->setPalette(p);
-  lSaid->setText(reading.isEmpty() ? verdict : verdict + QLatin1Char('\n') + shown);
-  lSaid->setToolTip(reading);
+  lSaid->setText(shown);
+  lSaid->setToolTip(line);
   lSaid->setAccessibleName(reading.isEmpty() ? verdict : verdict + QStringLiteral("; ") + reading);
 }
 

@@ -8,6 +8,7 @@
 
 #include "Unit1.h"
 #include "core/speech_text.h"
+#include "core/speech_voice.h"
 #include "onsei/onsei.h"
 #include "platform/message_box.h"
 #include "uAboutFrm.h"
@@ -114,6 +115,20 @@ void TMainForm::sTaniChange() {
   // The entries all read "--": the name tells a screen reader which counter it is.
   const QString chosen = sTani->currentData(Qt::AccessibleTextRole).toString();
   sTani->setAccessibleName(QStringLiteral("Счетный суффикс: %1").arg(chosen));
+}
+
+void TMainForm::FillVoicePicker() {
+  // The engine's presets by their Russian names, the standard one first;
+  // each item keeps the engine's name. "Разные" has none: a preset is drawn
+  // for every question.
+  sVoice->clear();
+  for (int i = 0; i < Onsei_VoiceCount(); ++i) {
+    const char* name = Onsei_VoiceName(i);
+    if (!name) continue;
+    sVoice->addItem(QString::fromStdString(ruzdo::VoiceDisplayName(name)), QString::fromUtf8(name));
+  }
+  sVoice->addItem(QStringLiteral("Разные"), QString());
+  sVoice->setCurrentIndex(0);
 }
 
 void TMainForm::sTimerIntervalChange() { tMain->setInterval(sTimerInterval->value()); }

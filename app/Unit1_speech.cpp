@@ -1,16 +1,20 @@
 // Speech output: the engine's texts for numbers and sequences, synthesis on
 // worker threads, the waveform cache, sounds made ahead, and playback.
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
+#include <algorithm>
 #include <optional>
 
 #include "Unit1.h"
 #include "core/speech_text.h"
+#include "core/speech_voice.h"
 #include "onsei/onsei.h"
 #include "platform/audio_player.h"
 #include "platform/speech_cache.h"
@@ -28,6 +32,10 @@ const QString kNoSoundNotice = QStringLiteral("Нет вывода звука: �
 constexpr int kPrefetchDelayMs = 150;
 // The sounds made ahead run at a lower priority than the rest of the program.
 constexpr int kPrefetchNiceness = 10;
+// At most this many sounds are made ahead: the plates' in the listening
+// voice first, then the other voices and readings the questions may take.
+// They fit the cache at one speed.
+constexpr std::size_t kMostMadeAhead = 100;
 
 std::optional<std::string> sequenceText(const QString& text) {
   return ruzdo::SequenceSpeechText(text.toStdString());
@@ -46,6 +54,8 @@ void TMainForm::setUpSpeech() {
   connect(sApply, &QPushButton::clicked, this, &TMainForm::schedulePrefetch);
   connect(gEasy->item(0), &QAbstractButton::clicked, this, &TMainForm::schedulePrefetch);
   connect(gEasy->item(1), &QAbstractButton::clicked, this, &TMainForm::schedulePrefetch);
+  connect(sVoice, &QComboBox::currentIndexChanged, this, &TMainForm::schedulePrefetch);
+  connect(sVariants, &QCheckBox::toggled, this, &TMainForm::schedulePrefetch);
   startSpeechWorkers();
 }
 
@@ -61,18 +71,57 @@ void TMainForm::startSpeechWorkers() {
         this, [this, job, wave = std::move(wave)] { speechReady(job, wave); },
         Qt::QueuedConnection);
   };
-  speechWorker_ = std::make_unique<ruzdo::SynthesisWorker>(synthesise_, release_, done);
+  speechWorker_ = std::make_unique<ruzdo::SynthesisWorker>(engine(), release_, done);
   prefetchWorker_ =
-      std::make_unique<ruzdo::SynthesisWorker>(synthesise_, release_, done, kPrefetchNiceness);
+      std::make_unique<ruzdo::SynthesisWorker>(engine(), release_, done, kPrefetchNiceness);
   schedulePrefetch();
+}
+
+ruzdo::SynthesisWorker::Synthesise TMainForm::engine() const {
+  // By value: a worker keeps the engines it started with.
+  return [plain = synthesise_, voiced = synthesiseVoice_](const char* koe, int speed,
+                                                          const char* voice, int* size) {
+    return voice && *voice ? voiced(koe, speed, voice, size) : plain(koe, speed, size);
+  };
 }
 
 void TMainForm::setSpeechEngine(SynthFunction synthesise, FreeFunction release) {
   synthesise_ = std::move(synthesise);
+  synthesiseVoice_ = [plain = synthesise_](const char* koe, int speed, const char*, int* size) {
+    return plain(koe, speed, size);
+  };
   release_ = std::move(release);
   speechOnWorker_ = false;
   startSpeechWorkers();
   speechCache_->clear();
+}
+
+void TMainForm::setVoiceEngine(VoiceSynthFunction synthesise) {
+  synthesiseVoice_ = std::move(synthesise);
+  startSpeechWorkers();
+  speechCache_->clear();
+}
+
+std::vector<std::string> TMainForm::voicePresets() const {
+  std::vector<std::string> presets;
+  for (int i = 0; i < sVoice->count(); ++i) {
+    const QString name = sVoice->itemData(i).toString();
+    if (!name.isEmpty()) presets.push_back(name.toStdString());
+  }
+  return presets;
+}
+
+std::string TMainForm::listeningVoice() const {
+  return ruzdo::VoiceKey(sVoice->currentData().toString().toStdString());
+}
+
+bool TMainForm::voicesVary() const {
+  // "Разные" is the one entry without a preset's name.
+  return sVoice->currentIndex() >= 0 && sVoice->currentData().toString().isEmpty();
+}
+
+std::string TMainForm::questionVoice() const {
+  return voicesVary() ? ruzdo::RandomVoice(voicePresets()) : listeningVoice();
 }
 
 void TMainForm::setSpeechOnWorker(bool on) {
@@ -129,45 +178,77 @@ void TMainForm::schedulePrefetch() {
 
 void TMainForm::prefetchPlates() {
   if (!prefetchWorker_) return;
-  // What each plate says when clicked, at the present speed; in the numbers
-  // mode these are also the drill's questions.
+  // What each plate says when clicked, at the present speed and in the
+  // listening voice; in the numbers mode these are also the drill's
+  // questions, which may come in other voices and readings as well.
   const int speed = sSpechSpeed->value();
-  std::vector<ruzdo::SynthesisJob> jobs;
-  for (PlateButton* plate : RuzdoPole->Plates()) {
-    std::optional<std::string> text;
-    if (Mode == 0)
-      text = ruzdo::NumberSpeechText(plate->property("Tag").toInt(), RuzdoPole->Tani());
-    else
-      text = sequenceText(plate->text());
-    if (text && !speechCache_->find(*text, speed)) jobs.push_back({*text, speed, {}, {}});
+  const std::string listening = listeningVoice();
+  std::vector<std::string> questionVoices = {listening};
+  if (voicesVary()) {
+    questionVoices.clear();
+    for (const std::string& preset : voicePresets())
+      questionVoices.push_back(ruzdo::VoiceKey(preset));
   }
+  std::vector<ruzdo::SynthesisJob> jobs;
+  auto add = [&](const std::string& text, const std::string& voice) {
+    const ruzdo::SynthesisJob job{text, speed, voice, {}};
+    if (jobs.size() < kMostMadeAhead && !speechCache_->find(text, speed, voice) &&
+        std::find(jobs.begin(), jobs.end(), job) == jobs.end())
+      jobs.push_back(job);
+  };
+  std::vector<int> numbers;
+  for (PlateButton* plate : RuzdoPole->Plates()) {
+    if (Mode == 0) {
+      numbers.push_back(plate->property("Tag").toInt());
+      add(ruzdo::NumberSpeechText(numbers.back(), RuzdoPole->Tani()), listening);
+    } else if (const auto text = sequenceText(plate->text())) {
+      add(*text, listening);
+    }
+  }
+  for (const std::string& voice : questionVoices)
+    for (int value : numbers) {
+      const std::string usual = ruzdo::NumberSpeechText(value, RuzdoPole->Tani());
+      const int readings = sVariants->isChecked() ? Onsei_VariantCount(usual.c_str()) : 1;
+      for (int v = 1; v <= readings; ++v)
+        add(ruzdo::NumberSpeechText(value, RuzdoPole->Tani(), v), voice);
+    }
   prefetchWorker_->post(std::move(jobs));
 }
 
 void TMainForm::SpeakNumber(std::int32_t value, std::int32_t speed) {
-  const std::string text = ruzdo::NumberSpeechText(value, RuzdoPole->Tani());
-  const std::string_view counter = TaniWritten(RuzdoPole->Tani());
+  // A question may come in a voice drawn for it and in any accepted reading
+  // of its number; a listening click comes in the chosen voice and the usual
+  // reading. Nothing is drawn unless those options are on.
+  const TTani tani = RuzdoPole->Tani();
+  std::string text = ruzdo::NumberSpeechText(value, tani);
+  const std::string voice = inQuestionTick_ ? questionVoice() : listeningVoice();
+  if (inQuestionTick_ && sVariants->isChecked())
+    text = ruzdo::NumberSpeechText(value, tani,
+                                   ruzdo::RandomVariant(Onsei_VariantCount(text.c_str())));
+  const std::string_view counter = TaniWritten(tani);
   rememberSaid(QString::number(value) +
                    QString::fromUtf8(counter.data(), static_cast<qsizetype>(counter.size())),
-               QByteArray(text.data(), static_cast<qsizetype>(text.size())));
-  Speak(QByteArray(text.data(), static_cast<qsizetype>(text.size())), speed);
+               QByteArray(text.data(), static_cast<qsizetype>(text.size())), voice);
+  Speak(QByteArray(text.data(), static_cast<qsizetype>(text.size())), speed, voice);
 }
 
 void TMainForm::SpeakSequence(const QString& text, std::int32_t speed) {
   const auto sjis = sequenceText(text);
-  rememberSaid(
-      text, sjis ? QByteArray(sjis->data(), static_cast<qsizetype>(sjis->size())) : QByteArray());
+  const std::string voice = inQuestionTick_ ? questionVoice() : listeningVoice();
+  rememberSaid(text,
+               sjis ? QByteArray(sjis->data(), static_cast<qsizetype>(sjis->size())) : QByteArray(),
+               voice);
   if (!sjis) {
     // A character Shift-JIS cannot hold: the engine could not read it either.
     SynthesisFailed();
     return;
   }
-  Speak(QByteArray(sjis->data(), static_cast<qsizetype>(sjis->size())), speed);
+  Speak(QByteArray(sjis->data(), static_cast<qsizetype>(sjis->size())), speed, voice);
 }
 
-void TMainForm::Speak(const QByteArray& text, std::int32_t speed) {
+void TMainForm::Speak(const QByteArray& text, std::int32_t speed, const std::string& voice) {
   const std::string key = text.toStdString();
-  if (ruzdo::WaveRef wave = speechCache_->find(key, speed)) {
+  if (ruzdo::WaveRef wave = speechCache_->find(key, speed, voice)) {
     // The newest request wins over one still being synthesised.
     wanted_ = false;
     if (speechWorker_) speechWorker_->cancel();
@@ -177,8 +258,9 @@ void TMainForm::Speak(const QByteArray& text, std::int32_t speed) {
   if (speechWorker_) {
     wantedText_ = key;
     wantedSpeed_ = speed;
+    wantedVoice_ = voice;
     wanted_ = true;
-    const ruzdo::SynthesisJob job{key, speed, {}, {}};
+    const ruzdo::SynthesisJob job{key, speed, voice, {}};
     // One being made ahead right now is not made twice.
     if (prefetchWorker_ && prefetchWorker_->busyWith(job))
       speechWorker_->cancel();
@@ -187,7 +269,7 @@ void TMainForm::Speak(const QByteArray& text, std::int32_t speed) {
     return;
   }
   int size = 0;
-  unsigned char* image = synthesise_(text.constData(), speed, &size);
+  unsigned char* image = engine()(text.constData(), speed, voice.c_str(), &size);
   if (!image) {
     SynthesisFailed();
     emit speechFailed();
@@ -195,13 +277,14 @@ void TMainForm::Speak(const QByteArray& text, std::int32_t speed) {
   }
   auto wave =
       std::make_shared<const ruzdo::WaveImage>(image, static_cast<std::size_t>(size), release_);
-  speechCache_->insert(key, speed, wave);
+  speechCache_->insert(key, speed, wave, voice);
   playWave(std::move(wave));
 }
 
 void TMainForm::speechReady(const ruzdo::SynthesisJob& job, ruzdo::WaveRef wave) {
-  if (wave) speechCache_->insert(job.text, job.speed, wave);
-  if (!wanted_ || job.text != wantedText_ || job.speed != wantedSpeed_) return;
+  if (wave) speechCache_->insert(job.text, job.speed, wave, job.voice);
+  if (!wanted_ || job.text != wantedText_ || job.speed != wantedSpeed_ || job.voice != wantedVoice_)
+    return;
   // A failure made ahead waits for the same request's own try, if one is due.
   if (!wave && speechWorker_ && speechWorker_->has(job)) return;
   wanted_ = false;

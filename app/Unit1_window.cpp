@@ -205,8 +205,9 @@ void TMainForm::buildRunButtons() {
 void TMainForm::buildGenerateGroup() {
   gGenerate = new QGroupBox(QStringLiteral("Параметры генерации"), pGroups);
   gGenerate->setObjectName(QStringLiteral("gGenerate"));
-  // 22 pixels below the design's 241 hold the option "чаще ошибочные".
-  gGenerate->setGeometry(0, 0, 296, 263);
+  // 44 pixels below the design's 241 hold the voice, and on one row the
+  // options "чаще ошибочные" and the variant readings.
+  gGenerate->setGeometry(0, 0, 296, 285);
   QWidget* g = gGenerate;
 
   sMinRuzdo = addSpin(g, "sMinRuzdo", QStringLiteral("Минимальное значение"), 165, 15, 117, 21, 0,
@@ -244,19 +245,33 @@ void TMainForm::buildGenerateGroup() {
                          21, 0, 10000, 100);
   addLabel(g, QStringLiteral("Количество вопросов:"), 10, 215)->setBuddy(sMaxQuestion);
 
-  sWeakFirst = new QCheckBox(g);
+  sVoice = new QComboBox(g);
+  sVoice->setObjectName(QStringLiteral("sVoice"));
+  sVoice->setAccessibleName(QStringLiteral("Голос"));
+  sVoice->setToolTip(QStringLiteral("Голос диктора; «Разные» — свой голос для каждого вопроса"));
+  sVoice->setGeometry(165, 236, 117, 21);
+  addLabel(g, QStringLiteral("Голос:"), 10, 239)->setBuddy(sVoice);
+
+  sWeakFirst = new QCheckBox(QStringLiteral("Чаще ошибочные"), g);
   sWeakFirst->setObjectName(QStringLiteral("sWeakFirst"));
   sWeakFirst->setAccessibleName(QStringLiteral("Чаще ошибочные"));
   sWeakFirst->setToolTip(
       QStringLiteral("Чаще спрашивать числа, в которых недавно ошибались или которые путали"));
-  sWeakFirst->setGeometry(180, 236, 101, 20);
-  addLabel(g, QStringLiteral("Чаще ошибочные:"), 10, 239)->setBuddy(sWeakFirst);
+  sWeakFirst->setGeometry(10, 261, 112, 20);
+
+  sVariants = new QCheckBox(QStringLiteral("Разные варианты чтения"), g);
+  sVariants->setObjectName(QStringLiteral("sVariants"));
+  sVariants->setAccessibleName(QStringLiteral("Разные варианты чтения"));
+  sVariants->setToolTip(QStringLiteral(
+      "Читать число в каждом вопросе любым из верных вариантов: しちじ или ななじ, じゅっぽん или "
+      "じっぽん"));
+  sVariants->setGeometry(126, 261, 162, 20);
 }
 
 void TMainForm::buildFieldGroup() {
   gRuzdoPoleSetting = new QGroupBox(QStringLiteral("Параметры поля выбора"), pGroups);
   gRuzdoPoleSetting->setObjectName(QStringLiteral("gRuzdoPoleSetting"));
-  gRuzdoPoleSetting->setGeometry(1, 267, 294, 121);
+  gRuzdoPoleSetting->setGeometry(1, 289, 294, 115);
   QWidget* g = gRuzdoPoleSetting;
 
   sCols = addSpin(g, "sCols", QStringLiteral("Количество столбцов"), 180, 15, 102, 21, 0, 100, 2);
@@ -278,7 +293,9 @@ void TMainForm::buildFieldGroup() {
 void TMainForm::buildInfoGroup() {
   gInfo = new QGroupBox(QStringLiteral("Статистика"), pGroups);
   gInfo->setObjectName(QStringLiteral("gInfo"));
-  gInfo->setGeometry(1, 392, 294, 92);
+  // Below the taller generation group, down to the pane's foot at the
+  // window's first size.
+  gInfo->setGeometry(1, 408, 294, 76);
 
   addLabel(gInfo, QStringLiteral("Текущий вопрос:"), 10, 20);
   lAll = addLabel(gInfo, QStringLiteral("0"), 230, 20);
@@ -300,17 +317,16 @@ void TMainForm::buildInfoGroup() {
   lSaid = new QLabel(gInfo);
   lSaid->setObjectName(QStringLiteral("lSaid"));
   lSaid->setAccessibleName(QStringLiteral("Сказано"));
-  lSaid->setGeometry(8, 61, 280, 29);
-  lSaid->setWordWrap(true);
+  lSaid->setGeometry(8, 60, 280, 15);
   lSaid->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   lSaid->setTextFormat(Qt::PlainText);
   lSaid->setTextInteractionFlags(Qt::TextSelectableByMouse);
 }
 
 void TMainForm::setTabOrder() {
-  const QList<QWidget*> order = {bStart,         bPause,       bStop,      sMinRuzdo,
-                                 sMaxRuzdo,      sTani,        sTemplate,  sSpechSpeed,
-                                 sTimerInterval, sMaxQuestion, sWeakFirst, sCols,
-                                 sRows,          sIndention,   sApply,     sCancel};
+  const QList<QWidget*> order = {bStart,     bPause,     bStop,       sMinRuzdo,      sMaxRuzdo,
+                                 sTani,      sTemplate,  sSpechSpeed, sTimerInterval, sMaxQuestion,
+                                 sVoice,     sWeakFirst, sVariants,   sCols,          sRows,
+                                 sIndention, sApply,     sCancel};
   for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }

@@ -77,6 +77,8 @@ void SavePanelSettings(const TMainForm& f, QSettings& s) {
   s.setValue(QStringLiteral("indent"), f.sIndention->value());
   s.setValue(QStringLiteral("mode"), static_cast<int>(f.Mode));
   s.setValue(QStringLiteral("weakFirst"), f.sWeakFirst->isChecked());
+  s.setValue(QStringLiteral("voice"), f.sVoice->currentData().toString());
+  s.setValue(QStringLiteral("variants"), f.sVariants->isChecked());
   s.endGroup();
   s.beginGroup(QStringLiteral("window"));
   // Position as move() takes it and the client size as resize() takes it, so
@@ -115,6 +117,12 @@ void RestorePanelSettings(TMainForm& f, QSettings& s) {
   restoreSpin(s, QStringLiteral("rows"), f.sRows);
   restoreSpin(s, QStringLiteral("indent"), f.sIndention);
   if (auto weak = storedBool(s, QStringLiteral("weakFirst"))) f.sWeakFirst->setChecked(*weak);
+  if (auto variants = storedBool(s, QStringLiteral("variants"))) f.sVariants->setChecked(*variants);
+  // A voice by its engine name; one the engine no longer has is ignored.
+  if (s.contains(QStringLiteral("voice"))) {
+    const int voice = f.sVoice->findData(s.value(QStringLiteral("voice")).toString());
+    if (voice >= 0) f.sVoice->setCurrentIndex(voice);
+  }
   const int mode = storedInt(s, QStringLiteral("mode"), 0, 1).value_or(0);
   s.endGroup();
 

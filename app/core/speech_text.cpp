@@ -26,9 +26,11 @@ std::optional<std::string> ToShiftJis(std::string_view utf8) {
   return out;
 }
 
-std::string NumberSpeechText(int value, TTani counter) {
-  const std::string utf8 = "<NUMK VAL=" + std::to_string(value) +
-                           " COUNTER=" + std::string(CounterReading(counter)) + ">。";
+std::string NumberSpeechText(int value, TTani counter, int variant) {
+  std::string utf8 =
+      "<NUMK VAL=" + std::to_string(value) + " COUNTER=" + std::string(CounterReading(counter));
+  if (variant != 1) utf8 += " VARIANT=" + std::to_string(variant);
+  utf8 += ">。";
   // Every counter reading is kana, so the conversion cannot fail.
   return ToShiftJis(utf8).value_or(std::string());
 }

@@ -9,8 +9,10 @@
 namespace ruzdo {
 
 // The speech engine's text for a number with a counter word:
-// "<NUMK VAL=%d COUNTER=%s>。" in Shift-JIS (code page 932).
-std::string NumberSpeechText(int value, TTani counter);
+// "<NUMK VAL=%d COUNTER=%s>。" in Shift-JIS (code page 932). A variant other
+// than 1 asks for another accepted reading of the number:
+// "<NUMK VAL=%d COUNTER=%s VARIANT=%d>。"; 1 gives the text without it.
+std::string NumberSpeechText(int value, TTani counter, int variant = 1);
 
 // The engine's text for a digit sequence as shown on a plate: "<NUM VAL=%s>"
 // in Shift-JIS; nothing when the sequence has characters Shift-JIS lacks.

@@ -62,7 +62,8 @@ void SynthesisWorker::run(int niceness) {
       busy_ = true;
     }
     int size = 0;
-    unsigned char* image = synthesise_ ? synthesise_(job.text.c_str(), job.speed, &size) : nullptr;
+    unsigned char* image =
+        synthesise_ ? synthesise_(job.text.c_str(), job.speed, job.voice.c_str(), &size) : nullptr;
     WaveRef wave;
     if (image)
       wave = std::make_shared<const WaveImage>(image, static_cast<std::size_t>(std::max(size, 0)),

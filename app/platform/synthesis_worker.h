@@ -29,7 +29,9 @@ struct SynthesisJob {
 // ends up (null when synthesis failed).
 class SynthesisWorker {
  public:
-  using Synthesise = std::function<unsigned char*(const char* text, int speed, int* size)>;
+  // voice is the job's: "" for the default voice.
+  using Synthesise =
+      std::function<unsigned char*(const char* text, int speed, const char* voice, int* size)>;
   using Release = std::function<void(unsigned char*)>;
   using Done = std::function<void(const SynthesisJob& job, WaveRef wave)>;
 

@@ -18,6 +18,7 @@ struct FakeEngine {
   struct Call {
     QByteArray text;
     int speed;
+    QByteArray voice;  // empty: the standard voice (synthe)
   };
   QList<Call> calls;
   bool fail = false;
@@ -29,8 +30,12 @@ struct FakeEngine {
   int waiting = 0;     // calls held at the gate now
 
   unsigned char* synthe(const char* koe, int speed, int* size) {
+    return syntheVoice(koe, speed, "", size);
+  }
+  // The engine's voice presets; the image carries the voice too (voiceOf).
+  unsigned char* syntheVoice(const char* koe, int speed, const char* voice, int* size) {
     std::unique_lock<std::mutex> lock(mutex);
-    calls.append({QByteArray(koe), speed});
+    calls.append({QByteArray(koe), speed, QByteArray(voice)});
     ++waiting;
     changed.notify_all();
     changed.wait_for(lock, std::chrono::seconds(5), [this] { return !gated; });
@@ -42,6 +47,7 @@ struct FakeEngine {
     auto* image = new unsigned char[static_cast<std::size_t>(*size)]();
     std::memcpy(image, "RIFF", 4);
     std::memcpy(image + 48, koe, static_cast<std::size_t>(length));
+    std::strncpy(reinterpret_cast<char*>(image) + 8, voice, 39);
     return image;
   }
   void release(unsigned char* image) {
@@ -57,6 +63,10 @@ struct FakeEngine {
   int callCount() {
     std::lock_guard<std::mutex> lock(mutex);
     return static_cast<int>(calls.size());
+  }
+  static QByteArray voiceOf(const ruzdo::WaveRef& wave) {
+    if (!wave || wave->size() < 48) return {};
+    return QByteArray(reinterpret_cast<const char*>(wave->data()) + 8);
   }
   static QByteArray textOf(const ruzdo::WaveRef& wave) {
     if (!wave || wave->size() < 48) return {};

@@ -1,9 +1,12 @@
 // The trainer's plain logic: grid arithmetic, sequences, the counter table.
 #include <QTest>
+#include <set>
 
 #include "core/digit_sequence.h"
 #include "core/plate_layout.h"
 #include "core/random_source.h"
+#include "core/speech_text.h"
+#include "core/speech_voice.h"
 #include "core/tani.h"
 
 class TestCore : public QObject {
@@ -85,6 +88,53 @@ class TestCore : public QObject {
     for (int c : counts) QVERIFY2(c > 850 && c < 1150, "draws far from uniform");
     QCOMPARE(ruzdo::RandomBelow(1), 0);
     QCOMPARE(ruzdo::RandomBelow(0), 0);
+  }
+
+  // The bytes of a number's speech text: the usual reading keeps the text as
+  // it always was, another reading adds its VARIANT.
+  void numberSpeechText_data() {
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("counter");
+    QTest::addColumn<int>("variant");
+    QTest::addColumn<QByteArray>("utf8");
+    QTest::newRow("usual") << 7 << int(tanZi) << 1 << QByteArray("<NUMK VAL=7 COUNTER=じ>。");
+    QTest::newRow("no counter") << 0 << int(tanNone) << 1 << QByteArray("<NUMK VAL=0 COUNTER=>。");
+    QTest::newRow("second") << 7 << int(tanZi) << 2
+                            << QByteArray("<NUMK VAL=7 COUNTER=じ VARIANT=2>。");
+    QTest::newRow("no counter, second")
+        << 0 << int(tanNone) << 2 << QByteArray("<NUMK VAL=0 COUNTER= VARIANT=2>。");
+    QTest::newRow("accent mark") << 3 << int(tanGai) << 2
+                                 << QByteArray("<NUMK VAL=3 COUNTER=か'い VARIANT=2>。");
+  }
+  void numberSpeechText() {
+    QFETCH(int, value);
+    QFETCH(int, counter);
+    QFETCH(int, variant);
+    QFETCH(QByteArray, utf8);
+    const std::string sjis = ruzdo::NumberSpeechText(value, static_cast<TTani>(counter), variant);
+    QCOMPARE(QByteArray::fromStdString(sjis),
+             QByteArray::fromStdString(ruzdo::ToShiftJis(utf8.toStdString()).value()));
+  }
+
+  void voiceChoice() {
+    QCOMPARE(ruzdo::VoiceDisplayName("standard"), std::string("Обычный"));
+    QCOMPARE(ruzdo::VoiceDisplayName("fast"), std::string("Быстрый"));
+    QCOMPARE(ruzdo::VoiceDisplayName("whisper"), std::string("whisper"));
+    QCOMPARE(ruzdo::VoiceKey("standard"), std::string());
+    QCOMPARE(ruzdo::VoiceKey("low"), std::string("low"));
+    QCOMPARE(ruzdo::RandomVoice({}), std::string());
+    ruzdo::SeedRandom(3);
+    const std::vector<std::string> presets = {"standard", "low", "high", "fast"};
+    std::set<std::string> voices;
+    std::set<int> variants;
+    for (int i = 0; i < 200; ++i) {
+      voices.insert(ruzdo::RandomVoice(presets));
+      variants.insert(ruzdo::RandomVariant(3));
+      QCOMPARE(ruzdo::RandomVariant(1), 1);
+      QCOMPARE(ruzdo::RandomVariant(0), 1);
+    }
+    QCOMPARE(voices, (std::set<std::string>{"", "low", "high", "fast"}));
+    QCOMPARE(variants, (std::set<int>{1, 2, 3}));
   }
 
   void counterTable() {

@@ -219,7 +219,7 @@ class TestDrill : public QObject {
     f.sTimerInterval->setValue(500);
     QElapsedTimer clock;
     const auto waitForQuestion = [&](qsizetype calls) {
-      QTRY_COMPARE_WITH_TIMEOUT(d->engine.calls.size(), calls, 2000);
+      QTRY_COMPARE_WITH_TIMEOUT(d->engine.calls.size(), calls, 10000);
     };
     for (int round = 0; round < 3; ++round) {
       clock.start();

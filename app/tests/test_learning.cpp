@@ -149,7 +149,7 @@ class TestLearning : public QObject {
       d.form.RuzdoPoleButtonClick(click, QString::number(click));
     else
       d.form.tMainTimer();
-    QCOMPARE(d.form.lSaid->text(), verdict + QStringLiteral("\nよみ'"));
+    QCOMPARE(d.form.lSaid->text(), verdict + QStringLiteral(" — よみ'"));
     // The reading is the engine's reading of exactly what was heard.
     QCOMPARE(d.readingAsked.last(), heard);
     QCOMPARE(d.form.lSaid->accessibleName(), verdict + QStringLiteral("; よみ'"));
@@ -160,7 +160,7 @@ class TestLearning : public QObject {
     LearningFixture d;
     d.form.gEasyItems1Click();
     d.form.RuzdoPoleButtonClick(0, QStringLiteral("4-07"));
-    QCOMPARE(d.form.lSaid->text(), QStringLiteral("Сказано: 4-07\nよみ'"));
+    QCOMPARE(d.form.lSaid->text(), QStringLiteral("Сказано: 4-07 — よみ'"));
     QCOMPARE(d.readingAsked.last(), d.engine.calls.last().text);
   }
 
@@ -169,11 +169,12 @@ class TestLearning : public QObject {
     const QString longReading = QString(60, QChar(0x3042));  // あ × 60
     d.form.setReadingFunction([&](const QByteArray&) { return longReading; });
     d.form.RuzdoPoleButtonClick(5, QStringLiteral("5"));
-    const QString shownReading = d.form.lSaid->text().section(QLatin1Char('\n'), 1);
-    QVERIFY(shownReading.endsWith(QChar(0x2026)));
-    QVERIFY(d.form.lSaid->fontMetrics().horizontalAdvance(shownReading) <=
+    const QString shown = d.form.lSaid->text();
+    QVERIFY(shown.startsWith(QStringLiteral("Сказано: 5 — ")));
+    QVERIFY(shown.endsWith(QChar(0x2026)));
+    QVERIFY(d.form.lSaid->fontMetrics().horizontalAdvance(shown) <=
             d.form.lSaid->contentsRect().width());
-    QCOMPARE(d.form.lSaid->toolTip(), longReading);
+    QCOMPARE(d.form.lSaid->toolTip(), QStringLiteral("Сказано: 5 — ") + longReading);
     QVERIFY(d.form.lSaid->accessibleName().endsWith(longReading));
   }
 
@@ -328,6 +329,8 @@ class TestLearning : public QObject {
       f.sRows->setValue(3);
       f.sIndention->setValue(2);
       f.sWeakFirst->setChecked(true);
+      f.sVoice->setCurrentIndex(f.sVoice->findData(QStringLiteral("low")));
+      f.sVariants->setChecked(true);
       f.resize(1000, 700);
       f.RzSplitter1->setSizes({200, 793});
       f.RzSplitter2->toggleCollapsed();
@@ -345,6 +348,8 @@ class TestLearning : public QObject {
     QCOMPARE(f.tMain->interval(), 3500);
     QCOMPARE(f.sMaxQuestion->value(), 12);
     QVERIFY(f.sWeakFirst->isChecked());
+    QCOMPARE(f.sVoice->currentData().toString(), QStringLiteral("low"));
+    QVERIFY(f.sVariants->isChecked());
     QVERIFY(f.RzSplitter2->isCollapsed());
     QCOMPARE(f.size(), QSize(1000, 700));
     QCOMPARE(f.RzGroupBar1->width(), 200);

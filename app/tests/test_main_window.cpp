@@ -38,11 +38,12 @@ class TestMainWindow : public QObject {
     QCOMPARE(form->RuzdoPole->size(), QSize(452, 629));
     QCOMPARE(form->pSetting->width(), 298);
     QCOMPARE(form->pRunButtons->height(), 112);
-    // The generation group is 22 pixels taller than designed for its option
-    // "чаще ошибочные"; the groups below move down and all still fit.
-    QCOMPARE(form->gGenerate->geometry(), QRect(0, 0, 296, 263));
-    QCOMPARE(form->gRuzdoPoleSetting->geometry(), QRect(1, 267, 294, 121));
-    QCOMPARE(form->gInfo->geometry(), QRect(1, 392, 294, 92));
+    // The generation group is 44 pixels taller than the design's 241 for the
+    // voice and, on one row, "чаще ошибочные" and the variant readings; the
+    // groups below move down and all still fit the pane.
+    QCOMPARE(form->gGenerate->geometry(), QRect(0, 0, 296, 285));
+    QCOMPARE(form->gRuzdoPoleSetting->geometry(), QRect(1, 289, 294, 115));
+    QCOMPARE(form->gInfo->geometry(), QRect(1, 408, 294, 76));
     QVERIFY(form->gInfo->geometry().bottom() < form->pGroups->height());
     QCOMPARE(form->RuzdoPole->Plates().size(), size_t{10});
   }
@@ -117,12 +118,40 @@ class TestMainWindow : public QObject {
     QCOMPARE(form->LastNumber, -1);
   }
 
+  // The voice picker lists the engine's presets by their Russian names, then
+  // "Разные"; both settings start at what the program always said: the
+  // standard voice and the usual readings. Their labels lead to them.
+  void voiceAndReadingSettings() {
+    QStringList names;
+    for (int i = 0; i < form->sVoice->count(); ++i) names << form->sVoice->itemText(i);
+    QCOMPARE(names, (QStringList{QStringLiteral("Обычный"), QStringLiteral("Низкий"),
+                                 QStringLiteral("Высокий"), QStringLiteral("Быстрый"),
+                                 QStringLiteral("Разные")}));
+    QCOMPARE(form->sVoice->currentIndex(), 0);
+    QCOMPARE(form->sVoice->currentData().toString(), QStringLiteral("standard"));
+    QVERIFY(!form->sVariants->isChecked());
+    QCOMPARE(form->sVoice->accessibleName(), QStringLiteral("Голос"));
+    QCOMPARE(form->sVariants->accessibleName(), QStringLiteral("Разные варианты чтения"));
+    QMap<QString, QWidget*> buddies;
+    for (QLabel* label : form->gGenerate->findChildren<QLabel*>())
+      if (label->buddy()) buddies[label->text()] = label->buddy();
+    QCOMPARE(buddies.value(QStringLiteral("Голос:")), form->sVoice);
+    QCOMPARE(form->sVariants->text(), QStringLiteral("Разные варианты чтения"));
+    // Inside the group, below the last control of the design.
+    for (QWidget* w :
+         {static_cast<QWidget*>(form->sVoice), static_cast<QWidget*>(form->sVariants)}) {
+      QVERIFY(form->gGenerate->rect().contains(w->geometry()));
+      QVERIFY(w->geometry().top() > form->sMaxQuestion->geometry().bottom());
+    }
+  }
+
   void tabOrder() {
-    const QList<QWidget*> expected = {
-        form->bStart,         form->bPause,       form->bStop,      form->sMinRuzdo,
-        form->sMaxRuzdo,      form->sTani,        form->sTemplate,  form->sSpechSpeed,
-        form->sTimerInterval, form->sMaxQuestion, form->sWeakFirst, form->sCols,
-        form->sRows,          form->sIndention,   form->sApply,     form->sCancel};
+    const QList<QWidget*> expected = {form->bStart,       form->bPause,      form->bStop,
+                                      form->sMinRuzdo,    form->sMaxRuzdo,   form->sTani,
+                                      form->sTemplate,    form->sSpechSpeed, form->sTimerInterval,
+                                      form->sMaxQuestion, form->sVoice,      form->sWeakFirst,
+                                      form->sVariants,    form->sCols,       form->sRows,
+                                      form->sIndention,   form->sApply,      form->sCancel};
     for (qsizetype i = 1; i < expected.size(); ++i) {
       QWidget* next = expected[i - 1]->nextInFocusChain();
       // Skip what Tab never stops at: labels and the parts inside a control

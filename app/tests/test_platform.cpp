@@ -131,7 +131,7 @@ class TestPlatform : public QObject {
     std::condition_variable gate;
     {
       ruzdo::SynthesisWorker worker(
-          [&](const char* text, int, int* size) -> unsigned char* {
+          [&](const char* text, int, const char*, int* size) -> unsigned char* {
             std::unique_lock<std::mutex> lock(mutex);
             made.push_back(text);
             gate.wait_for(lock, std::chrono::seconds(5), [&] { return !hold; });

@@ -4,6 +4,7 @@
 #include "onsei/limits.hpp"
 #include "prosody/devoicing.hpp"
 #include "prosody/utterance_builder.hpp"
+#include "reading/variants.hpp"
 #include "text/phonetic_text.hpp"
 #include "text/shift_jis.hpp"
 
@@ -43,9 +44,8 @@ Status checkLength(const Utterance& utterance) {
   return Ok();
 }
 
-}  // namespace
-
-Result<Utterance> AnalyseText(std::string_view shiftJis) {
+// Shift-JIS text → tokens, within the bounds of what is read at once.
+Result<std::vector<Token>> tokensOf(std::string_view shiftJis) {
   if (shiftJis.size() > kMaxTextBytes)
     return Error{"the text is " + std::to_string(shiftJis.size()) + " bytes long; at most " +
                  std::to_string(kMaxTextBytes) + " are read at once"};
@@ -55,6 +55,16 @@ Result<Utterance> AnalyseText(std::string_view shiftJis) {
   if (!tokens) return tokens.error();
   Status tags = checkTagCount(*tokens);
   if (!tags) return tags.error();
+  return tokens;
+}
+
+}  // namespace
+
+Result<Utterance> AnalyseText(std::string_view shiftJis, int variant) {
+  auto tokens = tokensOf(shiftJis);
+  if (!tokens) return tokens.error();
+  Status chosen = ChooseTextVariant(*tokens, variant);  // which accepted reading of each number
+  if (!chosen) return chosen.error();
   auto utterance = BuildUtterance(*tokens);  // readings, accent phrases, breath groups
   if (!utterance) return utterance.error();
   Status length = checkLength(*utterance);  // bounded work for the vocoder
@@ -63,10 +73,16 @@ Result<Utterance> AnalyseText(std::string_view shiftJis) {
   return utterance;
 }
 
-Result<Utterance> AnalyseUtf8(std::string_view utf8) {
+Result<Utterance> AnalyseUtf8(std::string_view utf8, int variant) {
   auto sjis = EncodeShiftJis(utf8);
   if (!sjis) return sjis.error();
-  return AnalyseText(*sjis);
+  return AnalyseText(*sjis, variant);
+}
+
+Result<int> CountVariants(std::string_view shiftJis) {
+  auto tokens = tokensOf(shiftJis);
+  if (!tokens) return tokens.error();
+  return CountTextVariants(*tokens);
 }
 
 std::string FormatReading(const Utterance& utterance) {

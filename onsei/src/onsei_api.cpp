@@ -54,6 +54,20 @@ extern "C" char* Onsei_Reading(const char* koe) {
   return text;
 }
 
+extern "C" int Onsei_VariantCount(const char* koe) {
+  if (!koe) {
+    fail("no text (null pointer)");
+    return 0;
+  }
+  auto count = onsei::CountVariants(koe);
+  if (!count) {
+    fail(count.error().message);
+    return 0;
+  }
+  lastError.clear();
+  return *count;
+}
+
 extern "C" void Onsei_FreeText(char* text) { std::free(text); }
 
 extern "C" const char* Onsei_LastError(void) { return lastError.c_str(); }

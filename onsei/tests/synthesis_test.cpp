@@ -163,6 +163,27 @@ TEST(Reading, MatchesWhatIsSaidOrFails) {
   Onsei_FreeText(nullptr);  // harmless
 }
 
+// How many readings a text has, and the VARIANT attribute heard in what is
+// said and in the reading of what was said.
+TEST(Variants, CountedAndSaidThroughTheTag) {
+  EXPECT_EQ(Onsei_VariantCount(sjis("<NUMK VAL=7 COUNTER=じ>。").c_str()), 2);
+  EXPECT_EQ(Onsei_VariantCount(sjis("<NUMK VAL=5 COUNTER=ほん>。").c_str()), 1);
+  EXPECT_EQ(Onsei_VariantCount(sjis("<NUMK VAL=x COUNTER=>").c_str()), 0);
+  EXPECT_NE(std::string(Onsei_LastError()).find("VAL"), std::string::npos) << Onsei_LastError();
+  EXPECT_EQ(Onsei_VariantCount(nullptr), 0);
+
+  const std::string chosen = sjis("<NUMK VAL=4 COUNTER= VARIANT=2>。");
+  char* reading = Onsei_Reading(chosen.c_str());
+  ASSERT_NE(reading, nullptr) << Onsei_LastError();
+  EXPECT_STREQ(reading, "し'");
+  Onsei_FreeText(reading);
+  const test::Wav usual = synthe(sjis("<NUMK VAL=4 COUNTER=>。"), 100);
+  const test::Wav other = synthe(chosen, 100);
+  ASSERT_TRUE(usual.problem.empty() && other.problem.empty()) << other.problem;
+  // し is a mora shorter than よん.
+  EXPECT_LT(other.samples.size(), usual.samples.size());
+}
+
 TEST(Synthe, SafeFromManyThreads) {
   std::vector<std::thread> threads;
   std::vector<int> ok(4, 0);

@@ -2,16 +2,20 @@
 // given as UTF-8 or as a Shift-JIS file.
 //
 //   onsei read TEXT            the reading in hiragana with ' / 、 marks
+//   onsei variants TEXT        every accepted reading, the usual one first
 //   onsei phonemes TEXT        the phonemes
 //   onsei labels TEXT          the full-context labels
 //   onsei say TEXT [--speed N] [--voice NAME] -o FILE.wav
 //   onsei voices               the voice presets, one per line
-// TEXT may be replaced by --sjis FILE (raw Shift-JIS).
+// TEXT may be replaced by --sjis FILE (raw Shift-JIS); --variant N (read,
+// phonemes, labels) gives the text's accepted reading N instead of the usual
+// one. say takes a reading from the VARIANT attribute of a tag.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -30,13 +34,16 @@ namespace {
 
 int usage() {
   std::fprintf(stderr,
-               "usage: onsei read TEXT\n"
+               "usage: onsei read [--variant N] TEXT\n"
+               "       onsei variants TEXT\n"
                "       onsei phonemes TEXT\n"
                "       onsei labels TEXT\n"
                "       onsei say TEXT [--speed N] [--voice NAME] -o FILE.wav\n"
                "       onsei voices\n"
                "TEXT is UTF-8 phonetic text; --sjis FILE reads Shift-JIS text from FILE.\n"
-               "N is 50 ... 300 (100 = normal, larger is faster).\n");
+               "N is 50 ... 300 (100 = normal, larger is faster).\n"
+               "--variant N (read, phonemes, labels) picks reading N of those that\n"
+               "onsei variants lists (1 = the usual one); say reads VARIANT=N in a tag.\n");
   return 2;
 }
 
@@ -76,18 +83,27 @@ onsei::Result<std::string> readText(const char* path) {
   return bytes;
 }
 
-// A speed in decimal, range-checked before it is narrowed to int.
-onsei::Result<int> readSpeed(const char* text) {
+// A whole decimal number from min to max, range-checked before it is
+// narrowed to int; what names it in the message.
+onsei::Result<int> readWhole(const char* text, const char* what, long long min, long long max) {
   errno = 0;
   char* end = nullptr;
   const long long value = std::strtoll(text, &end, 10);
-  if (end == text || *end || errno == ERANGE || value < onsei::kMinSpeed ||
-      value > onsei::kMaxSpeed)
-    return onsei::Error{"speed " + std::string(text).substr(0, 24) + " is not a number from " +
-                        std::to_string(onsei::kMinSpeed) + " to " +
-                        std::to_string(onsei::kMaxSpeed)};
+  if (end == text || *end || errno == ERANGE || value < min || value > max)
+    return onsei::Error{std::string(what) + " " + std::string(text).substr(0, 24) +
+                        " is not a number from " + std::to_string(min) + " to " +
+                        std::to_string(max)};
   return static_cast<int>(value);
 }
+
+// A speed in decimal.
+onsei::Result<int> readSpeed(const char* text) {
+  return readWhole(text, "speed", onsei::kMinSpeed, onsei::kMaxSpeed);
+}
+
+// A reading number. One the text does not have says the usual reading, as
+// the VARIANT attribute does.
+onsei::Result<int> readVariant(const char* text) { return readWhole(text, "variant", 1, INT_MAX); }
 
 // Name, shape and description of every preset, tab-separated.
 int listVoices() {
@@ -104,13 +120,15 @@ int main(int argc, char* argv[]) {
   if (argc == 2 && std::strcmp(argv[1], "voices") == 0) return listVoices();
   if (argc < 3) return usage();
   const std::string command = argv[1];
-  if (command != "read" && command != "phonemes" && command != "labels" && command != "say")
+  if (command != "read" && command != "variants" && command != "phonemes" && command != "labels" &&
+      command != "say")
     return usage();
 
   // The text, as Shift-JIS, and the options.
   std::string sjis;
   std::string output;
   int speed = onsei::kNormalSpeed;
+  int variant = 1;
   std::string voice = onsei::kStandardVoice;
   bool haveText = false;
   for (int i = 2; i < argc; ++i) {
@@ -125,6 +143,10 @@ int main(int argc, char* argv[]) {
       auto value = readSpeed(argv[++i]);
       if (!value) return failure(value.error().message);
       speed = *value;
+    } else if (arg == "--variant" && i + 1 < argc) {
+      auto value = readVariant(argv[++i]);
+      if (!value) return failure(value.error().message);
+      variant = *value;
     } else if (arg == "--voice" && i + 1 < argc) {
       voice = argv[++i];
     } else if (arg == "-o" && i + 1 < argc) {
@@ -142,6 +164,8 @@ int main(int argc, char* argv[]) {
   if (!onsei::FindVoicePreset(voice)) return failure(onsei::UnknownVoice(voice).message);
 
   if (command == "say") {
+    if (variant != 1)
+      return failure("say takes a reading from VARIANT=N in the tag, not --variant");
     if (output.empty()) return usage();
     auto wav = onsei::Synthesiser::Instance().Synthesise(sjis, speed, voice);
     if (!wav) return failure(wav.error().message);
@@ -152,7 +176,18 @@ int main(int argc, char* argv[]) {
     return 0;
   }
 
-  auto utterance = onsei::AnalyseText(sjis);
+  if (command == "variants") {
+    auto count = onsei::CountVariants(sjis);
+    if (!count) return failure(count.error().message);
+    for (int v = 1; v <= *count; ++v) {
+      auto reading = onsei::AnalyseText(sjis, v);
+      if (!reading) return failure(reading.error().message);
+      std::cout << onsei::FormatReading(*reading) << '\n';
+    }
+    return 0;
+  }
+
+  auto utterance = onsei::AnalyseText(sjis, variant);
   if (!utterance) return failure(utterance.error().message);
   if (command == "read") {
     std::cout << onsei::FormatReading(*utterance) << '\n';

@@ -50,6 +50,19 @@ ONSEI_API void Onsei_FreeWave(unsigned char* wave);
  * said. Needs no voice. Safe to call from any thread. */
 ONSEI_API char* Onsei_Reading(const char* koe);
 
+/* How many readings of koe (zero-terminated Shift-JIS phonetic text) a native
+ * speaker accepts: 1 when every number in it is said one way. Where a number
+ * with its counter has other accepted readings (7時 しちじ or ななじ, 10本
+ * じゅっぽん or じっぽん), the attribute VARIANT=n of its tag, 1 ... its count,
+ * picks one: <NUMK VAL=7 COUNTER=じ VARIANT=2>. VARIANT=1, or a variant the
+ * number does not have, says the usual reading; a tag without the attribute
+ * says it too. For a text with one number tag, the count here is that tag's.
+ * Tags without VARIANT combine, the first changing fastest (at most 256).
+ * Onsei_Synthe, Onsei_SyntheVoice and Onsei_Reading read the attribute, so
+ * the text says what was said. Returns 0 (Onsei_LastError says why) when the
+ * text cannot be said. Needs no voice. Safe to call from any thread. */
+ONSEI_API int Onsei_VariantCount(const char* koe);
+
 /* Releases a string returned by Onsei_Reading. Null is ignored. */
 ONSEI_API void Onsei_FreeText(char* text);
 

@@ -160,6 +160,19 @@ const CounterInfo* FindCounter(std::string_view reading) {
   return it == table.end() ? nullptr : &it->second;
 }
 
+const std::vector<SoundChange>& FindVariants(std::string_view counter, std::string_view key) {
+  using Key = std::pair<std::string, std::string>;
+  static const std::map<Key, std::vector<SoundChange>, std::less<>> table = [] {
+    std::map<Key, std::vector<SoundChange>, std::less<>> t;
+    for (const auto& row : ParseTable(EmbeddedTable("variants.tsv")))
+      t[{field(row, 0), field(row, 1)}].push_back({field(row, 2), field(row, 3)});
+    return t;
+  }();
+  static const std::vector<SoundChange> none;
+  const auto it = table.find(Key(counter, key));
+  return it == table.end() ? none : it->second;
+}
+
 const std::string* SequenceName(char32_t c) {
   static const std::map<char32_t, std::string> table = [] {
     std::map<char32_t, std::string> t;

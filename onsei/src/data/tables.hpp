@@ -24,7 +24,7 @@ const std::map<std::u32string, KanaPhonemes>& KanaTable();
 const std::string& NumeralReading(long long place, int digit);
 
 struct SoundChange {
-  std::string number;   // "-", "gem" or "=KANA"
+  std::string number;   // "-", "gem", "=KANA" or "alone=KANA"
   std::string counter;  // "-", "semi", "voice" or "=KANA"
 };
 // (class, last element key) → change; null when the class leaves it alone.
@@ -54,6 +54,11 @@ struct CounterInfo {
 // Counter as written in a number tag (with its marks) → its entry; null if
 // the counter is not in the table.
 const CounterInfo* FindCounter(std::string_view reading);
+
+// The other readings of a number with a counter (as written in a tag; "-"
+// for a number said alone) whose last element has the given key, in their
+// order in variants.tsv: readings 2, 3, ... Empty when there are none.
+const std::vector<SoundChange>& FindVariants(std::string_view counter, std::string_view key);
 
 // Reading of one character of a digit sequence; null if it has none.
 const std::string* SequenceName(char32_t c);

@@ -26,7 +26,7 @@ class Builder {
         closeGroup();
         return Ok();
       case Token::Kind::Number: {
-        auto phrases = ReadNumber(t.value, t.text);
+        auto phrases = ReadNumber(t.value, t.text, t.variant);
         if (!phrases) return at(t, phrases.error());
         return addPhrases(std::move(phrases.value()));
       }

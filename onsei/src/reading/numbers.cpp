@@ -67,7 +67,9 @@ std::string applyNumberChange(const Element& e, const std::string& op) {
     if (!s.empty()) s.back() = U'っ';
     return ToUtf8(s);
   }
-  if (!op.empty() && op[0] == '=') return op.substr(1);
+  // "=KANA" replaces the element's last word: the ones digit, or the place
+  // word of 20, 300 (に|じゅう → に|じっ).
+  if (!op.empty() && op[0] == '=') return kana.substr(0, kana.rfind('|') + 1) + op.substr(1);
   return kana;
 }
 
@@ -78,13 +80,32 @@ std::string applyCounterChange(const std::string& kana, const std::string& op) {
   return kana;
 }
 
+void applyChange(const SoundChange& change, std::vector<Element>& number, std::string& counter) {
+  if (number.empty()) return;
+  number.back().kana = applyNumberChange(number.back(), change.number);
+  counter = applyCounterChange(counter, change.counter);
+}
+
 // The last element's sound change under a counter class.
 void applyClass(std::string_view cls, std::vector<Element>& number, std::string& counter) {
   if (number.empty()) return;
   const SoundChange* change = FindSoundChange(cls, number.back().key);
-  if (!change) return;
-  number.back().kana = applyNumberChange(number.back(), change->number);
-  counter = applyCounterChange(counter, change->counter);
+  if (change) applyChange(*change, number, counter);
+}
+
+// The other readings of a number ending in lastKey before a counter as
+// written in its tag.
+const std::vector<SoundChange>& variantsOf(const std::string& written, std::string_view lastKey) {
+  return FindVariants(written.empty() ? std::string_view("-") : std::string_view(written), lastKey);
+}
+
+// Reading `variant` (2, 3, ...) of a number ending in lastKey; null for the
+// usual reading, and for a variant the table does not have.
+const SoundChange* chosenVariant(const std::string& written, std::string_view lastKey,
+                                 int variant) {
+  const auto& variants = variantsOf(written, lastKey);
+  if (variant < 2 || static_cast<std::size_t>(variant - 1) > variants.size()) return nullptr;
+  return &variants[static_cast<std::size_t>(variant - 2)];
 }
 
 // The number's last mora that can carry a nucleus (not ん, っ or a long vowel).
@@ -160,10 +181,8 @@ Result<AccentPhrase> specialForm(const std::string& form) {
   return phrase;
 }
 
-}  // namespace
-
-Result<std::vector<AccentPhrase>> ReadNumber(std::string_view value, std::u32string_view counter) {
-  std::vector<AccentPhrase> phrases;
+// The magnitude of a VAL: decimal digits, optionally after a "-".
+Result<long long> parseValue(std::string_view value) {
   const bool negative = !value.empty() && value.front() == '-';
   std::string_view digits = negative ? value.substr(1) : value;
   if (digits.empty()) return Error{"the number tag has no digits in VAL"};
@@ -173,6 +192,54 @@ Result<std::vector<AccentPhrase>> ReadNumber(std::string_view value, std::u32str
   while (digits.size() > 1 && digits.front() == '0') digits.remove_prefix(1);
   if (digits.size() > kMaxDigits)
     return Error{"VAL \"" + std::string(value) + "\" has more than 16 digits"};
+  long long n = 0;
+  for (char c : digits) n = n * 10 + (c - '0');
+  return n;
+}
+
+// Groups of four digits, highest first, each closed by its group word.
+struct GroupWord {
+  long long scale;
+  long long place;
+  const char* counter;
+  const char* key;
+};
+constexpr std::array<GroupWord, 4> kGroupWords = {
+    {{1000000000000LL, 1000000000000LL, "ちょう", "chou"},
+     {100000000LL, 100000000LL, "おく", "oku"},
+     {10000LL, 10000LL, "まん", "10000"},
+     {1LL, 0, "", ""}}};
+
+// The key of the element a counter follows: of the lowest group that is not
+// zero, its last element or its group word.
+std::string lastElementKey(long long n) {
+  if (n == 0) return "0";
+  for (auto g = kGroupWords.rbegin(); g != kGroupWords.rend(); ++g) {
+    const int part = static_cast<int>((n / g->scale) % 10000);
+    if (part == 0) continue;
+    return g->place != 0 ? g->key : groupElements(part).back().key;
+  }
+  return "0";
+}
+
+}  // namespace
+
+Result<int> NumberVariantCount(std::string_view value, std::u32string_view counter) {
+  auto n = parseValue(value);
+  if (!n) return n.error();
+  const std::string written = ToUtf8(counter);
+  const CounterInfo* info = FindCounter(written);
+  if (info && info->forms.count(*n)) return 1;
+  return 1 + static_cast<int>(variantsOf(written, lastElementKey(*n)).size());
+}
+
+Result<std::vector<AccentPhrase>> ReadNumber(std::string_view value, std::u32string_view counter,
+                                             int variant) {
+  std::vector<AccentPhrase> phrases;
+  const bool negative = !value.empty() && value.front() == '-';
+  auto parsed = parseValue(value);
+  if (!parsed) return parsed.error();
+  const long long n = *parsed;
 
   // The counter as said after the number, with its class and accent rule.
   const std::string written = ToUtf8(counter);
@@ -194,9 +261,6 @@ Result<std::vector<AccentPhrase>> ReadNumber(std::string_view value, std::u32str
     phrases.push_back(std::move(minus.value()));
   }
 
-  long long n = 0;
-  for (char c : digits) n = n * 10 + (c - '0');
-
   if (info) {
     const auto form = info->forms.find(n);
     if (form != info->forms.end()) {
@@ -208,27 +272,17 @@ Result<std::vector<AccentPhrase>> ReadNumber(std::string_view value, std::u32str
   }
 
   if (n == 0) {
-    auto phrase =
-        makePhrase({{NumeralReading(1, 0), "0"}}, counterKana, accentAfter("0"), counterStyle);
+    std::vector<Element> zero = {{NumeralReading(1, 0), "0"}};
+    if (const SoundChange* chosen = chosenVariant(written, "0", variant))
+      applyChange(*chosen, zero, counterKana);
+    auto phrase = makePhrase(zero, counterKana, accentAfter("0"), counterStyle);
     if (!phrase) return phrase.error();
     phrases.push_back(std::move(phrase.value()));
     return phrases;
   }
 
-  // Groups of four digits, highest first, each closed by its group word.
-  struct GroupWord {
-    long long scale;
-    long long place;
-    const char* counter;
-    const char* key;
-  };
-  const std::array<GroupWord, 4> groupWords = {
-      {{1000000000000LL, 1000000000000LL, "ちょう", "chou"},
-       {100000000LL, 100000000LL, "おく", "oku"},
-       {10000LL, 10000LL, "まん", "10000"},
-       {1LL, 0, "", ""}}};
   std::vector<std::vector<Element>> groups;
-  for (const GroupWord& g : groupWords) {
+  for (const GroupWord& g : kGroupWords) {
     const int part = static_cast<int>((n / g.scale) % 10000);
     if (part == 0) continue;
     std::vector<Element> elements = groupElements(part);
@@ -246,7 +300,13 @@ Result<std::vector<AccentPhrase>> ReadNumber(std::string_view value, std::u32str
     std::string counterHere = last ? counterKana : std::string();
     // The element the counter follows, before its sound change.
     const std::string lastKey = groups[i].back().key;
-    if (last && !cls.empty()) applyClass(cls, groups[i], counterHere);
+    if (last) {
+      // A chosen variant replaces the class's usual change.
+      if (const SoundChange* chosen = chosenVariant(written, lastKey, variant))
+        applyChange(*chosen, groups[i], counterHere);
+      else if (!cls.empty())
+        applyClass(cls, groups[i], counterHere);
+    }
     const std::optional<CounterAccent> rule =
         last ? accentAfter(lastKey) : std::optional(CounterAccent::Numeral);
     auto phrase = makePhrase(groups[i], counterHere, rule, counterStyle);

@@ -42,6 +42,20 @@ Result<std::string> asciiValue(const DecodedText& text, std::size_t open,
   return v;
 }
 
+// Reads a VARIANT value up to a space or ">": 1, 2, ... Anything else (not a
+// number, 0, too long) asks for the usual reading, 1.
+int variantNumber(const std::u32string& body, std::size_t& p) {
+  constexpr std::size_t kMaxVariantDigits = 4;
+  const std::size_t start = p;
+  int n = 0;
+  bool digits = true;
+  for (; p < body.size() && body[p] != U' '; ++p) {
+    digits = digits && body[p] >= U'0' && body[p] <= U'9' && p - start < kMaxVariantDigits;
+    if (digits) n = n * 10 + static_cast<int>(body[p] - U'0');
+  }
+  return digits && n > 0 ? n : 1;
+}
+
 // "-0", "-00": minus zero is zero.
 void dropMinusOfZero(std::string& value) {
   if (value.size() > 1 && value[0] == '-' && value.find_first_not_of('0', 1) == std::string::npos)
@@ -74,7 +88,16 @@ Result<Token> parseTag(const DecodedText& text, std::size_t open, std::size_t cl
     if (!startsWith(body, p, U"COUNTER="))
       return Error{"the NUMK tag " + where(text, open) + " has no COUNTER= attribute"};
     p += 8;
-    std::u32string counter = body.substr(p);
+    std::u32string counter = body.substr(p, body.find(U' ', p) - p);
+    p += counter.size();
+    std::size_t attribute = body.find_first_not_of(U' ', p);
+    if (attribute != std::u32string::npos && startsWith(body, attribute, U"VARIANT=")) {
+      p = attribute + 8;
+      t.variant = variantNumber(body, p);
+      skipSpaces();
+    }
+    // Anything else after the counter is not kana, and is reported as such.
+    counter += body.substr(p);
     while (!counter.empty() && counter.back() == U' ') counter.pop_back();
     for (char32_t c : counter)
       if (!isKana(c))

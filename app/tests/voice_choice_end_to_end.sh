@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# The voice setting as a user meets it: the real program in its own X server
+# with a PulseAudio null sink; a plate is clicked in the standard voice, then
+# "Быстрый" is picked in the "Голос" box with the mouse and the keyboard and
+# the plate clicked again. The recordings are measured with sox: the fast
+# voice says the same number in clearly less time. Screenshots of the open
+# box and of the panel after the choice are taken.
+#   voice_choice_end_to_end.sh RUZDO OUT_DIR
+set -euo pipefail
+exe=$1
+out=$2
+mkdir -p "$out"
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/pulse_null_sink.sh"
+. "$here/xvfb_display.sh"
+app=""
+cleanup() {
+  [ -n "$app" ] && kill "$app" 2>/dev/null || true
+  xvfb_stop
+  pulse_stop
+}
+trap cleanup EXIT
+
+QT_QPA_PLATFORM=xcb "$exe" &
+app=$!
+win=$(wait_for_ruzdo)
+[ -n "$win" ] || { echo "no Ruzdo window"; exit 1; }
+sleep 1.0
+
+# Window at 10,12. Plate "9" (きゅう): the right column of the grid, last row;
+# the voice box: the settings column, below "Количество вопросов".
+plate() { xdotool mousemove 520 575 click 1; }
+speech() { sox "$1" -n silence 1 0.005 1% reverse silence 1 0.005 1% reverse stat 2>&1 | awk '/Length/ {print $3}'; }
+
+plate  # made once, so that the recording hears it from the cache at once
+sleep 2
+record_start "$out/standard.wav"
+plate
+sleep 2.5
+record_stop
+
+xdotool mousemove 866 375 click 1  # opens the list
+sleep 0.5
+import -window root "$out/voice_list.png"
+xdotool key Down Down Down Return  # Обычный → Низкий → Высокий → Быстрый
+sleep 0.5
+import -window root "$out/voice_chosen.png"
+plate
+sleep 2
+record_start "$out/fast.wav"
+plate
+sleep 2.5
+record_stop
+
+standard=$(speech "$out/standard.wav")
+fast=$(speech "$out/fast.wav")
+echo "plate 9: ${standard} s of speech in the standard voice, ${fast} s in the fast one"
+echo "screenshots: $out/voice_list.png $out/voice_chosen.png"
+awk -v s="$standard" -v f="$fast" 'BEGIN {
+  if (s < 0.15) { print "no speech in the standard voice"; exit 1 }
+  if (f < 0.1) { print "no speech in the fast voice"; exit 1 }
+  if (f > 0.9 * s) { print "the fast voice is not faster"; exit 1 }
+  print "ok: the chosen voice is heard"
+}'
