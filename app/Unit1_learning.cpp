@@ -11,6 +11,7 @@
 
 #include "Unit1.h"
 #include "core/random_source.h"
+#include "core/speech_voice.h"
 #include "history/history_store.h"
 #include "history/history_window.h"
 #include "onsei/onsei.h"
@@ -112,6 +113,10 @@ void TMainForm::showSaid(const Said& said, bool judged, bool wrong,
   // with "…" if it is wider than the line (the tool tip and the accessible
   // name keep all of it).
   QString verdict = QStringLiteral("Сказано: ") + said.written;
+  // A voice other than the standard one is named, as the learner heard it.
+  if (!said.voice.empty() && said.voice != "standard")
+    verdict += QStringLiteral(" (") + QString::fromStdString(ruzdo::VoiceDisplayName(said.voice)) +
+               QLatin1Char(')');
   if (judged) {
     if (!wrong)
       verdict += QStringLiteral(". Верно");

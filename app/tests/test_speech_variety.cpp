@@ -5,6 +5,7 @@
 // the cache tells voices apart.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QSet>
 #include <QSlider>
 #include <QSpinBox>
@@ -138,6 +139,9 @@ class TestSpeechVariety : public QObject {
     f.bStopClick();
     QTest::mouseClick(f.RuzdoPole->Plates()[2], Qt::LeftButton);
     QCOMPARE(FakeEngine::voiceOf(d->output.played.last()), QByteArray("low"));
+    // The line of what was said names the voice it was heard in.
+    QVERIFY2(f.lSaid->text().startsWith(QStringLiteral("Сказано: 2本 (Низкий)")),
+             qPrintable(f.lSaid->text()));
   }
 
   // "Разные": every preset turns up among the questions; a listening click
