@@ -8,13 +8,16 @@
 # Sound is timed against paplay on the same server: a short tone is played,
 # and 1.0 s later the plate is clicked; the figure is how much later than
 # 1.0 s after the tone the speech starts in the recording (paplay after
-# paplay gives 0). Medians of TRIES tries (at least 5).
+# paplay gives 0), less the quiet start of the plate's own sound (its lead
+# and first consonant: 30-110 ms, made by the engine next to RUZDO at the
+# program's first speed). Medians of TRIES tries (at least 5).
 #   bench/sound_latency.sh RUZDO [TRIES]
 set -euo pipefail
 exe=$(realpath "$1")
 tries=${2:-7}
 ((tries >= 5)) || tries=5
 here=$(cd "$(dirname "$0")" && pwd)
+onsei=$(dirname "$exe")/../onsei/onsei
 tests=$here/../app/tests
 out=$(mktemp -d /tmp/ruzdo-bench.XXXXXX)
 . "$tests/pulse_null_sink.sh"
@@ -59,6 +62,18 @@ after_tone() {
 click_plate() {  # N: the plates of the 2-column grid (window at 10,12)
   xdotool mousemove $((294 + ($1 % 2) * 226)) $((75 + ($1 / 2) * 125)) click 1
 }
+# Milliseconds of quiet at the start of plate N's sound (the grid shows 0 ... 9
+# without a counter at speed 90 when the program starts afresh).
+lead_ms() {
+  "$onsei" say "<NUMK VAL=$1 COUNTER=>。" --speed 90 -o "$out/plate.wav"
+  awk -v s="$(onset "$out/plate.wav" 0)" 'BEGIN {printf "%.0f", s * 1000}'
+}
+# Click → sound for plate N, less its own quiet start.
+plate_after_tone() {
+  local lead
+  lead=$(lead_ms "$1")
+  echo $(($(after_tone click_plate "$1") - lead))
+}
 start_ruzdo() {
   QT_QPA_PLATFORM=xcb "$exe" 2>/dev/null &
   app=$!
@@ -91,8 +106,8 @@ sleep 2  # laid out and idle
 fresh=""
 cached=""
 for i in $(seq "$tries"); do
-  fresh+="$(after_tone click_plate $((i % 10))) "
-  cached+="$(after_tone click_plate 0) "
+  fresh+="$(plate_after_tone $((i % 10))) "
+  cached+="$(plate_after_tone 0) "
 done
 # A run: Start, and the first question ticks one interval (2 s) later.
 tick=""
@@ -113,4 +128,10 @@ report "click → sound, plate never clicked, vs paplay:" "$fresh"
 report "click → sound, plate heard before, vs paplay:" "$cached"
 tick_ms=$(tr ' ' '\n' <<<"$tick" | grep . | median)
 report "Start → first question's sound, vs paplay:" "$tick"
-echo "(the first tick comes 2000 ms after Start: tick → sound about $((${tick_ms%.*} - 2000)) ms)"
+# The question is a random number of 0 ... 9: its quiet start is taken as
+# the median of theirs.
+leads=""
+for n in $(seq 0 9); do leads+="$(lead_ms "$n") "; done
+lead=$(tr ' ' '\n' <<<"$leads" | grep . | median)
+echo "(the first tick comes 2000 ms after Start, and the numbers' sounds start with" \
+  "$lead ms of quiet (median; $leads): tick → sound about $((${tick_ms%.*} - 2000 - ${lead%.*})) ms)"

@@ -41,6 +41,21 @@ awk -v r="$recorded" -v s="$second_alone" -v f="$first_alone" -v p="$peak" 'BEGI
   print "ok: cut off and whole"
 }'
 
+# Quick cut-offs one after another, each taking over from the one before
+# while it plays: parts of the first three are heard, then the last whole,
+# and the program ends only once that has played (a cut-off sound never
+# reports its end).
+record_start "$out/chain.wav"
+"$play" 600 "$first" "$first" "$first" "$second"
+record_stop
+chain=$(speech "$out/chain.wav")
+echo "three cut off 0.6 s apart, then one whole: ${chain} s of speech"
+awk -v c="$chain" -v s="$second_alone" 'BEGIN {
+  if (c < s + 1.3) { print "too short: a sound was lost or the last one cut"; exit 1 }
+  if (c > s + 2.6) { print "a sound was not cut off"; exit 1 }
+  print "ok: each cut off, the last whole"
+}'
+
 # A wrong answer's beep while an utterance plays: the tone is heard (a band
 # around 880 Hz far louder than in the utterance alone) and the utterance is
 # not cut off.
