@@ -75,12 +75,9 @@ void PulseChannel::play(Sound sound) {
   // instead can leave it stalled for good once it has run dry). The old
   // stream goes once the new one is ready: there is always a stream that
   // keeps the server's output on a short buffer.
-  // A standby stream in the same format takes over at once instead.
   if (stream_ && (streamRate_ != sound_.rate || streamChannels_ != sound_.channels ||
-                  std::chrono::steady_clock::now() < busyUntil_)) {
-    if (takeStandby()) return;
+                  std::chrono::steady_clock::now() < busyUntil_))
     retireStream();
-  }
   if (!stream_)
     startStream();
   else if (pa_stream_get_state(stream_) == PA_STREAM_READY)
@@ -127,6 +124,32 @@ void PulseChannel::onContextState(pa_context* context, void* self) {
   }
 }
 
+void PulseChannel::startStream() {
+  if (!sound_.wave) return;
+  const pa_sample_spec format{PA_SAMPLE_S16LE, static_cast<uint32_t>(sound_.rate),
+                              static_cast<uint8_t>(sound_.channels)};
+  if (!pa_sample_spec_valid(&format)) {
+    sound_ = Sound();
+    return;
+  }
+  stream_ = pa_stream_new(context_, name_.c_str(), &format, nullptr);
+  if (!stream_) return fail(pa_strerror(pa_context_errno(context_)));
+  streamRate_ = sound_.rate;
+  streamChannels_ = sound_.channels;
+  pa_stream_set_state_callback(stream_, &PulseChannel::onStreamState, this);
+  pa_stream_set_started_callback(stream_, &PulseChannel::onStreamStarted, this);
+  // A short target latency asked for explicitly: the server then runs the
+  // sink with a short buffer instead of its default of up to two seconds.
+  const auto tlength = static_cast<uint32_t>(pa_usec_to_bytes(kTargetLatencyUsec, &format));
+  const auto none = static_cast<uint32_t>(-1);
+  const pa_buffer_attr attr{none, tlength, none, none, none};
+  if (pa_stream_connect_playback(stream_, nullptr, &attr, PA_STREAM_ADJUST_LATENCY, nullptr,
+                                 nullptr) < 0) {
+    dropStream();
+    fail(pa_strerror(pa_context_errno(context_)));
+  }
+}
+
 namespace {
 
 void disconnect(pa_stream*& stream) {
@@ -138,77 +161,9 @@ void disconnect(pa_stream*& stream) {
   stream = nullptr;
 }
 
-// A playback stream asking for a short target latency explicitly: the
-// server then runs the sink with a short buffer instead of its default of up
-// to two seconds. Null when it cannot be made.
-pa_stream* openStream(pa_context* context, const char* name, const pa_sample_spec& spec,
-                      pa_stream_flags_t flags, void* self, pa_stream_notify_cb_t onState,
-                      pa_stream_notify_cb_t onStarted) {
-  pa_stream* stream = pa_stream_new(context, name, &spec, nullptr);
-  if (!stream) return nullptr;
-  pa_stream_set_state_callback(stream, onState, self);
-  pa_stream_set_started_callback(stream, onStarted, self);
-  const auto tlength =
-      static_cast<uint32_t>(pa_usec_to_bytes(PulseChannel::kTargetLatencyUsec, &spec));
-  const auto none = static_cast<uint32_t>(-1);
-  const pa_buffer_attr attr{none, tlength, none, none, none};
-  if (pa_stream_connect_playback(stream, nullptr, &attr,
-                                 static_cast<pa_stream_flags_t>(flags | PA_STREAM_ADJUST_LATENCY),
-                                 nullptr, nullptr) < 0) {
-    pa_stream_set_state_callback(stream, nullptr, nullptr);
-    pa_stream_set_started_callback(stream, nullptr, nullptr);
-    pa_stream_unref(stream);
-    return nullptr;
-  }
-  return stream;
-}
-
 }  // namespace
 
-void PulseChannel::startStream() {
-  if (!sound_.wave) return;
-  const pa_sample_spec spec{PA_SAMPLE_S16LE, static_cast<uint32_t>(sound_.rate),
-                            static_cast<uint8_t>(sound_.channels)};
-  if (!pa_sample_spec_valid(&spec)) {
-    sound_ = Sound();
-    return;
-  }
-  if (standby_ && (streamRate_ != sound_.rate || streamChannels_ != sound_.channels))
-    disconnect(standby_);  // made for another format
-  stream_ = openStream(context_, name_.c_str(), spec, PA_STREAM_NOFLAGS, this,
-                       &PulseChannel::onStreamState, &PulseChannel::onStreamStarted);
-  if (!stream_) return fail(pa_strerror(pa_context_errno(context_)));
-  streamRate_ = sound_.rate;
-  streamChannels_ = sound_.channels;
-}
-
-void PulseChannel::startStandby() {
-  if (standby_ || !stream_ || !context_ || pa_context_get_state(context_) != PA_CONTEXT_READY)
-    return;
-  const pa_sample_spec spec{PA_SAMPLE_S16LE, static_cast<uint32_t>(streamRate_),
-                            static_cast<uint8_t>(streamChannels_)};
-  // Corked: it holds back whatever is written until it takes over.
-  standby_ = openStream(context_, name_.c_str(), spec, PA_STREAM_START_CORKED, this,
-                        &PulseChannel::onStreamState, &PulseChannel::onStreamStarted);
-}
-
-bool PulseChannel::takeStandby() {
-  if (!standby_ || pa_stream_get_state(standby_) != PA_STREAM_READY || streamRate_ != sound_.rate ||
-      streamChannels_ != sound_.channels)
-    return false;
-  disconnect(retired_);
-  disconnect(stream_);  // cuts off the sound it still plays
-  stream_ = standby_;
-  standby_ = nullptr;
-  drains_.clear();  // they were the old stream's
-  busyUntil_ = {};
-  writeSound();
-  startStandby();  // the next cut-off's, made while this sound plays
-  return true;
-}
-
 void PulseChannel::dropStream() {
-  disconnect(standby_);
   disconnect(retired_);
   disconnect(stream_);
   drains_.clear();  // their operations are cancelled with the stream
@@ -225,17 +180,11 @@ void PulseChannel::retireStream() {
 
 void PulseChannel::onStreamState(pa_stream* stream, void* self) {
   auto* channel = static_cast<PulseChannel*>(self);
-  if (stream == channel->standby_) {
-    const pa_stream_state_t state = pa_stream_get_state(stream);
-    if (state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED) disconnect(channel->standby_);
-    return;
-  }
   if (stream != channel->stream_) return;
   switch (pa_stream_get_state(stream)) {
     case PA_STREAM_READY:
       disconnect(channel->retired_);  // cuts off the sound it still plays
       channel->writeSound();
-      channel->startStandby();
       break;
     case PA_STREAM_FAILED:
     case PA_STREAM_TERMINATED:
@@ -263,8 +212,6 @@ void PulseChannel::writeSound() {
     dropStream();
     return;
   }
-  if (pa_stream_is_corked(stream_) == 1)  // a standby taking over
-    if (pa_operation* o = pa_stream_cork(stream_, 0, nullptr, nullptr)) pa_operation_unref(o);
   // Sounds shorter than the threshold start too.
   if (pa_operation* o = pa_stream_trigger(stream_, nullptr, nullptr)) pa_operation_unref(o);
   if (pa_operation* o = pa_stream_drain(stream_, &PulseChannel::onDrained, this)) {

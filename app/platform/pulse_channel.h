@@ -19,9 +19,8 @@ namespace ruzdo {
 // latency and stays open between sounds, so that the server keeps its output
 // on a short buffer; each sound is handed over whole at once and starts as
 // soon as the server has it. play() never blocks on the server: a sound
-// given while another plays stops that one (its stream is replaced by a
-// standby stream kept connected and corked, so that the cut-off waits for no
-// round trip to the server), nothing is queued behind it. The image is held until its data has been
+// given while another plays stops that one (its stream is replaced),
+// nothing is queued behind it. The image is held until its data has been
 // handed to the server. A lost server is tried again with the next sound.
 class PulseChannel {
  public:
@@ -56,8 +55,6 @@ class PulseChannel {
   void connectContext();
   void dropContext();
   void startStream();
-  void startStandby();
-  bool takeStandby();
   void dropStream();
   void retireStream();
   void writeSound();
@@ -75,7 +72,6 @@ class PulseChannel {
   pa_context* context_ = nullptr;
   pa_stream* stream_ = nullptr;
   pa_stream* retired_ = nullptr;  // still playing until stream_ is ready
-  pa_stream* standby_ = nullptr;  // connected and corked, in stream_'s format
   Sound sound_;                   // waiting for its stream, or for the server
   int streamRate_ = 0;
   int streamChannels_ = 0;
