@@ -8,21 +8,9 @@ exe=$1
 out=$2
 mkdir -p "$out"
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/pulse_null_sink.sh"
+. "$here/ruzdo_session.sh"
 
-. "$here/xvfb_display.sh"
-app=""
-cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  xvfb_stop
-  pulse_stop
-}
-trap cleanup EXIT
-
-QT_QPA_PLATFORM=xcb "$exe" &
-app=$!
-win=$(wait_for_ruzdo)
-[ -n "$win" ] || { echo "no Ruzdo window"; exit 1; }
+start_ruzdo "$exe"
 sleep 0.5
 
 # Start: the green button at the top of the settings column (window at 10,12;

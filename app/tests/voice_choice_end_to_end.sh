@@ -11,20 +11,9 @@ exe=$1
 out=$2
 mkdir -p "$out"
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/pulse_null_sink.sh"
-. "$here/xvfb_display.sh"
-app=""
-cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  xvfb_stop
-  pulse_stop
-}
-trap cleanup EXIT
+. "$here/ruzdo_session.sh"
 
-QT_QPA_PLATFORM=xcb "$exe" &
-app=$!
-win=$(wait_for_ruzdo)
-[ -n "$win" ] || { echo "no Ruzdo window"; exit 1; }
+start_ruzdo "$exe"
 sleep 1.0
 
 # Window at 10,12. Plate "9" (きゅう): the right column of the grid, last row;

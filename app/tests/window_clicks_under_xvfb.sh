@@ -10,20 +10,9 @@ shots=$2
 mkdir -p "$shots"
 
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/pulse_null_sink.sh"
-. "$here/xvfb_display.sh"
-app=""
-cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  xvfb_stop
-  pulse_stop
-}
-trap cleanup EXIT
+. "$here/ruzdo_session.sh"
 
-QT_QPA_PLATFORM=xcb "$exe" &
-app=$!
-win=$(wait_for_ruzdo)
-[ -n "$win" ] || { echo "no Ruzdo window appeared"; exit 1; }
+start_ruzdo "$exe"
 sleep 0.5
 
 shot() { sleep 0.4; import -window root "$shots/$1.png"; }
