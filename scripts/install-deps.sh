@@ -23,7 +23,9 @@ build_packages=(
   build-essential cmake ninja-build pkg-config
   # app
   qt6-base-dev qt6-qpa-plugins
-  libqt6sql6-sqlite
+  libqt6sql6-sqlite qt6-charts-dev
+  # Qt's own texts (buttons of message boxes) in Russian
+  qt6-translations-l10n
   libjpeg62-turbo-dev
   # speech engine and its voice
   libhtsengine-dev "$voice"
@@ -31,6 +33,8 @@ build_packages=(
   fonts-dejavu-core fonts-liberation
   # sound output through a PulseAudio server (or PipeWire's, see below)
   libpulse-dev
+  # listening conditions: band-pass, reverberation and noise
+  libsox-dev
 )
 test_packages=(
   # the generator's bitmap CJK font
