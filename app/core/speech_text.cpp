@@ -26,13 +26,16 @@ std::optional<std::string> ToShiftJis(std::string_view utf8) {
   return out;
 }
 
-std::string NumberSpeechText(int value, TTani counter, int variant) {
+std::string NumberTag(long long value, TTani counter, int variant) {
   std::string utf8 =
       "<NUMK VAL=" + std::to_string(value) + " COUNTER=" + std::string(CounterReading(counter));
   if (variant != 1) utf8 += " VARIANT=" + std::to_string(variant);
-  utf8 += ">。";
+  return utf8 + ">";
+}
+
+std::string NumberSpeechText(int value, TTani counter, int variant) {
   // Every counter reading is kana, so the conversion cannot fail.
-  return ToShiftJis(utf8).value_or(std::string());
+  return ToShiftJis(NumberTag(value, counter, variant) + "。").value_or(std::string());
 }
 
 std::optional<std::string> SequenceSpeechText(std::string_view utf8Sequence) {

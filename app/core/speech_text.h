@@ -14,6 +14,10 @@ namespace ruzdo {
 // "<NUMK VAL=%d COUNTER=%s VARIANT=%d>。"; 1 gives the text without it.
 std::string NumberSpeechText(int value, TTani counter, int variant = 1);
 
+// The number tag alone, in UTF-8: "<NUMK VAL=%lld COUNTER=%s>" (with
+// " VARIANT=%d" as above), for a sentence to hold.
+std::string NumberTag(long long value, TTani counter, int variant = 1);
+
 // The engine's text for a digit sequence as shown on a plate: "<NUM VAL=%s>"
 // in Shift-JIS; nothing when the sequence has characters Shift-JIS lacks.
 std::optional<std::string> SequenceSpeechText(std::string_view utf8Sequence);
