@@ -138,8 +138,17 @@ QString TRuzdoPole::MakeSequence() const {
   return QString::fromStdString(ruzdo::MakeSequence(FTemplate.toStdString()));
 }
 
-void TRuzdoPole::RegenerateCaptions() {
-  for (PlateButton* plate : FPlates) plate->setText(MakeSequence());
+void TRuzdoPole::RegenerateCaptions() { SetCaptions(DrawCaptions()); }
+
+QStringList TRuzdoPole::DrawCaptions() const {
+  QStringList captions;
+  for (std::size_t i = 0; i < FPlates.size(); ++i) captions << MakeSequence();
+  return captions;
+}
+
+void TRuzdoPole::SetCaptions(const QStringList& captions) {
+  for (std::size_t i = 0; i < FPlates.size() && i < static_cast<std::size_t>(captions.size()); ++i)
+    FPlates[i]->setText(captions[static_cast<qsizetype>(i)]);
 }
 
 void TRuzdoPole::RandomPlateCaption(QString& text) const {

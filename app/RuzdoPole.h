@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <vector>
@@ -50,6 +51,10 @@ class TRuzdoPole : public QWidget {
 
   // Gives every plate a fresh sequence from the template.
   void RegenerateCaptions();
+  // The same drawn ahead without showing them (the same draws, in the same
+  // order), and shown later: a question made before its tick.
+  QStringList DrawCaptions() const;
+  void SetCaptions(const QStringList& captions);
   // Puts the caption of a randomly chosen plate into text; leaves it as it
   // was when there are no plates.
   void RandomPlateCaption(QString& text) const;

@@ -35,6 +35,7 @@ class QSpinBox;
 class QTimer;
 class TfAbout;
 namespace ruzdo {
+struct CarrierTable;
 class SoundOutput;
 class SpeechCache;
 class AudioPlayer;
@@ -116,8 +117,9 @@ class TMainForm : public QWidget {
   QSlider* sSpechSpeed = nullptr;
   QSlider* sTimerInterval = nullptr;
   QSpinBox* sMaxQuestion = nullptr;
-  QComboBox* sVoice = nullptr;     // the engine's voice presets, then "Разные"
-  QCheckBox* sVariants = nullptr;  // a random accepted reading per question
+  QComboBox* sVoice = nullptr;      // the engine's voice presets, then "Разные"
+  QCheckBox* sVariants = nullptr;   // a random accepted reading per question
+  QCheckBox* sSentences = nullptr;  // questions said inside sentences
   QGroupBox* gRuzdoPoleSetting = nullptr;
   QSpinBox* sCols = nullptr;
   QSpinBox* sRows = nullptr;
@@ -191,10 +193,31 @@ class TMainForm : public QWidget {
     QString written;    // 25本, 4-07
     QByteArray koe;     // the speech text it was said with (with its reading)
     std::string voice;  // the voice preset it was said in; "" the standard one
+    QString sentence;   // the written sentence it was said in; "" said alone
+  };
+  // A question drawn before its tick, its sound made in the background.
+  struct PlannedQuestion {
+    std::int32_t number = -1;  // numbers mode
+    QStringList captions;      // sequences mode: the plates' next captions
+    QString sequence;          // and the one asked
+    Said said;
   };
   void buildLearningAids();
   int nextQuestionNumber();
-  void rememberSaid(const QString& written, const QByteArray& koe, const std::string& voice = {});
+  void rememberSaid(const Said& said) { lastSaid_ = said; }
+  // What a number or sequence is said as: a question's draws (its voice and
+  // reading, and its sentence when inSentence), in the order they were
+  // always made; a listening click draws nothing.
+  Said numberSaid(std::int32_t value, bool question, bool inSentence);
+  Said sequenceSaid(const QString& text, bool question, bool inSentence);
+  bool sentencesOn() const;
+  const ruzdo::CarrierTable& carriers();
+  // With sentences, each tick asks the question drawn at the one before
+  // (or draws it now) and draws the next, whose sound is made meanwhile.
+  PlannedQuestion planQuestion();
+  PlannedQuestion takePlanned();
+  void planNext();
+  void askQuestion(const PlannedQuestion& q);
   void questionAsked();
   void questionEnded(bool wrong, const std::optional<QString>& clicked);
   void showSaid(const Said& said, bool judged, bool wrong, const std::optional<QString>& clicked);
@@ -266,6 +289,10 @@ class TMainForm : public QWidget {
   // their own; the result of the newest request is played when it comes.
   std::unique_ptr<ruzdo::SynthesisWorker> speechWorker_;
   std::unique_ptr<ruzdo::SynthesisWorker> prefetchWorker_;
+  // The next question's sound, at the priority of what is asked for.
+  std::unique_ptr<ruzdo::SynthesisWorker> aheadWorker_;
+  std::optional<PlannedQuestion> planned_;
+  std::shared_ptr<const ruzdo::CarrierTable> carriers_;
   QTimer* prefetchTimer_ = nullptr;
   std::string wantedText_;
   int wantedSpeed_ = 0;

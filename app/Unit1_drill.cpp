@@ -62,29 +62,40 @@ void TMainForm::tMainTimer() {
       questionEnded(true, std::nullopt);
     }
     if (QuestionCount < sMaxQuestion->value()) {
-      LastNumber = nextQuestionNumber();
-      SpeakNumber(LastNumber, sSpechSpeed->value());
+      if (sentencesOn()) {
+        askQuestion(takePlanned());
+      } else {
+        LastNumber = nextQuestionNumber();
+        SpeakNumber(LastNumber, sSpechSpeed->value());
+      }
       questionAsked();
       ++QuestionCount;
       Answered = false;
       ShowStats();
+      planNext();
     } else {
       bStopClick();
     }
   }
   if (Mode == 1) {
-    RuzdoPole->RegenerateCaptions();
+    // Made ahead, a question brings its plates' captions with it.
+    if (!sentencesOn()) RuzdoPole->RegenerateCaptions();
     if (!LastText.isEmpty() && !Answered) {
       RegisterError();
       questionEnded(true, std::nullopt);
     }
     if (QuestionCount < sMaxQuestion->value()) {
-      RuzdoPole->RandomPlateCaption(LastText);
-      SpeakSequence(LastText, sSpechSpeed->value());
+      if (sentencesOn()) {
+        askQuestion(takePlanned());
+      } else {
+        RuzdoPole->RandomPlateCaption(LastText);
+        SpeakSequence(LastText, sSpechSpeed->value());
+      }
       questionAsked();
       ++QuestionCount;
       Answered = false;
       ShowStats();
+      planNext();
     } else {
       bStopClick();
     }
@@ -100,6 +111,7 @@ void TMainForm::bStartClick() {
                                     [](const PlateButton* p) { return p->text().isEmpty(); }))
     return;
   ResetStats();
+  planned_.reset();
   gGenerate->setEnabled(false);
   gRuzdoPoleSetting->setEnabled(false);
   tMain->start();
@@ -109,6 +121,7 @@ void TMainForm::bStartClick() {
 
 void TMainForm::bStopClick() {
   tMain->stop();
+  planned_.reset();
   gGenerate->setEnabled(true);
   gRuzdoPoleSetting->setEnabled(true);
   gEasy->setEnabled(true);

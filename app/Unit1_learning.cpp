@@ -46,11 +46,6 @@ void TMainForm::buildLearningAids() {
 
 void TMainForm::setReadingFunction(ReadingFunction reading) { reading_ = std::move(reading); }
 
-void TMainForm::rememberSaid(const QString& written, const QByteArray& koe,
-                             const std::string& voice) {
-  lastSaid_ = {written, koe, voice};
-}
-
 void TMainForm::bReplayClick() {
   const int speed = sSpechSpeed->value();
   if (!bStart->isEnabled()) {
@@ -96,6 +91,7 @@ void TMainForm::questionEnded(bool wrong, const std::optional<QString>& clicked)
     r.appVersion = QStringLiteral(RUZDO_VERSION);
     // "" is the standard voice, however it was picked.
     if (question_.voice != "standard") r.voice = question_.voice;
+    r.sentence = question_.sentence;
     r.mode = Mode;
     r.rangeMin = RuzdoPole->MinRuzdo();
     r.rangeMax = RuzdoPole->MaxRuzdo();
@@ -117,7 +113,9 @@ void TMainForm::showSaid(const Said& said, bool judged, bool wrong,
   // What was said and how it went, then the reading, on one line shortened
   // with "…" if it is wider than the line (the tool tip and the accessible
   // name keep all of it).
-  QString verdict = QStringLiteral("Сказано: ") + said.written;
+  // A sentence is shown as it was said, the number in it.
+  QString verdict =
+      QStringLiteral("Сказано: ") + (said.sentence.isEmpty() ? said.written : said.sentence);
   // A voice other than the standard one is named, as the learner heard it.
   if (!said.voice.empty() && said.voice != "standard")
     verdict += QStringLiteral(" (") + QString::fromStdString(ruzdo::VoiceDisplayName(said.voice)) +

@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "Unit1.h"
+#include "core/carrier_sentences.h"
 #include "core/speech_text.h"
 #include "core/speech_voice.h"
 #include "onsei/onsei.h"
@@ -64,6 +65,7 @@ void TMainForm::startSpeechWorkers() {
   // their results still on the way are dropped with the cache.
   speechWorker_.reset();
   prefetchWorker_.reset();
+  aheadWorker_.reset();
   wanted_ = false;
   if (!speechOnWorker_) return;
   auto done = [this](const ruzdo::SynthesisJob& job, ruzdo::WaveRef wave) {
@@ -74,6 +76,7 @@ void TMainForm::startSpeechWorkers() {
   speechWorker_ = std::make_unique<ruzdo::SynthesisWorker>(engine(), release_, done);
   prefetchWorker_ =
       std::make_unique<ruzdo::SynthesisWorker>(engine(), release_, done, kPrefetchNiceness);
+  aheadWorker_ = std::make_unique<ruzdo::SynthesisWorker>(engine(), release_, done);
   schedulePrefetch();
 }
 
@@ -215,35 +218,66 @@ void TMainForm::prefetchPlates() {
   prefetchWorker_->post(std::move(jobs));
 }
 
-void TMainForm::SpeakNumber(std::int32_t value, std::int32_t speed) {
+TMainForm::Said TMainForm::numberSaid(std::int32_t value, bool question, bool inSentence) {
   // A question may come in a voice drawn for it and in any accepted reading
-  // of its number; a listening click comes in the chosen voice and the usual
-  // reading. Nothing is drawn unless those options are on.
+  // of its number, and then in a sentence drawn for its counter; a listening
+  // click comes in the chosen voice and the usual reading. Nothing is drawn
+  // unless those options are on.
   const TTani tani = RuzdoPole->Tani();
   std::string text = ruzdo::NumberSpeechText(value, tani);
-  const std::string voice = inQuestionTick_ ? questionVoice() : listeningVoice();
-  if (inQuestionTick_ && sVariants->isChecked())
-    text = ruzdo::NumberSpeechText(value, tani,
-                                   ruzdo::RandomVariant(Onsei_VariantCount(text.c_str())));
+  Said said;
+  said.voice = question ? questionVoice() : listeningVoice();
+  int variant = 1;
+  if (question && sVariants->isChecked()) {
+    variant = ruzdo::RandomVariant(Onsei_VariantCount(text.c_str()));
+    text = ruzdo::NumberSpeechText(value, tani, variant);
+  }
   const std::string_view counter = TaniWritten(tani);
-  rememberSaid(QString::number(value) +
-                   QString::fromUtf8(counter.data(), static_cast<qsizetype>(counter.size())),
-               QByteArray(text.data(), static_cast<qsizetype>(text.size())), voice);
-  Speak(QByteArray(text.data(), static_cast<qsizetype>(text.size())), speed, voice);
+  said.written = QString::number(value) +
+                 QString::fromUtf8(counter.data(), static_cast<qsizetype>(counter.size()));
+  said.koe = QByteArray::fromStdString(text);
+  if (!inSentence) return said;
+  if (const ruzdo::CarrierSentence* c =
+          ruzdo::DrawCarrier(carriers(), CounterReading(tani), value)) {
+    const ruzdo::SentenceText sentence = ruzdo::NumberInSentence(*c, value, tani, variant);
+    if (const auto sjis = ruzdo::ToShiftJis(sentence.phonetic)) {
+      said.koe = QByteArray::fromStdString(*sjis);
+      said.sentence = QString::fromStdString(sentence.written);
+    }
+  }
+  return said;
+}
+
+TMainForm::Said TMainForm::sequenceSaid(const QString& text, bool question, bool inSentence) {
+  const auto sjis = sequenceText(text);
+  Said said;
+  said.written = text;
+  said.voice = question ? questionVoice() : listeningVoice();
+  // Empty for a character Shift-JIS cannot hold: the engine could not read it either.
+  if (sjis) said.koe = QByteArray::fromStdString(*sjis);
+  if (!sjis || !inSentence) return said;
+  if (const ruzdo::CarrierSentence* c = ruzdo::DrawCarrier(carriers(), ruzdo::kSequenceKey, 0)) {
+    const ruzdo::SentenceText sentence = ruzdo::SequenceInSentence(*c, text.toStdString());
+    if (const auto phonetic = ruzdo::ToShiftJis(sentence.phonetic)) {
+      said.koe = QByteArray::fromStdString(*phonetic);
+      said.sentence = QString::fromStdString(sentence.written);
+    }
+  }
+  return said;
+}
+
+void TMainForm::SpeakNumber(std::int32_t value, std::int32_t speed) {
+  rememberSaid(numberSaid(value, inQuestionTick_, false));
+  Speak(lastSaid_.koe, speed, lastSaid_.voice);
 }
 
 void TMainForm::SpeakSequence(const QString& text, std::int32_t speed) {
-  const auto sjis = sequenceText(text);
-  const std::string voice = inQuestionTick_ ? questionVoice() : listeningVoice();
-  rememberSaid(text,
-               sjis ? QByteArray(sjis->data(), static_cast<qsizetype>(sjis->size())) : QByteArray(),
-               voice);
-  if (!sjis) {
-    // A character Shift-JIS cannot hold: the engine could not read it either.
+  rememberSaid(sequenceSaid(text, inQuestionTick_, false));
+  if (lastSaid_.koe.isEmpty()) {
     SynthesisFailed();
     return;
   }
-  Speak(QByteArray(sjis->data(), static_cast<qsizetype>(sjis->size())), speed, voice);
+  Speak(lastSaid_.koe, speed, lastSaid_.voice);
 }
 
 void TMainForm::Speak(const QByteArray& text, std::int32_t speed, const std::string& voice) {
@@ -262,7 +296,8 @@ void TMainForm::Speak(const QByteArray& text, std::int32_t speed, const std::str
     wanted_ = true;
     const ruzdo::SynthesisJob job{key, speed, voice, {}};
     // One being made ahead right now is not made twice.
-    if (prefetchWorker_ && prefetchWorker_->busyWith(job))
+    if ((prefetchWorker_ && prefetchWorker_->busyWith(job)) ||
+        (aheadWorker_ && aheadWorker_->has(job)))
       speechWorker_->cancel();
     else
       speechWorker_->post({job});

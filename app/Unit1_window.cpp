@@ -266,6 +266,14 @@ void TMainForm::buildGenerateGroup() {
       "Читать число в каждом вопросе любым из верных вариантов: しちじ или ななじ, じゅっぽん или "
       "じっぽん"));
   sVariants->setGeometry(126, 261, 162, 20);
+
+  sSentences = new QCheckBox(QStringLiteral("В предложениях"), g);
+  sSentences->setObjectName(QStringLiteral("sSentences"));
+  sSentences->setAccessibleName(QStringLiteral("В предложениях"));
+  sSentences->setToolTip(QStringLiteral(
+      "Говорить число каждого вопроса внутри фразы: 「全部で1980円になります」. Следующий вопрос "
+      "не начинается, пока фраза не договорена"));
+  sSentences->hide();
 }
 
 void TMainForm::buildFieldGroup() {

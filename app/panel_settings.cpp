@@ -79,6 +79,7 @@ void SavePanelSettings(const TMainForm& f, QSettings& s) {
   s.setValue(QStringLiteral("weakFirst"), f.sWeakFirst->isChecked());
   s.setValue(QStringLiteral("voice"), f.sVoice->currentData().toString());
   s.setValue(QStringLiteral("variants"), f.sVariants->isChecked());
+  s.setValue(QStringLiteral("sentences"), f.sSentences->isChecked());
   s.endGroup();
   s.beginGroup(QStringLiteral("window"));
   // Position as move() takes it and the client size as resize() takes it, so
@@ -118,6 +119,8 @@ void RestorePanelSettings(TMainForm& f, QSettings& s) {
   restoreSpin(s, QStringLiteral("indent"), f.sIndention);
   if (auto weak = storedBool(s, QStringLiteral("weakFirst"))) f.sWeakFirst->setChecked(*weak);
   if (auto variants = storedBool(s, QStringLiteral("variants"))) f.sVariants->setChecked(*variants);
+  if (auto sentences = storedBool(s, QStringLiteral("sentences")))
+    f.sSentences->setChecked(*sentences);
   // A voice by its engine name; one the engine no longer has is ignored.
   if (s.contains(QStringLiteral("voice"))) {
     const int voice = f.sVoice->findData(s.value(QStringLiteral("voice")).toString());

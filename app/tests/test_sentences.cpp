@@ -1,0 +1,142 @@
+// Questions said in sentences: each is its number inside a sentence for its
+// counter (a sequence inside a sequence sentence), shown and replayed as
+// said; the next question is drawn and made while the current one is asked.
+#include <iconv.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTest>
+#include <memory>
+
+#include "core/random_source.h"
+#include "core/speech_text.h"
+#include "drill_fixture.h"
+#include "widgets/plate_button.h"
+
+namespace {
+
+QString utf8Of(const QByteArray& sjis) {
+  // The fake engine hands back the Shift-JIS text it was given.
+  iconv_t cd = iconv_open("UTF-8", "CP932");
+  std::string in = sjis.toStdString(), out(in.size() * 3, '\0');
+  char* src = in.data();
+  char* dst = out.data();
+  std::size_t left = in.size(), room = out.size();
+  iconv(cd, &src, &left, &dst, &room);
+  iconv_close(cd);
+  return QString::fromUtf8(out.data(), static_cast<qsizetype>(dst - out.data()));
+}
+
+}  // namespace
+
+class TestSentences : public QObject {
+  Q_OBJECT
+ private slots:
+  void init() {
+    ruzdo::SeedRandom(9);
+    d = std::make_unique<DrillFixture>();
+    d->form.sSentences->setChecked(true);
+  }
+  void cleanup() { d.reset(); }
+
+  void numberInsideASentenceOfItsCounter_data() {
+    QTest::addColumn<int>("tani");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("円") << int(tanEn) << QStringLiteral("円");
+    QTest::newRow("月: months of the year only") << int(tanGatu) << QStringLiteral("月");
+    QTest::newRow("bare number") << int(tanNone) << QString();
+  }
+  void numberInsideASentenceOfItsCounter() {
+    QFETCH(int, tani);
+    QFETCH(QString, written);
+    TMainForm& f = d->form;
+    setRange(static_cast<TTani>(tani), 1, 12);
+    f.bStartClick();
+    QSet<QString> sentences;
+    for (int i = 0; i < 12; ++i) {
+      f.tMainTimer();
+      const QString said = utf8Of(FakeEngine::textOf(d->output.played.last()));
+      const QString tag = QStringLiteral("<NUMK VAL=%1 COUNTER=%2>")
+                              .arg(f.LastNumber)
+                              .arg(QString::fromUtf8(CounterReading(static_cast<TTani>(tani))));
+      QVERIFY2(said.contains(tag) && said != tag + u'。', qPrintable(said));
+      sentences << QString(said).remove(tag);
+      QTest::mouseClick(f.RuzdoPole->Plates()[0], Qt::LeftButton);
+      // Answered, the line shows the written sentence with the number in it.
+      QVERIFY2(f.lSaid->toolTip().startsWith(QStringLiteral("Сказано: ")) &&
+                   f.lSaid->toolTip().contains(QString::number(f.LastNumber) + written) &&
+                   !f.lSaid->toolTip().contains(u'{'),
+               qPrintable(f.lSaid->toolTip()));
+    }
+    QVERIFY(sentences.size() > 1);
+    // Replay: the same sentence in the same voice.
+    const ruzdo::WaveRef asked = d->output.played[d->output.played.size() - 1];
+    f.bReplayClick();
+    QCOMPARE(FakeEngine::textOf(d->output.played.last()), FakeEngine::textOf(asked));
+  }
+
+  // A value no sentence of its counter fits is said alone.
+  void outOfEverySentenceSaidAlone() {
+    TMainForm& f = d->form;
+    setRange(tanGatu, 40, 40);
+    f.bStartClick();
+    f.tMainTimer();
+    QCOMPARE(utf8Of(FakeEngine::textOf(d->output.played.last())),
+             QStringLiteral("<NUMK VAL=40 COUNTER=がつ>。"));
+  }
+
+  void sequenceInsideASequenceSentence() {
+    TMainForm& f = d->form;
+    f.sTemplate->setText(QStringLiteral("0__-____"));
+    f.gEasyItems1Click();
+    f.sMaxQuestion->setValue(100);
+    f.bStartClick();
+    for (int i = 0; i < 5; ++i) {
+      f.tMainTimer();
+      QStringList captions;
+      for (PlateButton* p : f.RuzdoPole->Plates()) captions << p->text();
+      QVERIFY(captions.contains(f.LastText));
+      const QString said = utf8Of(FakeEngine::textOf(d->output.played.last()));
+      QVERIFY2(said.contains(QStringLiteral("<NUM VAL=%1>").arg(f.LastText)) &&
+                   said.size() > f.LastText.size() + 12,
+               qPrintable(said));
+    }
+  }
+
+  // On workers: the second question's sound is made before its tick, so
+  // the tick plays it at once.
+  void nextQuestionMadeAhead() {
+    TMainForm& f = d->form;
+    setRange(tanHon, 0, 3);
+    f.setSpeechOnWorker(true);
+    f.bStartClick();
+    f.tMainTimer();
+    QTRY_VERIFY_WITH_TIMEOUT(!f.speechPending(), 5000);
+    QTest::qWait(200);
+    const auto played = d->output.played.size();
+    f.tMainTimer();
+    QVERIFY(!f.speechPending());
+    QCOMPARE(d->output.played.size(), played + 1);
+    QVERIFY(utf8Of(FakeEngine::textOf(d->output.played.last()))
+                .contains(QStringLiteral("<NUMK VAL=%1 COUNTER=ほん>").arg(f.LastNumber)));
+  }
+
+ private:
+  void setRange(TTani tani, int min, int max) {
+    TMainForm& f = d->form;
+    f.sTani->setCurrentIndex(tani);
+    f.sMinRuzdo->setValue(min);
+    f.sMaxRuzdo->setValue(max);
+    f.sMaxQuestion->setValue(1000);
+    f.ApplySettings();
+  }
+
+  std::unique_ptr<DrillFixture> d;
+};
+
+QTEST_MAIN(TestSentences)
+#include "test_sentences.moc"
