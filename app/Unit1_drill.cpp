@@ -117,6 +117,8 @@ void TMainForm::bStartClick() {
   tMain->start();
   gEasy->setEnabled(false);
   bStart->setEnabled(false);
+  // The first question too is made during the first interval.
+  planNext();
 }
 
 void TMainForm::bStopClick() {

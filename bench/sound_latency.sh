@@ -4,7 +4,8 @@
 #   - exec → window mapped (polled every 10 ms);
 #   - click → audible sound for a plate heard before and for a plate never
 #     clicked (after the window has been idle 2 s);
-#   - a question tick → its sound.
+#   - a question tick → its sound, the number alone and (in a fresh settings
+#     folder with «В предложениях» on) inside a sentence.
 # Sound is timed against paplay on the same server: a short tone is played,
 # and 1.0 s later the plate is clicked; the figure is how much later than
 # 1.0 s after the tone the speech starts in the recording (paplay after
@@ -119,6 +120,22 @@ for _ in $(seq "$tries"); do
 done
 stop_ruzdo
 
+# The same with the questions in sentences (bare numbers: the grid's 0 ... 9).
+export XDG_CONFIG_HOME=$out/config
+mkdir -p "$XDG_CONFIG_HOME/Ruzdo"
+printf '[panel]\nsentences=true\n' >"$XDG_CONFIG_HOME/Ruzdo/Ruzdo.conf"
+start_ruzdo
+wait_for_ruzdo >/dev/null
+sleep 2
+sentence_tick=""
+xdotool mousemove 690 45 click 1  # Start
+for _ in $(seq "$tries"); do
+  xdotool mousemove 885 45 click 1  # Stop
+  sleep 0.3
+  sentence_tick+="$(after_tone xdotool mousemove 690 45 click 1) "
+done
+stop_ruzdo
+
 report() {
   printf "%-52s median %6s ms   (%s)\n" "$1" "$(tr ' ' '\n' <<<"$2" | grep . | median)" "$2"
 }
@@ -135,3 +152,15 @@ for n in $(seq 0 9); do leads+="$(lead_ms "$n") "; done
 lead=$(tr ' ' '\n' <<<"$leads" | grep . | median)
 echo "(the first tick comes 2000 ms after Start, and the numbers' sounds start with" \
   "$lead ms of quiet (median; $leads): tick → sound about $((${tick_ms%.*} - 2000 - ${lead%.*})) ms)"
+sentence_ms=$(tr ' ' '\n' <<<"$sentence_tick" | grep . | median)
+report "Start → first question's sound in a sentence, vs paplay:" "$sentence_tick"
+# The bare numbers' sentences, each with 5 in it: their quiet starts.
+sentence_leads=""
+while IFS=$'\t' read -r key _ phonetic _; do
+  [ -z "$key" ] && [ -n "$phonetic" ] || continue
+  "$onsei" say "${phonetic/\{\}/<NUMK VAL=5 COUNTER=>}" --speed 90 -o "$out/sentence.wav"
+  sentence_leads+="$(awk -v s="$(onset "$out/sentence.wav" 0)" 'BEGIN {printf "%.0f", s * 1000}') "
+done < <(grep -v '^#' "$here/../app/data/carriers.tsv")
+sentence_lead=$(tr ' ' '\n' <<<"$sentence_leads" | grep . | median)
+echo "(the sentences start with $sentence_lead ms of quiet (median; $sentence_leads):" \
+  "tick → sound about $((${sentence_ms%.*} - 2000 - ${sentence_lead%.*})) ms)"

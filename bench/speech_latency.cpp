@@ -2,12 +2,15 @@
 // from a plate click or a question tick to the moment the waveform is handed
 // to the sound output (synthesised on the worker thread, made ahead, or from
 // the cache); the longest the GUI thread goes without turning its event loop
-// while plates are clicked quickly; and memory after 1,000 utterances.
+// while plates are clicked quickly; questions said in sentences, made ahead
+// or not; and memory after 1,000 utterances.
 // Medians of many tries. (What is heard, through a real sound server, is
 // measured by sound_latency.sh.)
 //   speech_latency            (QT_QPA_PLATFORM=offscreen is set for you)
 #include <QApplication>
+#include <QCheckBox>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTest>
@@ -29,9 +32,11 @@ struct TimingOutput : ruzdo::SoundOutput {
   QElapsedTimer* clock = nullptr;
   qint64 playedAt = -1;
   int plays = 0;
-  void play(ruzdo::WaveRef) override {
+  double playedMs = 0;  // how long the last sound lasts (48 kHz, 16-bit mono)
+  void play(ruzdo::WaveRef wave) override {
     playedAt = clock->nsecsElapsed();
     ++plays;
+    playedMs = wave && wave->size() > 44 ? (wave->size() - 44) / 96.0 : 0;
   }
   void beep() override {}
 };
@@ -136,6 +141,45 @@ int main(int argc, char* argv[]) {
   form.bStopClick();
   std::printf("tick to sound output (range 0 ... 9, made ahead): median %.3f ms, max %.3f ms\n",
               median(ticks), *std::max_element(ticks.begin(), ticks.end()));
+
+  // Questions in sentences, numbers and then digit sequences: each tick
+  // once the sound before it has been said and 0.5 s more, as a run with the
+  // interval counted from the end of speech has them (the next question is
+  // made meanwhile).
+  auto sentenceTicks = [&](int pauseMs) {
+    std::vector<double> v;
+    for (int run = 0; run < 2; ++run) {
+      form.bStartClick();
+      form.tMain->stop();
+      QTest::qWait(2000);  // the first interval
+      for (int i = 0; i < 10; ++i) {
+        const int before = output.plays;
+        const qint64 start = clock.nsecsElapsed();
+        form.tMainTimer();
+        v.push_back(untilPlayed(start, before));
+        form.Answered = true;
+        QTest::qWait(static_cast<int>(output.playedMs) + pauseMs);
+      }
+      form.bStopClick();
+    }
+    return v;
+  };
+  auto reportTicks = [](const char* what, const std::vector<double>& v) {
+    std::printf("%s: median %.3f ms, max %.3f ms\n", what, median(v),
+                *std::max_element(v.begin(), v.end()));
+  };
+  form.sSentences->setChecked(true);
+  reportTicks("tick to sound output, in sentences, after speech + 0.5 s (made ahead)",
+              sentenceTicks(500));
+  form.sTemplate->setText(QStringLiteral("0__-____-____"));
+  form.gEasyItems1Click();
+  reportTicks("tick to sound output, sequences in sentences, after speech + 0.5 s",
+              sentenceTicks(500));
+  form.sSentences->setChecked(false);
+  reportTicks("tick to sound output, sequences alone, after speech + 0.5 s", sentenceTicks(500));
+  form.gEasyItems0Click();
+  form.sTemplate->setText(QString());
+  form.ApplySettings();
 
   // Quick clicks on plates, 30 ms apart: the event loop's longest pause,
   // first with every sound heard before (what clicking and painting alone
