@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "RuzdoPole.h"
+#include "core/noise_staircase.h"
 #include "core/weak_picker.h"
 #include "platform/synthesis_worker.h"
 
@@ -75,6 +76,16 @@ class TMainForm : public QWidget {
   void setSpeechOnWorker(bool on);
   // Whether a synthesis asked for (not ahead) has yet to come back.
   bool speechPending() const { return wanted_; }
+
+  // Where the speech is heard: a listening condition's key ("" quiet, the
+  // default: the sound exactly as the engine makes it), and the learner's
+  // speech-to-noise level, which answers in a noisy condition move (two
+  // right a step harder, a miss a step easier). Both are kept in the
+  // settings; plates clicked to listen are heard the same way.
+  void setListeningCondition(const QString& key);
+  QString listeningCondition() const { return QString::fromStdString(listeningCondition_); }
+  void setNoiseLevelDb(double db);
+  double noiseLevelDb() const { return noiseLevel_.levelDb(); }
 
   // Whether the engine can say a text (Onsei_Reading unless replaced); asked
   // for the template on Apply, so a template it cannot say is refused there.
@@ -190,10 +201,12 @@ class TMainForm : public QWidget {
 
  private:
   struct Said {
-    QString written;    // 25本, 4-07
-    QByteArray koe;     // the speech text it was said with (with its reading)
-    std::string voice;  // the voice preset it was said in; "" the standard one
-    QString sentence;   // the written sentence it was said in; "" said alone
+    QString written;                // 25本, 4-07
+    QByteArray koe;                 // the speech text it was said with (with its reading)
+    std::string voice;              // the voice preset it was said in; "" the standard one
+    std::string condition;          // the listening condition heard in; "" quiet
+    std::optional<double> noiseDb;  // its speech-to-noise level, if it has noise
+    QString sentence;               // the written sentence it was said in; "" said alone
   };
   // A question drawn before its tick, its sound made in the background.
   struct PlannedQuestion {
@@ -204,13 +217,15 @@ class TMainForm : public QWidget {
   };
   void buildLearningAids();
   int nextQuestionNumber();
-  void rememberSaid(const Said& said) { lastSaid_ = said; }
+  // Keeps what was said, heard under the present listening condition.
+  void rememberSaid(Said said);
   // What a number or sequence is said as: a question's draws (its voice and
   // reading, and its sentence when inSentence), in the order they were
   // always made; a listening click draws nothing.
   Said numberSaid(std::int32_t value, bool question, bool inSentence);
   Said sequenceSaid(const QString& text, bool question, bool inSentence);
   bool sentencesOn() const;
+  bool madeAhead() const;
   const ruzdo::CarrierTable& carriers();
   // With sentences, each tick asks the question drawn at the one before
   // (or draws it now) and draws the next, whose sound is made meanwhile.
@@ -284,6 +299,16 @@ class TMainForm : public QWidget {
   std::vector<std::string> voicePresets() const;
   bool voicesVary() const;
   void playWave(ruzdo::WaveRef wave);
+  // A sound's job under the present listening condition and level, and the
+  // same with the engine's plain sound attached when the cache has it, so
+  // that a worker only conditions it.
+  ruzdo::SynthesisJob soundJob(const std::string& text, int speed, const std::string& voice) const;
+  ruzdo::SynthesisJob withPlainSound(ruzdo::SynthesisJob job);
+  void setUpConditions();
+  // The level the present condition is heard at; none when it has no noise.
+  std::optional<double> heardNoiseDb() const;
+  void showNoiseLevel();
+  void noiseAnswered(bool right);
 
   // Synthesis asked for by a click or a tick, and ahead of it, on workers of
   // their own; the result of the newest request is played when it comes.
@@ -294,10 +319,11 @@ class TMainForm : public QWidget {
   std::optional<PlannedQuestion> planned_;
   std::shared_ptr<const ruzdo::CarrierTable> carriers_;
   QTimer* prefetchTimer_ = nullptr;
-  std::string wantedText_;
-  int wantedSpeed_ = 0;
-  std::string wantedVoice_;
+  ruzdo::SynthesisJob wantedJob_;
   bool wanted_ = false;
+  std::string listeningCondition_;
+  ruzdo::NoiseStaircase noiseLevel_;
+  QLabel* lNoise = nullptr;  // «Шум: 11 дБ» in the statistics, with noise only
   bool speechOnWorker_ = true;
   bool painted_ = false;
   bool speechErrorOpen_ = false;

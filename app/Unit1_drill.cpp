@@ -62,7 +62,7 @@ void TMainForm::tMainTimer() {
       questionEnded(true, std::nullopt);
     }
     if (QuestionCount < sMaxQuestion->value()) {
-      if (sentencesOn()) {
+      if (madeAhead()) {
         askQuestion(takePlanned());
       } else {
         LastNumber = nextQuestionNumber();
@@ -78,19 +78,15 @@ void TMainForm::tMainTimer() {
     }
   }
   if (Mode == 1) {
-    // Made ahead, a question brings its plates' captions with it.
-    if (!sentencesOn()) RuzdoPole->RegenerateCaptions();
+    // Made ahead, a question brings its plates' captions with it; the tick
+    // that ends the run still gives the plates fresh ones.
+    if (QuestionCount >= sMaxQuestion->value()) RuzdoPole->RegenerateCaptions();
     if (!LastText.isEmpty() && !Answered) {
       RegisterError();
       questionEnded(true, std::nullopt);
     }
     if (QuestionCount < sMaxQuestion->value()) {
-      if (sentencesOn()) {
-        askQuestion(takePlanned());
-      } else {
-        RuzdoPole->RandomPlateCaption(LastText);
-        SpeakSequence(LastText, sSpechSpeed->value());
-      }
+      askQuestion(takePlanned());
       questionAsked();
       ++QuestionCount;
       Answered = false;

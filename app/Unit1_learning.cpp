@@ -46,6 +46,12 @@ void TMainForm::buildLearningAids() {
 
 void TMainForm::setReadingFunction(ReadingFunction reading) { reading_ = std::move(reading); }
 
+void TMainForm::rememberSaid(Said said) {
+  said.condition = listeningCondition_;
+  said.noiseDb = heardNoiseDb();
+  lastSaid_ = std::move(said);
+}
+
 void TMainForm::bReplayClick() {
   const int speed = sSpechSpeed->value();
   if (!bStart->isEnabled()) {
@@ -101,11 +107,14 @@ void TMainForm::questionEnded(bool wrong, const std::optional<QString>& clicked)
     r.answer = clicked;
     r.wrong = wrong;
     r.speechSpeed = questionSpeed_;
+    r.condition = QString::fromStdString(question_.condition);
+    r.noiseDb = question_.noiseDb;
     if (clicked)
       r.answerMs = static_cast<int>(questionAt_.msecsTo(QDateTime::currentDateTimeUtc()));
     if (!history_->record(r)) historyUnavailable(history_->errorText());
   }
   if (fHistory && fHistory->isVisible()) fHistory->refresh();
+  noiseAnswered(!wrong);
 }
 
 void TMainForm::showSaid(const Said& said, bool judged, bool wrong,

@@ -1,5 +1,6 @@
-// Questions said inside sentences, each drawn at the tick before its own and
-// its sound made in the background, so that a tick is heard at once.
+// Questions said inside sentences; those and the sequence questions drawn at
+// the tick before their own (the first at Start) and their sound made in the
+// background, so that a tick is heard at once.
 #include <QCheckBox>
 #include <QFile>
 #include <QSlider>
@@ -12,6 +13,14 @@
 #include "widgets/image_button.h"
 
 bool TMainForm::sentencesOn() const { return sSentences && sSentences->isChecked(); }
+
+bool TMainForm::madeAhead() const {
+  // Drawn ahead, a sequence question makes the same draws in the same order:
+  // its plates' captions, the plate, its voice. A number question may depend
+  // on the answer before it (Чаще ошибочные), so it is drawn ahead only in
+  // sentences, which it always was.
+  return sentencesOn() || Mode == 1;
+}
 
 const ruzdo::CarrierTable& TMainForm::carriers() {
   if (!carriers_) {
@@ -27,13 +36,13 @@ TMainForm::PlannedQuestion TMainForm::planQuestion() {
   PlannedQuestion q;
   if (Mode == 0) {
     q.number = nextQuestionNumber();
-    q.said = numberSaid(q.number, true, true);
+    q.said = numberSaid(q.number, true, sentencesOn());
     return q;
   }
   q.captions = RuzdoPole->DrawCaptions();
   if (!q.captions.isEmpty())
     q.sequence = q.captions[ruzdo::RandomBelow(static_cast<int>(q.captions.size()))];
-  q.said = sequenceSaid(q.sequence, true, true);
+  q.said = sequenceSaid(q.sequence, true, sentencesOn());
   return q;
 }
 
@@ -45,13 +54,15 @@ TMainForm::PlannedQuestion TMainForm::takePlanned() {
 
 void TMainForm::planNext() {
   // Only while questions remain: a run draws what it asks and no more.
-  if (!sentencesOn() || bStart->isEnabled() || QuestionCount >= sMaxQuestion->value()) return;
+  if (!madeAhead() || bStart->isEnabled() || QuestionCount >= sMaxQuestion->value()) return;
   planned_ = planQuestion();
   const Said& said = planned_->said;
   const int speed = sSpechSpeed->value();
-  if (aheadWorker_ && !said.koe.isEmpty() &&
-      !speechCache_->find(said.koe.toStdString(), speed, said.voice))
-    aheadWorker_->post({{said.koe.toStdString(), speed, said.voice, {}}});
+  if (!aheadWorker_ || said.koe.isEmpty()) return;
+  // Under the present listening condition and level; if the level moves with
+  // the answer meanwhile, only the conditioning is left for the tick.
+  const ruzdo::SynthesisJob job = soundJob(said.koe.toStdString(), speed, said.voice);
+  if (!speechCache_->find(job)) aheadWorker_->post({withPlainSound(job)});
 }
 
 void TMainForm::askQuestion(const PlannedQuestion& q) {

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <memory>
 
+#include "core/digit_sequence.h"
 #include "core/random_source.h"
 #include "core/speech_text.h"
 #include "drill_fixture.h"
@@ -104,6 +105,40 @@ class TestSentences : public QObject {
       QVERIFY2(said.contains(QStringLiteral("<NUM VAL=%1>").arg(f.LastText)) &&
                    said.size() > f.LastText.size() + 12,
                qPrintable(said));
+    }
+  }
+
+  // Without sentences, sequence questions drawn ahead are the draws they
+  // always were, in their order: every plate's caption, then the plate.
+  void sequencesAloneDrawAsBefore() {
+    TMainForm& f = d->form;
+    f.sSentences->setChecked(false);
+    f.sTemplate->setText(QStringLiteral("_-__"));
+    f.gEasyItems1Click();
+    f.sMaxQuestion->setValue(6);
+    f.ApplySettings();
+    const int plates = static_cast<int>(f.RuzdoPole->Plates().size());
+    // Start applies the settings, which draws the plates' captions afresh.
+    ruzdo::SeedRandom(4);
+    f.ApplySettings();
+    QList<QStringList> captions;
+    QStringList asked;
+    for (int i = 0; i < 6; ++i) {
+      QStringList c;
+      for (int p = 0; p < plates; ++p) c << QString::fromStdString(ruzdo::MakeSequence("_-__"));
+      asked << c[ruzdo::RandomBelow(plates)];
+      captions << c;
+    }
+    ruzdo::SeedRandom(4);
+    f.bStartClick();
+    for (int i = 0; i < 6; ++i) {
+      f.tMainTimer();
+      QStringList shown;
+      for (PlateButton* p : f.RuzdoPole->Plates()) shown << p->text();
+      QCOMPARE(shown, captions[i]);
+      QCOMPARE(f.LastText, asked[i]);
+      QCOMPARE(utf8Of(FakeEngine::textOf(d->output.played.last())),
+               QStringLiteral("<NUM VAL=%1>").arg(asked[i]));
     }
   }
 
