@@ -72,15 +72,16 @@ record_start() {  # FILE: returns once the recorder delivers sound data
   until_true 20 "the recorder delivers nothing" _recorded_at_least 0.1
 }
 _recorded_at_least() { awk -v b="$(recorded_bytes)" -v s="$1" 'BEGIN { exit !(b >= s * 96000) }'; }
-_heard() {
+# sound_heard SECONDS QUIET: the recording holds sound spanning SECONDS and
+# then QUIET seconds of silence.
+sound_heard() {
   awk -v h="$(heard_seconds)" -v q="$(quiet_after)" -v m="$1" -v w="$2" \
     'BEGIN { exit !(h + 0 >= m && q + 0 >= w) }'
 }
-# wait_heard SECONDS [QUIET [TIMEOUT]]: waits until the recording holds sound
-# spanning at least SECONDS followed by QUIET seconds (0.6) of silence, that
-# is until what the test waits for has been played out.
+# wait_heard SECONDS [QUIET [TIMEOUT]]: waits until sound_heard SECONDS QUIET
+# (0.6 s), that is until what the test waits for has played out.
 wait_heard() {
-  until_true "${3:-20}" "no ${1} s of sound followed by quiet in the recording" _heard "$1" "${2:-0.6}"
+  until_true "${3:-20}" "no ${1} s of sound followed by quiet in the recording" sound_heard "$1" "${2:-0.6}"
 }
 record_stop() {  # writes the WAV file once what has played up to now has arrived
   local more
