@@ -389,7 +389,7 @@ class TestLearning : public QObject {
         {"range above the spin edit", "panel/max", "100001"},
         {"range of a hundred", "panel/max", "100"},
         {"negative minimum", "panel/min", "-4"},
-        {"counter past the list", "panel/counter", "26"},
+        {"counter past the list", "panel/counter", "44"},
         {"template longer than the edit takes", "panel/template", QString(40000, '_')},
         {"speed below the bar", "panel/speed", "10"},
         {"interval half a number", "panel/interval", "20x0"},
