@@ -21,6 +21,7 @@
 #include "core/random_source.h"
 #include "core/weak_picker.h"
 #include "drill_fixture.h"
+#include "history/history_service.h"
 #include "history/history_store.h"
 #include "history/history_window.h"
 #include "history/progress_model.h"
@@ -284,6 +285,7 @@ class TestLearning : public QObject {
     }
     QCOMPARE(d.form.noiseLevelDb(), 15.0);
     d.form.bStopClick();
+    QTRY_COMPARE(storedCount(dir.path()), 4);  // written on the history's thread
     QList<double> levels;
     {
       QSqlDatabase db =
