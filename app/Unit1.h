@@ -230,6 +230,7 @@ class TMainForm : public QWidget {
   Said lastSaid_;  // the last thing spoken: replayed while idle
   Said question_;  // the question of the run now being answered
   QDateTime questionAt_;
+  QDateTime runStartedAt_;  // the first question of the run
   int questionSpeed_ = 0;
   std::vector<ruzdo::PastAnswer> recent_;  // numbers mode, oldest first
   std::unique_ptr<QSettings> settings_;

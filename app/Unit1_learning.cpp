@@ -73,6 +73,7 @@ int TMainForm::nextQuestionNumber() {
 void TMainForm::questionAsked() {
   question_ = lastSaid_;
   questionAt_ = QDateTime::currentDateTimeUtc();
+  if (QuestionCount == 0) runStartedAt_ = questionAt_;
   questionSpeed_ = sSpechSpeed->value();
 }
 
@@ -91,6 +92,10 @@ void TMainForm::questionEnded(bool wrong, const std::optional<QString>& clicked)
   if (history_ && historyWritable_) {
     ruzdo::AnswerRecord r;
     r.askedAt = questionAt_;
+    r.runStartedAt = runStartedAt_;
+    r.appVersion = QStringLiteral(RUZDO_VERSION);
+    // "" is the standard voice, however it was picked.
+    if (question_.voice != "standard") r.voice = question_.voice;
     r.mode = Mode;
     r.rangeMin = RuzdoPole->MinRuzdo();
     r.rangeMax = RuzdoPole->MaxRuzdo();
