@@ -50,6 +50,9 @@ class TMainForm : public QWidget {
   explicit TMainForm(QWidget* parent = nullptr);
   ~TMainForm() override;
 
+  // The voice the last thing spoken was said in ("" the standard one).
+  const std::string& lastSaidVoice() const { return lastSaid_.voice; }
+
   // The About window shown by the Help group's item; not owned.
   void setAboutWindow(TfAbout* about) { fAbout = about; }
 
@@ -166,6 +169,7 @@ class TMainForm : public QWidget {
   void sTimerIntervalChange();
   void RzGroup1Items0Click();
   void sTaniChange();
+  void sVoiceChange();
 
   // --- learning aids (Unit1_learning.cpp) ---
   // The engine's reading of a Shift-JIS speech text (Onsei_Reading unless
@@ -256,10 +260,13 @@ class TMainForm : public QWidget {
   // The voice of a question (with "Разные" one drawn for it) and of a
   // listening click (with "Разные" the standard voice): "" is the standard
   // voice, as the cache keys it.
-  std::string questionVoice() const;
+  std::string questionVoice();
   std::string listeningVoice() const;
   std::vector<std::string> voicePresets() const;
   bool voicesVary() const;
+  // With "Разные", the voice of the next question, drawn ahead so that its
+  // sounds are made ahead too.
+  std::optional<std::string> nextQuestionVoice_;
   void playWave(ruzdo::WaveRef wave);
 
   // Synthesis asked for by a click or a tick, and ahead of it, on workers of

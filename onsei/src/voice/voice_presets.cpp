@@ -1,6 +1,8 @@
 #include "voice/voice_presets.hpp"
 
+#include <dlfcn.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <map>
@@ -33,6 +35,25 @@ std::string cell(const std::vector<std::string>& row, std::size_t i) {
 bool exists(const std::string& path) {
   struct stat st {};
   return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+// The voice folders beside the library or program this code is in, as an
+// install under any prefix has them: <prefix>/lib[/<arch>]/libonsei.so and
+// <prefix>/bin/onsei, with <prefix>/share/onsei/voices.
+std::vector<std::string> besideThisFile() {
+  Dl_info info{};
+  std::string file;
+  if (dladdr(reinterpret_cast<void*>(&VoiceChecksum), &info) != 0 && info.dli_fname)
+    file = info.dli_fname;
+  if (file.empty() || file.front() != '/') {
+    char exe[4096];
+    const ssize_t n = readlink("/proc/self/exe", exe, sizeof exe - 1);
+    file = n > 0 ? std::string(exe, static_cast<std::size_t>(n)) : std::string();
+  }
+  const std::size_t slash = file.rfind('/');
+  if (slash == std::string::npos) return {};
+  const std::string folder = file.substr(0, slash);
+  return {folder + "/../share/onsei/voices", folder + "/../../share/onsei/voices"};
 }
 
 }  // namespace
@@ -118,9 +139,15 @@ std::string VoiceFilePath(const VoiceFile& file) {
   if (!file.file.empty() && file.file.front() == '/') return file.file;
   const char* env = std::getenv("ONSEI_VOICE_DIR");
   if (env && *env) return std::string(env) + "/" + file.file;
-  const std::string installed = std::string(ONSEI_VOICE_DIR) + "/" + file.file;
-  const std::string source = std::string(ONSEI_SOURCE_VOICE_DIR) + "/" + file.file;
-  return exists(installed) || !*ONSEI_SOURCE_VOICE_DIR || !exists(source) ? installed : source;
+  static const std::vector<std::string> folders = [] {
+    std::vector<std::string> list = {ONSEI_VOICE_DIR};
+    for (const std::string& f : besideThisFile()) list.push_back(f);
+    if (*ONSEI_SOURCE_VOICE_DIR) list.emplace_back(ONSEI_SOURCE_VOICE_DIR);
+    return list;
+  }();
+  for (const std::string& folder : folders)
+    if (exists(folder + "/" + file.file)) return folder + "/" + file.file;
+  return folders.front() + "/" + file.file;  // named in the error when it is missing
 }
 
 std::uint64_t VoiceChecksum(std::string_view bytes) {

@@ -51,8 +51,10 @@ std::string VoiceNames();
 Error UnknownVoice(std::string_view name);
 
 // Where a voice file lies: the Debian voice where the table says ($ONSEI_VOICE
-// replaces it), the others in $ONSEI_VOICE_DIR, else in the installed voice
-// folder, else in the source tree's (so that the build tree speaks them too).
+// replaces it), the others in $ONSEI_VOICE_DIR, else in the first folder that
+// has the file: the installed voice folder, the one beside the library or
+// program under the same prefix (an install moved elsewhere), the source
+// tree's in a build with tests (so that the build tree speaks them too).
 std::string VoiceFilePath(const VoiceFile& file);
 
 // FNV-1a, 64 bits.
