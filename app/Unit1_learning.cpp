@@ -48,7 +48,7 @@ void TMainForm::setReadingFunction(ReadingFunction reading) { reading_ = std::mo
 
 void TMainForm::rememberSaid(const QString& written, const QByteArray& koe,
                              const std::string& voice) {
-  lastSaid_ = {written, koe, voice};
+  lastSaid_ = {written, koe, voice, listeningCondition_, heardNoiseDb()};
 }
 
 void TMainForm::bReplayClick() {
@@ -105,11 +105,14 @@ void TMainForm::questionEnded(bool wrong, const std::optional<QString>& clicked)
     r.answer = clicked;
     r.wrong = wrong;
     r.speechSpeed = questionSpeed_;
+    r.condition = QString::fromStdString(question_.condition);
+    r.noiseDb = question_.noiseDb;
     if (clicked)
       r.answerMs = static_cast<int>(questionAt_.msecsTo(QDateTime::currentDateTimeUtc()));
     if (!history_->record(r)) historyUnavailable(history_->errorText());
   }
   if (fHistory && fHistory->isVisible()) fHistory->refresh();
+  noiseAnswered(!wrong);
 }
 
 void TMainForm::showSaid(const Said& said, bool judged, bool wrong,
