@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <future>
 #include <memory>
 #include <optional>
 #include <string>
@@ -295,6 +296,9 @@ class TMainForm : public QWidget {
   std::string listeningCondition_;
   ruzdo::NoiseStaircase noiseLevel_;
   QLabel* lNoise = nullptr;  // «Шум: 11 дБ» in the statistics, with noise only
+  // The crowd's talkers, made at the window's priority as soon as a
+  // condition needs them, not by the first sound made ahead at a lower one.
+  std::future<void> talkersMade_;
   bool speechOnWorker_ = true;
   bool painted_ = false;
   bool speechErrorOpen_ = false;
