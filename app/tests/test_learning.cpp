@@ -132,16 +132,23 @@ class TestLearning : public QObject {
     QTest::addColumn<int>("click");  // -1: none, the next tick ends it
     QTest::addColumn<QString>("verdict");
     QTest::addColumn<bool>("red");
-    QTest::newRow("right") << 25 << QStringLiteral("Сказано: 25本. Верно") << false;
-    QTest::newRow("wrong") << 24 << QStringLiteral("Сказано: 25本. Нажато: 24") << true;
-    QTest::newRow("unanswered") << -1 << QStringLiteral("Сказано: 25本. Ответа не было") << true;
+    QTest::addColumn<int>("counter");
+    QTest::newRow("right") << 25 << QStringLiteral("Сказано: 25本. Верно") << false << int(tanHon);
+    QTest::newRow("wrong") << 24 << QStringLiteral("Сказано: 25本. Нажато: 24") << true
+                           << int(tanHon);
+    QTest::newRow("unanswered") << -1 << QStringLiteral("Сказано: 25本. Ответа не было") << true
+                                << int(tanHon);
+    // A count of months is written か月, never as the name of a month.
+    QTest::newRow("months") << 25 << QStringLiteral("Сказано: 25か月. Верно") << false
+                            << int(tanTuki);
   }
   void theLineAfterEachEnd() {
     QFETCH(int, click);
     QFETCH(QString, verdict);
     QFETCH(bool, red);
+    QFETCH(int, counter);
     LearningFixture d;
-    d.form.sTani->setCurrentIndex(tanHon);
+    d.form.sTani->setCurrentIndex(counter);
     d.startWithRange(25, 25);
     d.form.tMainTimer();
     const QByteArray heard = d.engine.calls.last().text;
@@ -423,7 +430,7 @@ class TestLearning : public QObject {
         {"range above the spin edit", "panel/max", "100001"},
         {"range of a hundred", "panel/max", "100"},
         {"negative minimum", "panel/min", "-4"},
-        {"counter past the list", "panel/counter", "26"},
+        {"counter past the list", "panel/counter", "44"},
         {"template longer than the edit takes", "panel/template", QString(40000, '_')},
         {"speed below the bar", "panel/speed", "10"},
         {"interval half a number", "panel/interval", "20x0"},
