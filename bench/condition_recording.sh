@@ -38,10 +38,10 @@ hear() {  # CONDITION LEVEL SECONDS_TO_MAKE
   echo "${1:-quiet} at $2 dB: $("$measure" "$out/${1:-quiet}_$2.wav" "$text" "${1:-quiet}")"
 }
 
-hear "" 15 3
-hear phone 15 3
+hear "" 15 6
+hear phone 15 6
 for db in 15 -5; do
-  hear street "$db" 3
+  hear street "$db" 6
   # The talkers of the crowd and the station are made on the first sound of
   # a run, by the engine at the low priority of the sounds made ahead.
   hear crowd "$db" 60
