@@ -15,6 +15,7 @@
 #include "core/weak_picker.h"
 #include "platform/synthesis_worker.h"
 
+class ElidedLabel;
 class GroupBar;
 class HistoryWindow;
 class QCheckBox;
@@ -33,7 +34,9 @@ class QPushButton;
 class QSlider;
 class QSpinBox;
 class QTimer;
+class QVBoxLayout;
 class TfAbout;
+class TrainingOptionsWindow;
 namespace ruzdo {
 class SoundOutput;
 class SpeechCache;
@@ -116,8 +119,6 @@ class TMainForm : public QWidget {
   QSlider* sSpechSpeed = nullptr;
   QSlider* sTimerInterval = nullptr;
   QSpinBox* sMaxQuestion = nullptr;
-  QComboBox* sVoice = nullptr;     // the engine's voice presets, then "Разные"
-  QCheckBox* sVariants = nullptr;  // a random accepted reading per question
   QGroupBox* gRuzdoPoleSetting = nullptr;
   QSpinBox* sCols = nullptr;
   QSpinBox* sRows = nullptr;
@@ -131,8 +132,16 @@ class TMainForm : public QWidget {
   QTimer* tMain = nullptr;
   QTimer* tMarker = nullptr;
   QToolButton* bReplay = nullptr;   // says the question again
+  QToolButton* bOptions = nullptr;  // opens «Параметры обучения»
+  // «Параметры обучения» and the options in it (owned by the window).
+  TrainingOptionsWindow* fOptions = nullptr;
+  QComboBox* sVoice = nullptr;      // the engine's voice presets, then "Разные"
+  QCheckBox* sVariants = nullptr;   // a random accepted reading per question
   QCheckBox* sWeakFirst = nullptr;  // draws recently missed values more often
-  QLabel* lSaid = nullptr;          // what the last question or plate said
+  // In «Статистика» below the counts, a label a line: what a run shows.
+  QWidget* pRunLines = nullptr;
+  QVBoxLayout* runLines = nullptr;
+  ElidedLabel* lSaid = nullptr;  // what the last question or plate said
   HistoryWindow* fHistory = nullptr;
 
   // --- drill ---
@@ -182,6 +191,7 @@ class TMainForm : public QWidget {
   ruzdo::HistoryStore* history() const { return history_.get(); }
   void bReplayClick();
   void RzGroup1Items1Click();  // "История ответов"
+  void RzGroup1Items2Click();  // «Параметры обучения»
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -208,6 +218,8 @@ class TMainForm : public QWidget {
   void buildGenerateGroup();
   void buildFieldGroup();
   void buildInfoGroup();
+  void buildOptionsWindow();
+  void fitInfoGroup();
   void setTabOrder();
   void connectEvents();
 
@@ -233,6 +245,7 @@ class TMainForm : public QWidget {
   int questionSpeed_ = 0;
   std::vector<ruzdo::PastAnswer> recent_;  // numbers mode, oldest first
   std::unique_ptr<QSettings> settings_;
+  bool restoring_ = false;
   std::unique_ptr<ruzdo::HistoryStore> history_;
   bool historyWritable_ = false;
   ReadingCheck readingCheck_;
