@@ -20,8 +20,9 @@ TMainForm::TMainForm(QWidget* parent)
       synthesiseVoice_(Onsei_SyntheVoice),
       release_(Onsei_FreeWave),
       // The grid has at most 100 distinct numbers: all of them fit at one
-      // speed (about 15 MB of sound for 100 typical utterances).
-      speechCache_(std::make_unique<ruzdo::SpeechCache>(128, 24u << 20)) {
+      // speed (about 15 MB of sound for 100 typical utterances), and under a
+      // listening condition once more beside their plain sounds.
+      speechCache_(std::make_unique<ruzdo::SpeechCache>(256, 48u << 20)) {
   setObjectName(QStringLiteral("MainForm"));
   setWindowTitle(QStringLiteral("Ruzdo"));
   setWindowIcon(QIcon(QStringLiteral(":/icons/ruzdo.png")));
@@ -41,6 +42,7 @@ TMainForm::TMainForm(QWidget* parent)
   connectEvents();
   FormCreate();
   setUpSpeech();
+  setUpConditions();
 }
 
 TMainForm::~TMainForm() {

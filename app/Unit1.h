@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "RuzdoPole.h"
+#include "core/noise_staircase.h"
 #include "core/weak_picker.h"
 #include "platform/synthesis_worker.h"
 
@@ -77,6 +78,16 @@ class TMainForm : public QWidget {
   void setSpeechOnWorker(bool on);
   // Whether a synthesis asked for (not ahead) has yet to come back.
   bool speechPending() const { return wanted_; }
+
+  // Where the speech is heard: a listening condition's key ("" quiet, the
+  // default: the sound exactly as the engine makes it), and the learner's
+  // speech-to-noise level, which answers in a noisy condition move (two
+  // right a step harder, a miss a step easier). Both are kept in the
+  // settings; plates clicked to listen are heard the same way.
+  void setListeningCondition(const QString& key);
+  QString listeningCondition() const { return QString::fromStdString(listeningCondition_); }
+  void setNoiseLevelDb(double db);
+  double noiseLevelDb() const { return noiseLevel_.levelDb(); }
 
   // Whether the engine can say a text (Onsei_Reading unless replaced); asked
   // for the template on Apply, so a template it cannot say is refused there.
@@ -198,9 +209,11 @@ class TMainForm : public QWidget {
 
  private:
   struct Said {
-    QString written;    // 25本, 4-07
-    QByteArray koe;     // the speech text it was said with (with its reading)
-    std::string voice;  // the voice preset it was said in; "" the standard one
+    QString written;                // 25本, 4-07
+    QByteArray koe;                 // the speech text it was said with (with its reading)
+    std::string voice;              // the voice preset it was said in; "" the standard one
+    std::string condition;          // the listening condition heard in; "" quiet
+    std::optional<double> noiseDb;  // its speech-to-noise level, if it has noise
   };
   void buildLearningAids();
   int nextQuestionNumber();
@@ -242,6 +255,7 @@ class TMainForm : public QWidget {
   Said lastSaid_;  // the last thing spoken: replayed while idle
   Said question_;  // the question of the run now being answered
   QDateTime questionAt_;
+  QDateTime runStartedAt_;  // the first question of the run
   int questionSpeed_ = 0;
   std::vector<ruzdo::PastAnswer> recent_;  // numbers mode, oldest first
   std::unique_ptr<QSettings> settings_;
@@ -273,16 +287,27 @@ class TMainForm : public QWidget {
   std::vector<std::string> voicePresets() const;
   bool voicesVary() const;
   void playWave(ruzdo::WaveRef wave);
+  // A sound's job under the present listening condition and level, and the
+  // same with the engine's plain sound attached when the cache has it, so
+  // that a worker only conditions it.
+  ruzdo::SynthesisJob soundJob(const std::string& text, int speed, const std::string& voice) const;
+  ruzdo::SynthesisJob withPlainSound(ruzdo::SynthesisJob job);
+  void setUpConditions();
+  // The level the present condition is heard at; none when it has no noise.
+  std::optional<double> heardNoiseDb() const;
+  void showNoiseLevel();
+  void noiseAnswered(bool right);
 
   // Synthesis asked for by a click or a tick, and ahead of it, on workers of
   // their own; the result of the newest request is played when it comes.
   std::unique_ptr<ruzdo::SynthesisWorker> speechWorker_;
   std::unique_ptr<ruzdo::SynthesisWorker> prefetchWorker_;
   QTimer* prefetchTimer_ = nullptr;
-  std::string wantedText_;
-  int wantedSpeed_ = 0;
-  std::string wantedVoice_;
+  ruzdo::SynthesisJob wantedJob_;
   bool wanted_ = false;
+  std::string listeningCondition_;
+  ruzdo::NoiseStaircase noiseLevel_;
+  QLabel* lNoise = nullptr;  // «Шум: 11 дБ» in the statistics, with noise only
   bool speechOnWorker_ = true;
   bool painted_ = false;
   bool speechErrorOpen_ = false;

@@ -59,7 +59,7 @@ void TMainForm::setReadingFunction(ReadingFunction reading) { reading_ = std::mo
 
 void TMainForm::rememberSaid(const QString& written, const QByteArray& koe,
                              const std::string& voice) {
-  lastSaid_ = {written, koe, voice};
+  lastSaid_ = {written, koe, voice, listeningCondition_, heardNoiseDb()};
 }
 
 void TMainForm::bReplayClick() {
@@ -84,6 +84,7 @@ int TMainForm::nextQuestionNumber() {
 void TMainForm::questionAsked() {
   question_ = lastSaid_;
   questionAt_ = QDateTime::currentDateTimeUtc();
+  if (QuestionCount == 0) runStartedAt_ = questionAt_;
   questionSpeed_ = sSpechSpeed->value();
 }
 
@@ -102,6 +103,10 @@ void TMainForm::questionEnded(bool wrong, const std::optional<QString>& clicked)
   if (history_ && historyWritable_) {
     ruzdo::AnswerRecord r;
     r.askedAt = questionAt_;
+    r.runStartedAt = runStartedAt_;
+    r.appVersion = QStringLiteral(RUZDO_VERSION);
+    // "" is the standard voice, however it was picked.
+    if (question_.voice != "standard") r.voice = question_.voice;
     r.mode = Mode;
     r.rangeMin = RuzdoPole->MinRuzdo();
     r.rangeMax = RuzdoPole->MaxRuzdo();
@@ -111,11 +116,14 @@ void TMainForm::questionEnded(bool wrong, const std::optional<QString>& clicked)
     r.answer = clicked;
     r.wrong = wrong;
     r.speechSpeed = questionSpeed_;
+    r.condition = QString::fromStdString(question_.condition);
+    r.noiseDb = question_.noiseDb;
     if (clicked)
       r.answerMs = static_cast<int>(questionAt_.msecsTo(QDateTime::currentDateTimeUtc()));
     if (!history_->record(r)) historyUnavailable(history_->errorText());
   }
   if (fHistory && fHistory->isVisible()) fHistory->refresh();
+  noiseAnswered(!wrong);
 }
 
 void TMainForm::showSaid(const Said& said, bool judged, bool wrong,

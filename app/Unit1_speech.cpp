@@ -192,10 +192,10 @@ void TMainForm::prefetchPlates() {
   }
   std::vector<ruzdo::SynthesisJob> jobs;
   auto add = [&](const std::string& text, const std::string& voice) {
-    const ruzdo::SynthesisJob job{text, speed, voice, {}};
-    if (jobs.size() < kMostMadeAhead && !speechCache_->find(text, speed, voice) &&
+    ruzdo::SynthesisJob job = soundJob(text, speed, voice);
+    if (jobs.size() < kMostMadeAhead && !speechCache_->find(job) &&
         std::find(jobs.begin(), jobs.end(), job) == jobs.end())
-      jobs.push_back(job);
+      jobs.push_back(withPlainSound(std::move(job)));
   };
   std::vector<int> numbers;
   for (PlateButton* plate : RuzdoPole->Plates()) {
@@ -248,8 +248,8 @@ void TMainForm::SpeakSequence(const QString& text, std::int32_t speed) {
 }
 
 void TMainForm::Speak(const QByteArray& text, std::int32_t speed, const std::string& voice) {
-  const std::string key = text.toStdString();
-  if (ruzdo::WaveRef wave = speechCache_->find(key, speed, voice)) {
+  const ruzdo::SynthesisJob job = soundJob(text.toStdString(), speed, voice);
+  if (ruzdo::WaveRef wave = speechCache_->find(job)) {
     // The newest request wins over one still being synthesised.
     wanted_ = false;
     if (speechWorker_) speechWorker_->cancel();
@@ -257,35 +257,37 @@ void TMainForm::Speak(const QByteArray& text, std::int32_t speed, const std::str
     return;
   }
   if (speechWorker_) {
-    wantedText_ = key;
-    wantedSpeed_ = speed;
-    wantedVoice_ = voice;
+    wantedJob_ = job;
     wanted_ = true;
-    const ruzdo::SynthesisJob job{key, speed, voice, {}};
     // One being made ahead right now is not made twice.
     if (prefetchWorker_ && prefetchWorker_->busyWith(job))
       speechWorker_->cancel();
     else
-      speechWorker_->post({job});
+      speechWorker_->post({withPlainSound(job)});
     return;
   }
-  int size = 0;
-  unsigned char* image = engine()(text.constData(), speed, voice.c_str(), &size);
-  if (!image) {
+  ruzdo::WaveRef plain = speechCache_->find(job.plain());
+  if (!plain) {
+    int size = 0;
+    if (unsigned char* image = engine()(text.constData(), speed, voice.c_str(), &size)) {
+      plain =
+          std::make_shared<const ruzdo::WaveImage>(image, static_cast<std::size_t>(size), release_);
+      speechCache_->insert(job.plain(), plain);
+    }
+  }
+  ruzdo::WaveRef wave = ruzdo::HeardUnderCondition(job, plain);
+  if (!wave) {
     SynthesisFailed();
     emit speechFailed();
     return;
   }
-  auto wave =
-      std::make_shared<const ruzdo::WaveImage>(image, static_cast<std::size_t>(size), release_);
-  speechCache_->insert(key, speed, wave, voice);
+  speechCache_->insert(job, wave);
   playWave(std::move(wave));
 }
 
 void TMainForm::speechReady(const ruzdo::SynthesisJob& job, ruzdo::WaveRef wave) {
-  if (wave) speechCache_->insert(job.text, job.speed, wave, job.voice);
-  if (!wanted_ || job.text != wantedText_ || job.speed != wantedSpeed_ || job.voice != wantedVoice_)
-    return;
+  if (wave) speechCache_->insert(job, wave);
+  if (!wanted_ || !(job == wantedJob_)) return;
   // A failure made ahead waits for the same request's own try, if one is due.
   if (!wave && speechWorker_ && speechWorker_->has(job)) return;
   wanted_ = false;

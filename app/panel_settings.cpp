@@ -79,6 +79,8 @@ void SavePanelSettings(const TMainForm& f, QSettings& s) {
   s.setValue(QStringLiteral("weakFirst"), f.sWeakFirst->isChecked());
   s.setValue(QStringLiteral("voice"), f.sVoice->currentData().toString());
   s.setValue(QStringLiteral("variants"), f.sVariants->isChecked());
+  s.setValue(QStringLiteral("condition"), f.listeningCondition());
+  s.setValue(QStringLiteral("noiseDb"), f.noiseLevelDb());
   s.endGroup();
   s.beginGroup(QStringLiteral("window"));
   // Position as move() takes it and the client size as resize() takes it, so
@@ -123,6 +125,13 @@ void RestorePanelSettings(TMainForm& f, QSettings& s) {
     const int voice = f.sVoice->findData(s.value(QStringLiteral("voice")).toString());
     if (voice >= 0) f.sVoice->setCurrentIndex(voice);
   }
+  // A condition this build does not know is quiet; a level is brought within
+  // the staircase's bounds.
+  if (s.contains(QStringLiteral("condition")))
+    f.setListeningCondition(s.value(QStringLiteral("condition")).toString());
+  bool isNumber = false;
+  const double noiseDb = s.value(QStringLiteral("noiseDb")).toDouble(&isNumber);
+  if (isNumber) f.setNoiseLevelDb(noiseDb);
   const int mode = storedInt(s, QStringLiteral("mode"), 0, 1).value_or(0);
   s.endGroup();
 

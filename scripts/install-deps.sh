@@ -23,7 +23,7 @@ build_packages=(
   build-essential cmake ninja-build pkg-config
   # app
   qt6-base-dev qt6-qpa-plugins
-  libqt6sql6-sqlite qt6-charts-dev
+  libqt6sql6-sqlite libsqlite3-dev qt6-charts-dev
   # Qt's own texts (buttons of message boxes) in Russian
   qt6-translations-l10n
   libjpeg62-turbo-dev
@@ -41,6 +41,8 @@ test_packages=(
   fonts-unifont
   # sound tests: a private PulseAudio server, recording and measuring
   pulseaudio pulseaudio-utils sox
+  # another program holding the history locked
+  sqlite3
   googletest libgtest-dev xvfb xauth x11-utils xdotool imagemagick
   at-spi2-core python3-pyatspi dbus-daemon
   clang libclang-rt-14-dev

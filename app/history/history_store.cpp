@@ -1,15 +1,54 @@
 #include "history_store.h"
 
+#include <sqlite3.h>
+
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QHash>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 #include <algorithm>
 #include <atomic>
+#include <cstdio>
 
 namespace ruzdo {
 namespace {
+
+// The longest the check of a file at opening may take, in ms.
+constexpr qint64 kQuickCheckMs = 1500;
+
+// What schema 2 adds to the answers of schema 1: what each was heard with.
+constexpr const char* kSchema2Columns =
+    ", voice TEXT NOT NULL DEFAULT ''"
+    ", variant INTEGER NOT NULL DEFAULT 0"
+    ", sentence TEXT NOT NULL DEFAULT ''"
+    ", condition TEXT NOT NULL DEFAULT ''"
+    ", noise_db REAL"
+    ", app_version TEXT NOT NULL DEFAULT ''"
+    ", run_started TEXT NOT NULL DEFAULT ''";
+
+// SQLite's primary result code of a failed statement (Qt reports the
+// extended one).
+int primaryCode(const QSqlError& e) { return e.nativeErrorCode().toInt() & 0xff; }
+
+HistoryFault faultOf(const QSqlError& e) {
+  switch (primaryCode(e)) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+      return HistoryFault::Busy;
+    case SQLITE_FULL:
+      return HistoryFault::DiskFull;
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+      return HistoryFault::Damaged;
+    default:
+      return HistoryFault::Unwritable;
+  }
+}
 
 QSqlDatabase database(const QString& connection) {
   return QSqlDatabase::database(connection, false);
@@ -41,13 +80,19 @@ QString whereClause(const std::optional<HistoryFilter>& f, const QString& extra)
                          : QStringLiteral(" WHERE ") + parts.join(QStringLiteral(" AND "));
 }
 
+QString notNull(const QString& s) { return s.isNull() ? QString(QStringLiteral("")) : s; }
+
+QString isoTime(const QDateTime& t) {
+  return t.isValid() ? t.toUTC().toString(Qt::ISODateWithMs) : QString(QStringLiteral(""));
+}
+
 void bindFilter(QSqlQuery& q, const std::optional<HistoryFilter>& f) {
   if (!f) return;
   q.addBindValue(f->mode);
   q.addBindValue(f->rangeMin);
   q.addBindValue(f->rangeMax);
   q.addBindValue(f->counter);
-  q.addBindValue(f->pattern.isNull() ? QString(QStringLiteral("")) : f->pattern);
+  q.addBindValue(notNull(f->pattern));
 }
 
 }  // namespace
@@ -67,40 +112,64 @@ void HistoryStore::close() {
   open_ = false;
 }
 
+bool HistoryStore::fail(HistoryFault fault, const QString& why) {
+  fault_ = fault;
+  error_ = why;
+  return false;
+}
+
+bool HistoryStore::failWith(const QSqlError& e) { return fail(faultOf(e), describe(e)); }
+
 bool HistoryStore::exec(const QString& sql) {
   QSqlQuery q(database(connection_));
   if (q.exec(sql)) return true;
-  error_ = describe(q.lastError());
-  return false;
+  return failWith(q.lastError());
+}
+
+QString HistoryStore::backupPath(const QString& file, int from) {
+  QString base = file;
+  if (base.endsWith(QStringLiteral(".sqlite3"))) base.chop(8);
+  return base + QStringLiteral(".schema%1.sqlite3").arg(from);
 }
 
 bool HistoryStore::open(const QString& folder) {
   close();
   error_.clear();
+  fault_ = HistoryFault::None;
   path_ = QDir(folder).filePath(QString::fromLatin1(kFileName));
-  if (!QDir().mkpath(folder)) {
-    error_ = QStringLiteral("cannot create the folder");
-    return false;
-  }
+  if (!QDir().mkpath(folder))
+    return fail(HistoryFault::Unwritable, QStringLiteral("cannot create the folder"));
+  if (!checkHeader()) return false;
   {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
     db.setDatabaseName(path_);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
+    // A lock held by another program is waited for briefly here; whoever
+    // writes retries later rather than waiting long on one attempt.
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=250"));
     if (!db.open()) {
-      error_ = describe(db.lastError());
+      failWith(db.lastError());
       close();
       return false;
     }
   }
+  // Nothing is written before the version is known: a newer file is left as
+  // it is, even its journal mode.
+  int version = 0;
+  bool ok = readVersion(&version);
+  if (ok && version > kSchemaVersion)
+    ok =
+        fail(HistoryFault::Newer,
+             QStringLiteral("the history was written by a newer version (schema %1)").arg(version));
+  if (ok && version > 0) ok = quickCheck();
   // WAL: a question's transaction is one append to the log, and a reader
   // (the history window) never blocks the writer. FULL syncs the log at every
   // commit, so an answered question survives even a power cut; at one
   // question a second at most that costs nothing noticeable.
   // BEGIN IMMEDIATE takes the write lock at once: a folder or file that
   // cannot be written shows here, not in the middle of a run.
-  const bool ok = exec(QStringLiteral("PRAGMA journal_mode = WAL")) &&
-                  exec(QStringLiteral("PRAGMA synchronous = FULL")) && migrate() &&
-                  exec(QStringLiteral("BEGIN IMMEDIATE")) && exec(QStringLiteral("COMMIT"));
+  ok = ok && exec(QStringLiteral("PRAGMA journal_mode = WAL")) &&
+       exec(QStringLiteral("PRAGMA synchronous = FULL")) && migrate(version) &&
+       exec(QStringLiteral("BEGIN IMMEDIATE")) && exec(QStringLiteral("COMMIT"));
   if (!ok) {
     close();
     return false;
@@ -109,77 +178,172 @@ bool HistoryStore::open(const QString& folder) {
   return true;
 }
 
-bool HistoryStore::migrate() {
+bool HistoryStore::checkHeader() {
+  // A file that does not begin as an SQLite database is damaged (or not a
+  // history at all); SQLite would call it "not a database" only later.
+  QFile file(path_);
+  if (!file.exists() || file.size() == 0) return true;
+  if (!file.open(QIODevice::ReadOnly))
+    return fail(HistoryFault::Unwritable, QStringLiteral("cannot read the file"));
+  static constexpr char kMagic[] = "SQLite format 3";  // with its terminating zero: 16 bytes
+  const QByteArray head = file.read(100);
+  if (head.size() < 100 || !head.startsWith(QByteArray(kMagic, sizeof kMagic)))
+    return fail(HistoryFault::Damaged, QStringLiteral("the file is not an SQLite database"));
+  return true;
+}
+
+bool HistoryStore::readVersion(int* version) {
   QSqlQuery q(database(connection_));
-  if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
-    error_ = describe(q.lastError());
-    return false;
-  }
-  const int version = q.value(0).toInt();
+  if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) return failWith(q.lastError());
+  *version = q.value(0).toInt();
+  return true;
+}
+
+bool HistoryStore::quickCheck() {
+  // Bounded in time: a check cut short by its deadline counts as passed, as
+  // the history must not keep a start waiting.
+  QSqlDatabase db = database(connection_);
+  sqlite3* handle = nullptr;
+  const QVariant v = db.driver()->handle();
+  if (v.isValid() && qstrcmp(v.typeName(), "sqlite3*") == 0)
+    handle = *static_cast<sqlite3* const*>(v.constData());
+  QElapsedTimer clock;
+  clock.start();
+  if (handle)
+    sqlite3_progress_handler(
+        handle, 1000,
+        [](void* timer) {
+          return static_cast<QElapsedTimer*>(timer)->elapsed() > kQuickCheckMs ? 1 : 0;
+        },
+        &clock);
+  QSqlQuery q(db);
+  const bool ran = q.exec(QStringLiteral("PRAGMA quick_check(1)"));
+  const QSqlError error = q.lastError();
+  const QString result = ran && q.next() ? q.value(0).toString() : QString();
   q.finish();
+  if (handle) sqlite3_progress_handler(handle, 0, nullptr, nullptr);
+  if (ran && result == QStringLiteral("ok")) return true;
+  if (!ran && primaryCode(error) == SQLITE_INTERRUPT) return true;
+  if (!ran && faultOf(error) != HistoryFault::Damaged) return failWith(error);
+  return fail(HistoryFault::Damaged, ran ? result : describe(error));
+}
+
+bool HistoryStore::migrate(int version) {
   if (version == kSchemaVersion) return true;
-  if (version > kSchemaVersion) {
-    error_ = QStringLiteral("the history was written by a newer version (schema %1)").arg(version);
-    return false;
+  // Under the write lock the version is read again: another program on the
+  // same file may have upgraded it meanwhile.
+  if (!exec(QStringLiteral("BEGIN IMMEDIATE"))) return false;
+  int now = version;
+  bool ok = readVersion(&now);
+  if (ok && now > kSchemaVersion)
+    ok = fail(HistoryFault::Newer,
+              QStringLiteral("the history was written by a newer version (schema %1)").arg(now));
+  if (ok && now == 0) ok = createSchema();
+  if (ok && now == 1) {
+    // The copy is made outside the transaction (VACUUM cannot run in one),
+    // then the lock is taken again and the version checked once more.
+    ok = exec(QStringLiteral("COMMIT")) && keepBackup(1) &&
+         exec(QStringLiteral("BEGIN IMMEDIATE")) && readVersion(&now);
+    if (ok && now > kSchemaVersion)
+      ok = fail(HistoryFault::Newer, QStringLiteral("upgraded meanwhile by a newer version"));
+    if (ok && now == 1) ok = upgradeFrom1();
   }
-  // Version 0: a new file. Later versions add their steps here.
-  const bool ok =
-      exec(QStringLiteral("BEGIN IMMEDIATE")) &&
-      exec(QStringLiteral("CREATE TABLE answers ("
-                          " id INTEGER PRIMARY KEY,"
-                          " asked_at TEXT NOT NULL,"
-                          " mode INTEGER NOT NULL,"
-                          " range_min INTEGER NOT NULL,"
-                          " range_max INTEGER NOT NULL,"
-                          " counter INTEGER NOT NULL,"
-                          " template TEXT NOT NULL,"
-                          " question TEXT NOT NULL,"
-                          " answer TEXT,"
-                          " wrong INTEGER NOT NULL CHECK (wrong IN (0, 1)),"
-                          " speech_speed INTEGER NOT NULL,"
-                          " answer_ms INTEGER)")) &&
-      exec(QStringLiteral("CREATE INDEX answers_by_settings"
-                          " ON answers (mode, range_min, range_max, counter, template)")) &&
-      exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion)) &&
-      exec(QStringLiteral("COMMIT"));
+  ok = ok && exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion)) &&
+       exec(QStringLiteral("COMMIT"));
   if (!ok) {
     const QString why = error_;
-    exec(QStringLiteral("ROLLBACK"));
-    error_ = why;
+    const HistoryFault fault = fault_;
+    QSqlQuery(database(connection_)).exec(QStringLiteral("ROLLBACK"));
+    fail(fault, why);
   }
   return ok;
+}
+
+bool HistoryStore::createSchema() {
+  return exec(QStringLiteral("CREATE TABLE answers ("
+                             " id INTEGER PRIMARY KEY,"
+                             " asked_at TEXT NOT NULL,"
+                             " mode INTEGER NOT NULL,"
+                             " range_min INTEGER NOT NULL,"
+                             " range_max INTEGER NOT NULL,"
+                             " counter INTEGER NOT NULL,"
+                             " template TEXT NOT NULL,"
+                             " question TEXT NOT NULL,"
+                             " answer TEXT,"
+                             " wrong INTEGER NOT NULL CHECK (wrong IN (0, 1)),"
+                             " speech_speed INTEGER NOT NULL,"
+                             " answer_ms INTEGER") +
+              QString::fromLatin1(kSchema2Columns) + QStringLiteral(")")) &&
+         exec(QStringLiteral("CREATE INDEX answers_by_settings"
+                             " ON answers (mode, range_min, range_max, counter, template)"));
+}
+
+bool HistoryStore::upgradeFrom1() {
+  // Each column added with its default: the existing rows keep their values
+  // and read the defaults in the new columns.
+  for (const QString& column :
+       QString::fromLatin1(kSchema2Columns).split(QLatin1Char(','), Qt::SkipEmptyParts))
+    if (!exec(QStringLiteral("ALTER TABLE answers ADD COLUMN") + column)) return false;
+  return true;
+}
+
+bool HistoryStore::keepBackup(int from) {
+  // A consistent copy (with what the log holds), written under a temporary
+  // name and renamed, so a copy that is there is whole.
+  const QString backup = backupPath(path_, from);
+  const QString partial = backup + QStringLiteral(".part");
+  QFile::remove(partial);
+  QSqlQuery q(database(connection_));
+  QString quoted = partial;
+  quoted.replace(QLatin1Char('\''), QStringLiteral("''"));
+  if (!q.exec(QStringLiteral("VACUUM INTO '%1'").arg(quoted))) {
+    failWith(q.lastError());
+    QFile::remove(partial);
+    return false;
+  }
+  if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(backup).constData()) !=
+      0) {
+    QFile::remove(partial);
+    return fail(HistoryFault::Unwritable, QStringLiteral("cannot keep a copy of the old history"));
+  }
+  return true;
 }
 
 bool HistoryStore::record(const AnswerRecord& r) {
   if (!open_) return false;
   QSqlDatabase db = database(connection_);
-  if (!db.transaction()) {
-    error_ = describe(db.lastError());
-    return false;
-  }
+  if (!db.transaction()) return failWith(db.lastError());
   QSqlQuery q(db);
   q.prepare(QStringLiteral(
       "INSERT INTO answers (asked_at, mode, range_min, range_max, counter, template, question,"
-      " answer, wrong, speech_speed, answer_ms) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-  q.addBindValue(r.askedAt.toUTC().toString(Qt::ISODateWithMs));
+      " answer, wrong, speech_speed, answer_ms, voice, variant, sentence, condition, noise_db,"
+      " app_version, run_started) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+  q.addBindValue(isoTime(r.askedAt));
   q.addBindValue(r.mode);
   q.addBindValue(r.rangeMin);
   q.addBindValue(r.rangeMax);
   q.addBindValue(r.counter);
-  q.addBindValue(r.pattern.isNull() ? QString(QStringLiteral("")) : r.pattern);
-  q.addBindValue(r.question.isNull() ? QString(QStringLiteral("")) : r.question);
-  q.addBindValue(r.answer ? QVariant(r.answer->isNull() ? QStringLiteral("") : *r.answer)
+  q.addBindValue(notNull(r.pattern));
+  q.addBindValue(notNull(r.question));
+  q.addBindValue(r.answer ? QVariant(notNull(*r.answer))
                           : QVariant(QMetaType::fromType<QString>()));
   q.addBindValue(r.wrong ? 1 : 0);
   q.addBindValue(r.speechSpeed);
   q.addBindValue(r.answerMs ? QVariant(*r.answerMs) : QVariant(QMetaType::fromType<int>()));
+  q.addBindValue(QString::fromStdString(r.voice));
+  q.addBindValue(r.variant);
+  q.addBindValue(notNull(r.sentence));
+  q.addBindValue(notNull(r.condition));
+  q.addBindValue(r.noiseDb ? QVariant(*r.noiseDb) : QVariant(QMetaType::fromType<double>()));
+  q.addBindValue(notNull(r.appVersion));
+  q.addBindValue(isoTime(r.runStartedAt));
   if (!q.exec()) {
-    error_ = describe(q.lastError());
+    failWith(q.lastError());
     db.rollback();
     return false;
   }
   if (!db.commit()) {
-    error_ = describe(db.lastError());
+    failWith(db.lastError());
     db.rollback();
     return false;
   }
@@ -190,33 +354,52 @@ QList<ValueSummary> HistoryStore::summary(const std::optional<HistoryFilter>& fi
   QList<ValueSummary> result;
   if (!open_) return result;
   QSqlDatabase db = database(connection_);
+  // One value said with different counter words or in the other mode is a
+  // different question: 1本, 1分 and a plain 1 each have their row.
   QSqlQuery totals(db);
-  totals.prepare(QStringLiteral("SELECT question, COUNT(*), SUM(wrong) FROM answers") +
-                 whereClause(filter, QString()) + QStringLiteral(" GROUP BY question"));
+  totals.setForwardOnly(true);
+  totals.prepare(
+      QStringLiteral("SELECT mode, counter, question, COUNT(*), SUM(wrong) FROM answers") +
+      whereClause(filter, QString()) + QStringLiteral(" GROUP BY mode, counter, question"));
   bindFilter(totals, filter);
   if (!totals.exec()) return result;
-  while (totals.next())
-    result.append(
-        {totals.value(0).toString(), totals.value(1).toInt(), totals.value(2).toInt(), {}});
+  while (totals.next()) {
+    ValueSummary v;
+    v.mode = totals.value(0).toInt();
+    v.counter = totals.value(1).toInt();
+    v.value = totals.value(2).toString();
+    v.asked = totals.value(3).toInt();
+    v.wrong = totals.value(4).toInt();
+    result.append(v);
+  }
   std::sort(result.begin(), result.end(), [](const ValueSummary& a, const ValueSummary& b) {
+    if (a.mode != b.mode) return a.mode < b.mode;
+    if (a.counter != b.counter) return a.counter < b.counter;
     return valueLess(a.value, b.value);
   });
+  const auto key = [](int mode, int counter, const QString& value) {
+    return QStringLiteral("%1/%2/").arg(mode).arg(counter) + value;
+  };
+  QHash<QString, qsizetype> index;
+  for (qsizetype i = 0; i < result.size(); ++i)
+    index.insert(key(result[i].mode, result[i].counter, result[i].value), i);
 
   QSqlQuery wrongs(db);
-  wrongs.prepare(QStringLiteral("SELECT question, answer, COUNT(*) AS n FROM answers") +
-                 whereClause(filter, QStringLiteral("wrong = 1")) +
-                 QStringLiteral(" GROUP BY question, answer ORDER BY n DESC, answer"));
+  wrongs.setForwardOnly(true);
+  wrongs.prepare(
+      QStringLiteral("SELECT mode, counter, question, answer, COUNT(*) AS n FROM answers") +
+      whereClause(filter, QStringLiteral("wrong = 1")) +
+      QStringLiteral(" GROUP BY mode, counter, question, answer ORDER BY n DESC, answer"));
   bindFilter(wrongs, filter);
   if (!wrongs.exec()) return result;
   while (wrongs.next()) {
-    const QString question = wrongs.value(0).toString();
-    auto it = std::find_if(result.begin(), result.end(),
-                           [&](const ValueSummary& s) { return s.value == question; });
-    if (it == result.end()) continue;
+    const auto it = index.constFind(
+        key(wrongs.value(0).toInt(), wrongs.value(1).toInt(), wrongs.value(2).toString()));
+    if (it == index.constEnd()) continue;
     Confusion c;
-    if (!wrongs.value(1).isNull()) c.answer = wrongs.value(1).toString();
-    c.count = wrongs.value(2).toInt();
-    it->confusions.append(c);
+    if (!wrongs.value(3).isNull()) c.answer = wrongs.value(3).toString();
+    c.count = wrongs.value(4).toInt();
+    result[*it].confusions.append(c);
   }
   return result;
 }
@@ -249,7 +432,7 @@ int HistoryStore::count() const {
 }
 
 bool HistoryStore::clear() {
-  if (!open_) return false;
+  if (!open_) return fail(HistoryFault::Unwritable, QStringLiteral("the history is not open"));
   return exec(QStringLiteral("DELETE FROM answers"));
 }
 

@@ -4,13 +4,17 @@
 #include <QList>
 #include <QString>
 #include <optional>
+#include <string>
+
+class QSqlError;
 
 namespace ruzdo {
 
-// One answered question.
+// One answered question, with what it was heard with.
 struct AnswerRecord {
-  QDateTime askedAt;  // when the question was said
-  int mode = 0;       // 0 = numbers, 1 = digit sequences
+  QDateTime askedAt;       // when the question was said
+  QDateTime runStartedAt;  // when the run's first question was said
+  int mode = 0;            // 0 = numbers, 1 = digit sequences
   int rangeMin = 0;
   int rangeMax = 0;
   int counter = 0;                // ordinal of the counter word; 0 = none
@@ -19,7 +23,13 @@ struct AnswerRecord {
   std::optional<QString> answer;  // the plate clicked; none when unanswered
   bool wrong = false;
   int speechSpeed = 0;
-  std::optional<int> answerMs;  // from the question to the click
+  std::optional<int> answerMs;    // from the question to the click
+  std::string voice;              // the voice as the engine names it; "" = the standard one
+  int variant = 0;                // the reading variant said
+  QString sentence;               // the written carrier sentence; empty when said alone
+  QString condition;              // listening condition key; empty = quiet
+  std::optional<double> noiseDb;  // speech-to-noise ratio; none without noise
+  QString appVersion;             // the program's version that recorded it
 };
 
 // The settings a history view is limited to; none = all history.
@@ -37,23 +47,38 @@ struct Confusion {
   int count = 0;
 };
 
-// Per question value: how often it was asked and missed, and the answers
-// given instead, most frequent first.
+// Per question value (of one mode and counter word): how often it was asked
+// and missed, and the answers given instead, most frequent first.
 struct ValueSummary {
   QString value;
   int asked = 0;
   int wrong = 0;
   QList<Confusion> confusions;
+  int mode = 0;
+  int counter = 0;
+};
+
+// Why the history cannot be written (or read) now.
+enum class HistoryFault {
+  None,
+  Busy,        // another program holds the file locked
+  DiskFull,    // no space left for the file
+  Damaged,     // the file is not a sound database
+  Newer,       // written by a newer version of the program: left as it is
+  Unwritable,  // the folder or the file cannot be written
 };
 
 // The answered questions of all runs, in an SQLite file through Qt SQL. Every
 // question is written in a transaction of its own, in WAL mode with full
 // syncing, so a crash or a kill loses at most the question being written and
 // never damages what is there. The schema carries its version in
-// PRAGMA user_version; a file of a newer version is left untouched.
+// PRAGMA user_version, read before anything is written: a file of a newer
+// version is left byte for byte as it was. An older schema is upgraded in one
+// transaction after a copy of the file is kept beside it. One store is used
+// from one thread only.
 class HistoryStore {
  public:
-  static constexpr int kSchemaVersion = 1;
+  static constexpr int kSchemaVersion = 2;
   static constexpr const char* kFileName = "history.sqlite3";
 
   HistoryStore();
@@ -61,18 +86,22 @@ class HistoryStore {
   HistoryStore(const HistoryStore&) = delete;
   HistoryStore& operator=(const HistoryStore&) = delete;
 
-  // Opens (creating where needed) the history in folder. False with
-  // errorText() when the folder or the file cannot be written.
+  // Opens (creating or upgrading where needed) the history in folder. False
+  // with fault() and errorText() when it cannot be used.
   bool open(const QString& folder);
   bool isOpen() const { return open_; }
   QString filePath() const { return path_; }
   QString errorText() const { return error_; }
+  HistoryFault fault() const { return fault_; }
+  // Where an upgrade keeps the file as it was before (schema `from`).
+  static QString backupPath(const QString& file, int from);
 
-  // Appends one question; false with errorText() when it could not be
-  // written (the store then stays usable for reading).
+  // Appends one question; false with fault() and errorText() when it could
+  // not be written (the store then stays usable for reading).
   bool record(const AnswerRecord& r);
 
-  // Summaries per question value, ordered by value (numbers numerically).
+  // Summaries per question value, ordered by mode, counter and value
+  // (numbers numerically).
   QList<ValueSummary> summary(const std::optional<HistoryFilter>& filter) const;
 
   // The latest answers of the numbers mode within min ... max, oldest first:
@@ -89,12 +118,21 @@ class HistoryStore {
 
  private:
   bool exec(const QString& sql);
-  bool migrate();
+  bool fail(HistoryFault fault, const QString& why);
+  bool failWith(const QSqlError& e);
+  bool checkHeader();
+  bool readVersion(int* version);
+  bool quickCheck();
+  bool migrate(int version);
+  bool createSchema();
+  bool upgradeFrom1();
+  bool keepBackup(int from);
   void close();
 
   QString connection_;
   QString path_;
   QString error_;
+  HistoryFault fault_ = HistoryFault::None;
   bool open_ = false;
 };
 

@@ -2,18 +2,23 @@
 
 namespace ruzdo {
 
-WaveRef SpeechCache::find(const std::string& text, int speed, const std::string& voice,
-                          const std::string& variant) {
-  const auto it = index_.find({text, speed, voice, variant});
+namespace {
+std::tuple<std::string, int, std::string, std::string, std::string, double> keyOf(
+    const SynthesisJob& job) {
+  return {job.text, job.speed, job.voice, job.variant, job.condition, job.noiseDb};
+}
+}  // namespace
+
+WaveRef SpeechCache::find(const SynthesisJob& job) {
+  const auto it = index_.find(keyOf(job));
   if (it == index_.end()) return nullptr;
   entries_.splice(entries_.begin(), entries_, it->second);
   return it->second->wave;
 }
 
-void SpeechCache::insert(const std::string& text, int speed, WaveRef wave, const std::string& voice,
-                         const std::string& variant) {
+void SpeechCache::insert(const SynthesisJob& job, WaveRef wave) {
   if (!wave) return;
-  Key key{text, speed, voice, variant};
+  Key key = keyOf(job);
   const auto old = index_.find(key);
   if (old != index_.end()) {
     bytes_ -= old->second->wave->size();

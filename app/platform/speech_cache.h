@@ -6,29 +6,37 @@
 #include <string>
 #include <tuple>
 
+#include "synthesis_job.h"
 #include "wave_image.h"
 
 namespace ruzdo {
 
 // The most recently used waveforms by speech text, speed, voice and voice
-// variant (empty: the default voice), so that a plate heard before plays
-// again without waiting for synthesis. Bounded by count and by bytes; the
-// oldest go first.
+// variant (empty: the default voice) and listening condition with its level,
+// so that a plate heard before plays again without waiting for synthesis. Bounded by count and by
+// bytes; the oldest go first.
 class SpeechCache {
  public:
   SpeechCache(std::size_t maxEntries, std::size_t maxBytes)
       : maxEntries_(maxEntries), maxBytes_(maxBytes) {}
 
+  WaveRef find(const SynthesisJob& job);
+  void insert(const SynthesisJob& job, WaveRef wave);
+  // The same in quiet.
   WaveRef find(const std::string& text, int speed, const std::string& voice = {},
-               const std::string& variant = {});
+               const std::string& variant = {}) {
+    return find({text, speed, voice, variant, {}, 0, nullptr});
+  }
   void insert(const std::string& text, int speed, WaveRef wave, const std::string& voice = {},
-              const std::string& variant = {});
+              const std::string& variant = {}) {
+    insert({text, speed, voice, variant, {}, 0, nullptr}, std::move(wave));
+  }
   void clear();
 
   std::size_t size() const { return entries_.size(); }
 
  private:
-  using Key = std::tuple<std::string, int, std::string, std::string>;
+  using Key = std::tuple<std::string, int, std::string, std::string, std::string, double>;
   struct Entry {
     Key key;
     WaveRef wave;

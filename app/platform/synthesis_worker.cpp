@@ -61,19 +61,25 @@ void SynthesisWorker::run(int niceness) {
       current_ = job;
       busy_ = true;
     }
-    int size = 0;
-    unsigned char* image =
-        synthesise_ ? synthesise_(job.text.c_str(), job.speed, job.voice.c_str(), &size) : nullptr;
-    WaveRef wave;
-    if (image)
-      wave = std::make_shared<const WaveImage>(image, static_cast<std::size_t>(std::max(size, 0)),
-                                               release_);
+    WaveRef plain = job.made;
+    const bool made = !plain;
+    if (made) {
+      int size = 0;
+      unsigned char* image =
+          synthesise_ ? synthesise_(job.text.c_str(), job.speed, job.voice.c_str(), &size)
+                      : nullptr;
+      if (image)
+        plain = std::make_shared<const WaveImage>(
+            image, static_cast<std::size_t>(std::max(size, 0)), release_);
+    }
+    WaveRef wave = HeardUnderCondition(job, plain);
     {
       // Not busy any more before the result is seen: whoever gets it and
       // asks again is not told to wait for it.
       std::lock_guard<std::mutex> lock(mutex_);
       busy_ = false;
     }
+    if (done_ && made && plain && !job.condition.empty()) done_(job.plain(), plain);
     if (done_) done_(job, std::move(wave));
   }
 }

@@ -8,25 +8,18 @@
 #include <thread>
 #include <vector>
 
+#include "synthesis_job.h"
 #include "wave_image.h"
 
 namespace ruzdo {
-
-// What to synthesise: the engine's text and speed. The voice and its variant
-// belong to the key as well; empty means the default voice.
-struct SynthesisJob {
-  std::string text;
-  int speed = 0;
-  std::string voice;
-  std::string variant;
-  bool operator==(const SynthesisJob&) const = default;
-};
 
 // Runs a speech engine on a thread of its own, one job at a time, so that
 // whoever asks never waits for the engine. Jobs given replace those not yet
 // started: the newest request wins. Results go to `done` on the worker's
 // thread, the image wrapped so that it is released exactly once wherever it
-// ends up (null when synthesis failed).
+// ends up (null when synthesis failed). A job under a listening condition
+// gets the condition applied after synthesis; when the engine was run for
+// it, the plain sound goes to `done` as well, first, under the plain job.
 class SynthesisWorker {
  public:
   // voice is the job's: "" for the default voice.

@@ -3,10 +3,13 @@
 #include <QByteArray>
 #include <QList>
 #include <chrono>
+#include <cmath>
 #include <condition_variable>
 #include <cstring>
 #include <mutex>
+#include <vector>
 
+#include "core/pcm_wave.h"
 #include "platform/sound_output.h"
 
 // A speech engine that records what it is asked and hands out small
@@ -27,6 +30,7 @@ struct FakeEngine {
   std::mutex mutex;
   std::condition_variable changed;
   bool gated = false;  // calls wait until open() (at most 5 s)
+  bool wav = false;    // images are real WAVs (0.1 s of a tone), not tagged ones
   int waiting = 0;     // calls held at the gate now
 
   unsigned char* synthe(const char* koe, int speed, int* size) {
@@ -42,12 +46,23 @@ struct FakeEngine {
     --waiting;
     if (fail) return nullptr;
     ++allocated;
+    if (wav) return toneWav(size);
     const auto length = static_cast<int>(std::strlen(koe));
     *size = 48 + length;
     auto* image = new unsigned char[static_cast<std::size_t>(*size)]();
     std::memcpy(image, "RIFF", 4);
     std::memcpy(image + 48, koe, static_cast<std::size_t>(length));
     std::strncpy(reinterpret_cast<char*>(image) + 8, voice, 39);
+    return image;
+  }
+  static unsigned char* toneWav(int* size) {
+    std::vector<float> tone(1600);
+    for (std::size_t i = 0; i < tone.size(); ++i)
+      tone[i] = 0.3f * static_cast<float>(std::sin(static_cast<double>(i) * 0.3));
+    const std::vector<unsigned char> bytes = ruzdo::WritePcmWave({16000, tone});
+    *size = static_cast<int>(bytes.size());
+    auto* image = new unsigned char[bytes.size()];
+    std::memcpy(image, bytes.data(), bytes.size());
     return image;
   }
   void release(unsigned char* image) {

@@ -1,8 +1,10 @@
 // The trainer's plain logic: grid arithmetic, sequences, the counter table.
 #include <QTest>
+#include <cmath>
 #include <set>
 
 #include "core/digit_sequence.h"
+#include "core/noise_staircase.h"
 #include "core/plate_layout.h"
 #include "core/random_source.h"
 #include "core/speech_text.h"
@@ -156,6 +158,35 @@ class TestCore : public QObject {
       QVERIFY(!CounterReading(t).empty());
       QCOMPARE(TaniIsWide(t), t == tanKiro || t == tanZikan || t == tanTyoume);
     }
+  }
+
+  void noiseStaircase_data() {
+    // Answers in order (r right, w wrong) and the level after each.
+    QTest::addColumn<QString>("answers");
+    QTest::addColumn<QList<double>>("levels");
+    QTest::newRow("two right make it harder") << "rrrr" << QList<double>{15, 13, 13, 11};
+    QTest::newRow("a miss makes it easier and breaks the pair")
+        << "rwrrw" << QList<double>{15, 17, 17, 15, 17};
+    QTest::newRow("never easier than +20") << "www" << QList<double>{17, 19, 20};
+    QTest::newRow("never harder than -5")
+        << QString(24, 'r') << QList<double>{15, 13, 13, 11, 11, 9,  9,  7,  7,  5,  5,  3,
+                                             3,  1,  1,  -1, -1, -3, -3, -5, -5, -5, -5, -5};
+  }
+  void noiseStaircase() {
+    QFETCH(QString, answers);
+    QFETCH(QList<double>, levels);
+    ruzdo::NoiseStaircase staircase;
+    QCOMPARE(staircase.levelDb(), 15.0);
+    for (qsizetype i = 0; i < answers.size(); ++i) {
+      staircase.answer(answers[i] == 'r');
+      QCOMPARE(staircase.levelDb(), levels[i]);
+    }
+  }
+  void noiseStaircaseKeptLevel() {
+    QCOMPARE(ruzdo::NoiseStaircase(7).levelDb(), 7.0);
+    QCOMPARE(ruzdo::NoiseStaircase(40).levelDb(), 20.0);
+    QCOMPARE(ruzdo::NoiseStaircase(-9).levelDb(), -5.0);
+    QCOMPARE(ruzdo::NoiseStaircase(std::nan("")).levelDb(), 15.0);
   }
 };
 

@@ -1,10 +1,14 @@
 // The history store: schema, round trips, filters, a folder it cannot write,
-// and a writer killed with SIGKILL in the middle of its questions.
+// the upgrade of a file of the first schema, a newer file left alone, and a
+// writer or an upgrade killed with SIGKILL in the middle of its work.
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStandardPaths>
@@ -46,6 +50,27 @@ QVariant rawQuery(const QString& file, const QString& sql) {
   QSqlDatabase::removeDatabase(QStringLiteral("raw"));
   return result;
 }
+
+// Every row in the columns of the first schema, as one text.
+QString schema1Rows(const QString& file) {
+  return rawQuery(file,
+                  QStringLiteral(
+                      "SELECT group_concat(id || '|' || asked_at || '|' || mode || '|' ||"
+                      " range_min || '|' || range_max || '|' || counter || '|' || template ||"
+                      " '|' || question || '|' || ifnull(answer, '-') || '|' || wrong || '|' ||"
+                      " speech_speed || '|' || ifnull(answer_ms, '-'), char(10)) FROM"
+                      " (SELECT * FROM answers ORDER BY id)"))
+      .toString();
+}
+
+QByteArray fileHash(const QString& file) {
+  QFile f(file);
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+// A history of the first schema as the program of that schema wrote it.
+QString schema1Fixture() { return QStringLiteral(RUZDO_TEST_DATA "/history_schema1.sqlite3"); }
 
 // The child of the kill test: writes questions until it is killed.
 int runWriter(const QString& folder) {
@@ -123,7 +148,11 @@ class TestHistory : public QObject {
     values = store.summary(sequences);
     QCOMPARE(values.size(), 1);
     QCOMPARE(values[0].confusions[0].answer, std::optional<QString>("4-01"));
-    QCOMPARE(store.summary(std::nullopt).size(), 3);  // 3, 30, 4-07
+    // All history keeps counters and modes apart: 3, 30, 3 with counter 23, 4-07.
+    const auto all = store.summary(std::nullopt);
+    QCOMPARE(all.size(), 4);
+    QCOMPARE(all[2].counter, 23);
+    QCOMPARE(all[2].value, QStringLiteral("3"));
   }
 
   void recentNumbersAreOldestFirstWithinTheRange() {
@@ -157,21 +186,111 @@ class TestHistory : public QObject {
   }
 
   void aNewerSchemaIsLeftAlone() {
+    // A newer program's file in rollback-journal mode: not even its journal
+    // mode may change.
     QTemporaryDir dir;
-    QString file;
-    {
-      HistoryStore store;
-      QVERIFY(store.open(dir.path()));
-      QVERIFY(store.record(answer("5", "6")));
-      file = store.filePath();
-    }
+    const QString file = dir.filePath(HistoryStore::kFileName);
+    QVERIFY(QFile::copy(schema1Fixture(), file));
+    rawQuery(file, QStringLiteral("PRAGMA journal_mode = DELETE"));
     rawQuery(file, QStringLiteral("PRAGMA user_version = 7"));
+    const QByteArray before = fileHash(file);
     HistoryStore store;
     QVERIFY(!store.open(dir.path()));
-    QVERIFY(store.errorText().contains(QStringLiteral("newer")));
+    QCOMPARE(store.fault(), ruzdo::HistoryFault::Newer);
     QVERIFY(!store.record(answer("5", "5")));
-    QCOMPARE(rawQuery(file, QStringLiteral("PRAGMA user_version")).toInt(), 7);
-    QCOMPARE(rawQuery(file, QStringLiteral("SELECT COUNT(*) FROM answers")).toInt(), 1);
+    QCOMPARE(fileHash(file), before);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{HistoryStore::kFileName});
+  }
+
+  void aFirstSchemaFileIsUpgradedWithEveryRowKept() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(HistoryStore::kFileName);
+    QVERIFY(QFile::copy(schema1Fixture(), file));
+    QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+    const QString rows = schema1Rows(file);
+    QCOMPARE(rows.count(QLatin1Char('\n')), 11);
+    HistoryStore store;
+    QVERIFY2(store.open(dir.path()), qPrintable(store.errorText()));
+    QCOMPARE(rawQuery(file, QStringLiteral("PRAGMA user_version")).toInt(), 2);
+    QCOMPARE(schema1Rows(file), rows);
+    QCOMPARE(rawQuery(file, QStringLiteral("SELECT COUNT(*) FROM answers WHERE voice = '' AND"
+                                           " variant = 0 AND sentence = '' AND condition = '' AND"
+                                           " noise_db IS NULL AND app_version = ''"))
+                 .toInt(),
+             12);
+    // The copy beside it is the file as it was.
+    const QString backup = HistoryStore::backupPath(file, 1);
+    QCOMPARE(rawQuery(backup, QStringLiteral("PRAGMA user_version")).toInt(), 1);
+    QCOMPARE(schema1Rows(backup), rows);
+    QCOMPARE(store.summary(std::nullopt).size(), 11);
+
+    // The new columns round-trip.
+    AnswerRecord heard = answer("8", "8");
+    heard.voice = "fast";
+    heard.variant = 2;
+    heard.sentence = QStringLiteral("駅まで８分です。");
+    heard.condition = QStringLiteral("street");
+    heard.noiseDb = 6.5;
+    heard.appVersion = QStringLiteral("1.0.0");
+    QVERIFY(store.record(heard));
+    QCOMPARE(rawQuery(file, QStringLiteral("SELECT voice || variant || sentence || condition ||"
+                                           " noise_db || app_version FROM answers WHERE id = 13"))
+                 .toString(),
+             QStringLiteral("fast2駅まで８分です。street6.51.0.0"));
+  }
+
+  void anUpgradeKilledAnywhereLeavesTheOldOrTheNewFileWhole() {
+    // A bigger file of the first schema, so that a kill can land inside
+    // the upgrade.
+    QTemporaryDir dir;
+    const QString source = dir.filePath(QStringLiteral("source.sqlite3"));
+    QVERIFY(QFile::copy(schema1Fixture(), source));
+    QFile::setPermissions(source, QFile::ReadOwner | QFile::WriteOwner);
+    for (int i = 0; i < 12; ++i)
+      rawQuery(source, QStringLiteral("INSERT INTO answers (asked_at, mode, range_min, range_max,"
+                                      " counter, template, question, answer, wrong, speech_speed,"
+                                      " answer_ms) SELECT asked_at, mode, range_min, range_max,"
+                                      " counter, template, question, answer, wrong, speech_speed,"
+                                      " answer_ms FROM answers"));
+    rawQuery(source, QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+    const QString rows = schema1Rows(source);
+    QCOMPARE(rows.count(QLatin1Char('\n')) + 1, 12 << 12);
+
+    qint64 wholeRunMs = 0;
+    int upgraded = 0;
+    for (int round = 0; round < 8; ++round) {
+      const QString folder = dir.filePath(QStringLiteral("round%1").arg(round));
+      QVERIFY(QDir().mkpath(folder));
+      const QString file = QDir(folder).filePath(HistoryStore::kFileName);
+      QVERIFY(QFile::copy(source, file));
+      QProcess child;
+      QElapsedTimer clock;
+      clock.start();
+      child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--open"), folder});
+      QVERIFY(child.waitForStarted());
+      if (round == 0) {
+        // The first round runs to its end and times the whole upgrade.
+        QVERIFY(child.waitForFinished());
+        QCOMPARE(child.exitCode(), 0);
+        wholeRunMs = clock.elapsed();
+      } else {
+        QTest::qSleep(QRandomGenerator::global()->bounded(static_cast<int>(wholeRunMs) + 1));
+        child.kill();
+        QVERIFY(child.waitForFinished());
+      }
+      const int version = rawQuery(file, QStringLiteral("PRAGMA user_version")).toInt();
+      QVERIFY2(version == 1 || version == 2, qPrintable(QString::number(version)));
+      upgraded += version == 2;
+      QCOMPARE(rawQuery(file, QStringLiteral("PRAGMA integrity_check")).toString(),
+               QStringLiteral("ok"));
+      QCOMPARE(schema1Rows(file), rows);
+      // Whatever the kill left, the next start upgrades it.
+      HistoryStore store;
+      QVERIFY2(store.open(folder), qPrintable(store.errorText()));
+      QCOMPARE(store.count(), 12 << 12);
+    }
+    qInfo("whole upgrade %lld ms; %d of 8 rounds had upgraded before the kill", wholeRunMs,
+          upgraded);
   }
 
   void aFolderThatCannotBeWrittenIsReported() {
@@ -230,6 +349,11 @@ int main(int argc, char** argv) {
   if (argc == 3 && qstrcmp(argv[1], "--writer") == 0) {
     QCoreApplication app(argc, argv);
     return runWriter(QString::fromLocal8Bit(argv[2]));
+  }
+  if (argc == 3 && qstrcmp(argv[1], "--open") == 0) {
+    QCoreApplication app(argc, argv);
+    HistoryStore store;
+    return store.open(QString::fromLocal8Bit(argv[2])) ? 0 : 2;
   }
   QCoreApplication app(argc, argv);
   QStandardPaths::setTestModeEnabled(true);

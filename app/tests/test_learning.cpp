@@ -9,6 +9,8 @@
 #include <QSettings>
 #include <QSlider>
 #include <QSpinBox>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -256,6 +258,38 @@ class TestLearning : public QObject {
     QCOMPARE(values[0].value, QStringLiteral("5"));
     QCOMPARE(values[0].wrong, 1);
     QCOMPARE(values[0].confusions[0].answer, std::optional<QString>("6"));
+  }
+
+  void answersInNoiseMoveTheLevelAndKeepIt() {
+    // Two right a step harder, a miss a step easier; each answer is kept
+    // with the condition and the level it was heard at.
+    QTemporaryDir dir;
+    LearningFixture d;
+    d.engine.wav = true;
+    d.form.openHistory(dir.path());
+    d.form.setListeningCondition(QStringLiteral("street"));
+    d.startWithRange(5, 5);
+    for (const char* answer : {"5", "5", "6", "5"}) {
+      d.form.tMainTimer();
+      d.form.RuzdoPoleButtonClick(QString(answer).toInt(), QString(answer));
+    }
+    QCOMPARE(d.form.noiseLevelDb(), 15.0);
+    d.form.bStopClick();
+    QList<double> levels;
+    {
+      QSqlDatabase db =
+          QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("look"));
+      db.setDatabaseName(d.form.history()->filePath());
+      QVERIFY(db.open());
+      QSqlQuery q(db);
+      QVERIFY(q.exec(QStringLiteral("SELECT condition, noise_db FROM answers ORDER BY id")));
+      while (q.next()) {
+        QCOMPARE(q.value(0).toString(), QStringLiteral("street"));
+        levels.append(q.value(1).toDouble());
+      }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("look"));
+    QCOMPARE(levels, (QList<double>{15, 15, 13, 15}));
   }
 
   void anUnwritableFolderGivesOneNoticeAndTheDrillGoesOn() {

@@ -5,6 +5,7 @@
 // newest request wins, and the plates' sounds are made ahead.
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
@@ -127,9 +128,41 @@ class TestSpeech : public QObject {
       output->played.clear();  // a real player keeps only the current one
     }
     QCOMPARE(engine->allocated, 600);
-    QVERIFY(form->speechCache().size() <= 128);
+    QVERIFY(form->speechCache().size() <= 256);
     // Those the cache let go of and the player replaced are already back.
-    QVERIFY(engine->released >= 600 - 128 - 1);
+    QVERIFY(engine->released >= 600 - 256 - 1);
+  }
+
+  void conditionsApplyWhereSoundsAreMade() {
+    // Quiet is the engine's own image; a noisy condition is a new one, made
+    // from the plain sound kept in the cache, by condition and level.
+    engine->wav = true;
+    QLabel* level = form->findChild<QLabel*>(QStringLiteral("lNoise"));
+    QVERIFY(level && !level->isVisible());
+    form->SpeakNumber(5, 90);
+    const ruzdo::WaveRef plain = output->played.last();
+    QCOMPARE(plain->size(), std::size_t{44 + 3200});
+    form->setListeningCondition(QStringLiteral("street"));
+    QVERIFY(level->isVisible());
+    QCOMPARE(level->accessibleName(), QStringLiteral("Шум: 15 дБ"));
+    form->SpeakNumber(5, 90);
+    const ruzdo::WaveRef noisy = output->played.last();
+    // 0.3 s of noise before and after the speech at 16 kHz.
+    QCOMPARE(noisy->size(), std::size_t{44 + 3200 + 2 * 9600});
+    form->setNoiseLevelDb(-9);
+    QCOMPARE(level->text(), QStringLiteral("Шум: \u22125 дБ"));
+    form->SpeakNumber(5, 90);
+    QVERIFY(output->played.last() != noisy);
+    QCOMPARE(output->played.last()->size(), noisy->size());
+    form->setListeningCondition(QStringLiteral("phone"));
+    QVERIFY(!level->isVisible());
+    form->SpeakNumber(5, 90);
+    QCOMPARE(output->played.last()->size(), plain->size());
+    QVERIFY(std::memcmp(output->played.last()->data(), plain->data(), plain->size()) != 0);
+    form->setListeningCondition(QStringLiteral("no such place"));
+    form->SpeakNumber(5, 90);
+    QCOMPARE(output->played.last(), plain);
+    QCOMPARE(engine->callCount(), 1);
   }
 
   // --- synthesis on the worker threads ---
@@ -223,6 +256,22 @@ class TestSpeech : public QObject {
     form->sMaxRuzdo->setValue(11);
     form->sApply->click();
     QTRY_VERIFY(form->speechCache().find("<NUMK VAL=11 COUNTER=>\x81\x42", 120) != nullptr);
+  }
+
+  void platesAreMadeAheadUnderTheCondition() {
+    // Made ahead in quiet, then conditioned from those plain sounds at each
+    // new level, without the engine; a click only plays.
+    engine->wav = true;
+    form->setSpeechOnWorker(true);
+    QTRY_COMPARE(form->speechCache().size(), std::size_t{10});
+    form->setListeningCondition(QStringLiteral("street"));
+    QTRY_COMPARE(form->speechCache().size(), std::size_t{20});
+    form->setNoiseLevelDb(3);
+    QTRY_COMPARE(form->speechCache().size(), std::size_t{30});
+    QCOMPARE(engine->callCount(), 10);
+    QTest::mouseClick(form->RuzdoPole->Plates()[7], Qt::LeftButton);
+    QCOMPARE(output->played.size(), 1);
+    QCOMPARE(output->played[0]->size(), std::size_t{44 + 3200 + 2 * 9600});
   }
 
  private:

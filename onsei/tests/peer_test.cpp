@@ -137,27 +137,35 @@ TEST_P(Peer, SameLabelsAndSamples) {
   EXPECT_EQ(differing, 0u) << c.peerText;
 }
 
-INSTANTIATE_TEST_SUITE_P(Phrases, Peer,
-                         testing::Values(PeerCase{"1本", "<NUMK VAL=1 COUNTER=ほん>"},
-                                         PeerCase{"3本", "<NUMK VAL=3 COUNTER=ほん>"},
-                                         PeerCase{"6本", "<NUMK VAL=6 COUNTER=ほん>"},
-                                         PeerCase{"10本", "<NUMK VAL=10 COUNTER=ほん>"},
-                                         PeerCase{"100本", "<NUMK VAL=100 COUNTER=ほん>"},
-                                         PeerCase{"1000本", "<NUMK VAL=1000 COUNTER=ほん>"},
-                                         PeerCase{"二万五千本", "<NUMK VAL=25000 COUNTER=ほん>"},
-                                         PeerCase{"7匹", "<NUMK VAL=7 COUNTER=ひき>"},
-                                         PeerCase{"6個", "<NUMK VAL=6 COUNTER=こ>"},
-                                         PeerCase{"8階", "<NUMK VAL=8 COUNTER=か'い>"},
-                                         PeerCase{"3000円", "<NUMK VAL=3000 COUNTER=えん>"},
-                                         PeerCase{"4時", "<NUMK VAL=4 COUNTER=じ>"},
-                                         PeerCase{"飴", "あめ"}, PeerCase{"天気", "てんき"},
-                                         PeerCase{"桜", "さくら"}, PeerCase{"鼻", "はな"},
-                                         PeerCase{"飴、天気", "あめ、てんき"},
-                                         PeerCase{"桜？", "さくら？"},
-                                         // The final す of です and ます is devoiced.
-                                         PeerCase{"本です。", "ほんです。", false},
-                                         PeerCase{"行きます。", "いきます。", false},
-                                         PeerCase{"本です、はい。", "ほんです、はい。", false}));
+INSTANTIATE_TEST_SUITE_P(
+    Phrases, Peer,
+    testing::Values(
+        PeerCase{"1本", "<NUMK VAL=1 COUNTER=ほん>"}, PeerCase{"3本", "<NUMK VAL=3 COUNTER=ほん>"},
+        PeerCase{"6本", "<NUMK VAL=6 COUNTER=ほん>"},
+        PeerCase{"10本", "<NUMK VAL=10 COUNTER=ほん>"},
+        PeerCase{"100本", "<NUMK VAL=100 COUNTER=ほん>"},
+        PeerCase{"1000本", "<NUMK VAL=1000 COUNTER=ほん>"},
+        PeerCase{"二万五千本", "<NUMK VAL=25000 COUNTER=ほん>"},
+        PeerCase{"7匹", "<NUMK VAL=7 COUNTER=ひき>"}, PeerCase{"6個", "<NUMK VAL=6 COUNTER=こ>"},
+        PeerCase{"8階", "<NUMK VAL=8 COUNTER=か'い>"},
+        PeerCase{"3000円", "<NUMK VAL=3000 COUNTER=えん>"},
+        PeerCase{"4時", "<NUMK VAL=4 COUNTER=じ>"}, PeerCase{"飴", "あめ"},
+        PeerCase{"天気", "てんき"}, PeerCase{"桜", "さくら"}, PeerCase{"鼻", "はな"},
+        PeerCase{"飴、天気", "あめ、てんき"}, PeerCase{"桜？", "さくら？"},
+        // The final す of です and ます is devoiced.
+        PeerCase{"本です。", "ほんです。", false}, PeerCase{"行きます。", "いきます。", false},
+        PeerCase{"本です、はい。", "ほんです、はい。", false},
+        // Particles after a number join its
+        // last accent phrase, as the peer has it.
+        PeerCase{"会議は3時からです。", "かいぎわ/<NUMK VAL=3 COUNTER=じ>からです。", false},
+        PeerCase{"3番線に電車が参ります。",
+                 "<NUMK VAL=3 COUNTER=ばんせん>に/でんしゃが/"
+                 "まいりま'す。",
+                 false},
+        PeerCase{"5時ごろ行きます。", "<NUMK VAL=5 COUNTER=じ>ごろ/いきます。", false},
+        PeerCase{"3本を買います。", "<NUMK VAL=3 COUNTER=ほん>を/かいます。", false},
+        PeerCase{"100円の本", "<NUMK VAL=100 COUNTER=えん>の/ほん", false},
+        PeerCase{"8階です。", "<NUMK VAL=8 COUNTER=か'い>です。", false}));
 
 }  // namespace
 }  // namespace onsei

@@ -164,7 +164,7 @@ TEST(VariantCount, OfWholeTexts) {
   const Case cases[] = {
       {"ほん'です", 1},
       {"<NUMK VAL=7 COUNTER=にち>", 1},
-      {"<NUMK VAL=7 COUNTER=ぺーじ>", 1},
+      {"<NUMK VAL=7 COUNTER=めーとる>", 1},
       {"<NUM VAL=7>", 1},
       {"<NUMK VAL=7 COUNTER=じ>", 2},
       {"<NUMK VAL=7 COUNTER=じ>、<NUMK VAL=10 COUNTER=ほん>", 4},

@@ -95,7 +95,8 @@ bool ParseCounterAccent(std::string_view word, CounterAccent& accent) {
       {"numeral", CounterAccent::Numeral},
       {"counter", CounterAccent::Counter},
       {"flat", CounterAccent::Flat},
-      {"end", CounterAccent::End}};
+      {"end", CounterAccent::End},
+      {"alone", CounterAccent::Alone}};
   for (const auto& [name, value] : kWords)
     if (name == word) {
       accent = value;
@@ -144,6 +145,7 @@ const CounterInfo* FindCounter(std::string_view reading) {
     std::map<std::string, CounterInfo, std::less<>> t;
     for (const auto& row : ParseTable(EmbeddedTable("counters.tsv"))) {
       CounterInfo c;
+      c.written = field(row, 0);
       c.spoken = field(row, 1);
       c.cls = field(row, 2);
       parseAccent(field(row, 3), c);
@@ -156,7 +158,12 @@ const CounterInfo* FindCounter(std::string_view reading) {
     }
     return t;
   }();
-  const auto it = table.find(reading);
+  auto it = table.find(reading);
+  if (it == table.end() && reading.find('\'') != std::string_view::npos) {
+    std::string bare(reading);
+    std::erase(bare, '\'');
+    it = table.find(bare);
+  }
   return it == table.end() ? nullptr : &it->second;
 }
 

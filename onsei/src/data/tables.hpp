@@ -36,12 +36,15 @@ enum class CounterAccent {
   Counter,  // the counter's own mark: にじ'かん
   Flat,     // none: にかい
   End,      // the counter's last mora: いちがつ'
+  Alone,    // the number's own, as said without a counter: じゅういち'
 };
-// An accent word of counters.tsv ("numeral", "counter", "flat", "end").
+// An accent word of counters.tsv ("numeral", "counter", "flat", "end",
+// "alone").
 bool ParseCounterAccent(std::string_view word, CounterAccent& accent);
 
 struct CounterInfo {
-  std::string spoken;  // with its accent mark, if any
+  std::string written;  // as the table writes it, the key of its variants
+  std::string spoken;   // with its accent mark, if any
   std::string cls;
   CounterAccent accent = CounterAccent::Numeral;
   // Last element key (as in counter_classes.tsv) → an accent other than the
@@ -52,7 +55,9 @@ struct CounterInfo {
   CounterAccent accentAfterElement(std::string_view key) const;
 };
 // Counter as written in a number tag (with its marks) → its entry; null if
-// the counter is not in the table.
+// the counter is not in the table. A tag whose marks the table's key does not
+// have finds the entry without them (ぺ'ーじ is ぺーじ); a key that differs
+// only by its mark (か'い, かい) is always found exactly.
 const CounterInfo* FindCounter(std::string_view reading);
 
 // The other readings of a number with a counter (as written in a tag; "-"

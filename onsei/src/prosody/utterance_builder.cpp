@@ -10,9 +10,11 @@ namespace {
 class Builder {
  public:
   Status add(const Token& t) {
+    const bool afterTag = afterTag_;
+    afterTag_ = false;
     switch (t.kind) {
       case Token::Kind::Kana:
-        return addKana(t);
+        return addKana(t, afterTag);
       case Token::Kind::PhraseBreak:
         closePhrase();
         return Ok();
@@ -49,10 +51,18 @@ class Builder {
     return Error{e.message + " (at byte " + std::to_string(t.offset) + ")"};
   }
 
-  Status addKana(const Token& t) {
+  // Kana right after a number tag (に, です, から, ごろ ...) are said with the
+  // number: they join its last accent phrase. The number's accent stands; a
+  // mark in the kana counts only when the number is flat (とうきょうま'で).
+  Status addKana(const Token& t, bool afterTag) {
     auto run = KanaToMoras(std::u32string_view(t.text), KanaStyle::AsWritten);
     if (!run) return at(t, run.error());
-    if (run->accent != 0) {
+    if (afterTag && phrase_.words.empty() && !group_.phrases.empty()) {
+      phrase_ = std::move(group_.phrases.back());
+      group_.phrases.pop_back();
+      if (run->accent != 0 && phrase_.accent == 0)
+        phrase_.accent = phrase_.moraCount() + run->accent;
+    } else if (run->accent != 0) {
       if (phrase_.accent != 0)
         return at(t, Error{"a second accent mark \"'\" in one accent phrase"});
       phrase_.accent = phrase_.moraCount() + run->accent;
@@ -64,6 +74,7 @@ class Builder {
   Status addPhrases(std::vector<AccentPhrase> phrases) {
     closePhrase();
     for (AccentPhrase& p : phrases) group_.phrases.push_back(std::move(p));
+    afterTag_ = !phrases.empty();
     return Ok();
   }
 
@@ -82,6 +93,7 @@ class Builder {
 
   AccentPhrase phrase_;
   BreathGroup group_;
+  bool afterTag_ = false;  // the last token was a number tag
   Utterance utterance_;
 };
 

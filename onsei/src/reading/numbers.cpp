@@ -168,6 +168,9 @@ Result<AccentPhrase> makePhrase(const std::vector<Element>& number, const std::s
     case CounterAccent::End:
       phrase.accent = counterLength != 0 ? numberLength + counterLength : 0;
       break;
+    case CounterAccent::Alone:
+      phrase.accent = lastElementAccent;
+      break;
   }
   return phrase;
 }
@@ -222,13 +225,26 @@ std::string lastElementKey(long long n) {
   return "0";
 }
 
+// The table's entry of a counter as written in a tag. A tag that finds it
+// only without its marks must still be well-formed kana ('ほん is not ほん).
+Result<const CounterInfo*> tagCounter(const std::string& written) {
+  const CounterInfo* info = FindCounter(written);
+  if (info && info->written != written) {
+    auto checked = KanaToMoras(written, KanaStyle::AsWritten);
+    if (!checked) return Error{"the counter: " + checked.error().message};
+  }
+  return info;
+}
+
 }  // namespace
 
 Result<int> NumberVariantCount(std::string_view value, std::u32string_view counter) {
   auto n = parseValue(value);
   if (!n) return n.error();
-  const std::string written = ToUtf8(counter);
-  const CounterInfo* info = FindCounter(written);
+  auto found = tagCounter(ToUtf8(counter));
+  if (!found) return found.error();
+  const CounterInfo* info = *found;
+  const std::string written = info ? info->written : ToUtf8(counter);
   if (info && info->forms.count(*n)) return 1;
   return 1 + static_cast<int>(variantsOf(written, lastElementKey(*n)).size());
 }
@@ -242,8 +258,11 @@ Result<std::vector<AccentPhrase>> ReadNumber(std::string_view value, std::u32str
   const long long n = *parsed;
 
   // The counter as said after the number, with its class and accent rule.
-  const std::string written = ToUtf8(counter);
-  const CounterInfo* info = FindCounter(written);
+  // written: the table's key when the counter is in it (a tag may add a mark).
+  auto found = tagCounter(ToUtf8(counter));
+  if (!found) return found.error();
+  const CounterInfo* info = *found;
+  const std::string written = info ? info->written : ToUtf8(counter);
   std::string counterKana = info ? info->spoken : written;
   const std::string cls = info ? info->cls : std::string();
   const KanaStyle counterStyle = info ? KanaStyle::Reading : KanaStyle::AsWritten;

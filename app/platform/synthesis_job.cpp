@@ -1,0 +1,48 @@
+#include "synthesis_job.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/babble_talkers.h"
+#include "core/listening_condition.h"
+
+namespace ruzdo {
+namespace {
+
+// FNV-1a over the key's fields: the same on every run and machine.
+std::uint32_t seedOf(const SynthesisJob& job) {
+  std::uint32_t h = 2166136261u;
+  auto mix = [&h](std::string_view bytes) {
+    for (unsigned char c : bytes) h = (h ^ c) * 16777619u;
+    h = (h ^ 0xffu) * 16777619u;
+  };
+  mix(job.text);
+  mix(std::to_string(job.speed));
+  mix(job.voice);
+  mix(job.variant);
+  mix(job.condition);
+  mix(std::to_string(job.noiseDb));
+  return h;
+}
+
+}  // namespace
+
+WaveRef HeardUnderCondition(const SynthesisJob& job, WaveRef made) {
+  if (!made || job.condition.empty()) return made;
+  const ListeningCondition condition = ConditionFromKey(job.condition);
+  const bool babble =
+      condition == ListeningCondition::kCrowd || condition == ListeningCondition::kStation;
+  const auto heard = ApplyListeningCondition(
+      made->data(), made->size(),
+      {condition, job.noiseDb, seedOf(job), babble ? &BabbleTalkers() : nullptr});
+  if (!heard) return nullptr;
+  auto bytes = std::make_shared<std::vector<unsigned char>>(std::move(*heard));
+  // The image lives as long as the function that would release it.
+  return std::make_shared<const WaveImage>(bytes->data(), bytes->size(),
+                                           [bytes](unsigned char*) {});
+}
+
+}  // namespace ruzdo

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <string>
+#include <utility>
+
+#include "wave_image.h"
+
+namespace ruzdo {
+
+// What to synthesise: the engine's text and speed. The voice and its variant
+// belong to the key as well; empty means the default voice. The listening
+// condition (its key, "" for quiet) and its speech-to-noise level are applied
+// to the sound once it is made; the level is 0 where the condition has no
+// noise, so that those sounds are keyed once.
+struct SynthesisJob {
+  // Any leading part of the fields, the rest left at their defaults.
+  SynthesisJob(std::string text_ = {}, int speed_ = 0, std::string voice_ = {},
+               std::string variant_ = {}, std::string condition_ = {}, double noiseDb_ = 0,
+               WaveRef made_ = nullptr)
+      : text(std::move(text_)),
+        speed(speed_),
+        voice(std::move(voice_)),
+        variant(std::move(variant_)),
+        condition(std::move(condition_)),
+        noiseDb(noiseDb_),
+        made(std::move(made_)) {}
+
+  std::string text;
+  int speed = 0;
+  std::string voice;
+  std::string variant;
+  std::string condition;
+  double noiseDb = 0;
+  // The engine's sound for this job when already at hand: the worker then
+  // only applies the condition. Not part of the key.
+  WaveRef made;
+
+  bool operator==(const SynthesisJob& o) const {
+    return text == o.text && speed == o.speed && voice == o.voice && variant == o.variant &&
+           condition == o.condition && noiseDb == o.noiseDb;
+  }
+  // The same sound as the engine makes it, before any condition.
+  SynthesisJob plain() const { return {text, speed, voice, variant, {}, 0, nullptr}; }
+};
+
+// The job's sound under its condition: `made` itself when quiet, null when
+// the condition cannot be applied. The noise is drawn from the job's key, so
+// the same job always sounds the same.
+WaveRef HeardUnderCondition(const SynthesisJob& job, WaveRef made);
+
+}  // namespace ruzdo
