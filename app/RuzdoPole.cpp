@@ -39,7 +39,11 @@ void TRuzdoPole::SetTani(TTani v) {
   FGlyph = v != tanNone ? CounterImage(v) : nullptr;
   FTani = v;
   update();
-  for (PlateButton* plate : FPlates) plate->setGlyph(FGlyph);
+  const QString word = counterWord();
+  for (PlateButton* plate : FPlates) {
+    plate->setGlyph(FGlyph);
+    plate->setCounterWord(word);
+  }
 }
 
 void TRuzdoPole::SetRows(int v) {
@@ -102,6 +106,7 @@ void TRuzdoPole::CreatePlates() {
     plate->setObjectName(QStringLiteral("plate%1").arg(i));
     plate->setProperty("Tag", FMinRuzdo + i);
     plate->setGlyph(FGlyph);
+    plate->setCounterWord(counterWord());
     connect(plate, &QPushButton::clicked, this, [this, plate] { PlateClick(plate); });
     plate->onArrowKey = [this](PlateButton* from, int key) { moveFocus(from, key); };
     FPlates.push_back(plate);
@@ -125,8 +130,8 @@ void TRuzdoPole::LayoutPlates() {
   FCellHeight = ruzdo::CellHeight(shape);
   for (std::size_t i = 0; i < FPlates.size(); ++i) {
     PlateButton* plate = FPlates[i];
-    plate->setText(FTemplate.isEmpty() ? QString::number(FMinRuzdo + static_cast<int>(i))
-                                       : MakeSequence());
+    plate->setCaption(FTemplate.isEmpty() ? QString::number(FMinRuzdo + static_cast<int>(i))
+                                          : MakeSequence());
     const ruzdo::PlateRect r = ruzdo::PlateRectAt(shape, static_cast<int>(i));
     plate->setGeometry(r.left, r.top, r.width, r.height);
     plate->setVisible(true);
@@ -139,7 +144,12 @@ QString TRuzdoPole::MakeSequence() const {
 }
 
 void TRuzdoPole::RegenerateCaptions() {
-  for (PlateButton* plate : FPlates) plate->setText(MakeSequence());
+  for (PlateButton* plate : FPlates) plate->setCaption(MakeSequence());
+}
+
+QString TRuzdoPole::counterWord() const {
+  const std::string_view word = TaniWritten(FTani);
+  return QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size()));
 }
 
 void TRuzdoPole::RandomPlateCaption(QString& text) const {

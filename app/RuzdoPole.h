@@ -74,6 +74,8 @@ class TRuzdoPole : public QWidget {
   void CreatePlates();
   void LayoutPlates();
   QString MakeSequence() const;
+  // The counter word as written after a number (本, か月); "" without one.
+  QString counterWord() const;
   void PlateClick(PlateButton* plate);
   void moveFocus(PlateButton* from, int key);
 

@@ -42,7 +42,8 @@ namespace ruzdo {
 class SoundOutput;
 class SpeechCache;
 class AudioPlayer;
-class HistoryStore;
+class HistoryService;
+struct HistoryState;
 }  // namespace ruzdo
 
 // The main window: the mode menu on the left, the plate grid in the middle and
@@ -117,8 +118,9 @@ class TMainForm : public QWidget {
   QFrame* pSetting = nullptr;
   QWidget* pRunButtons = nullptr;
   QWidget* pGroups = nullptr;
-  QWidget* pNotice = nullptr;  // the pane under the group boxes: notices
-  QLabel* lNotice = nullptr;
+  QWidget* pNotice = nullptr;        // the pane under the group boxes: notices
+  QLabel* lNotice = nullptr;         // sound
+  QLabel* lHistoryNotice = nullptr;  // the history of answers
   ImageButton* bStart = nullptr;
   ImageButton* bStop = nullptr;
   ImageButton* bPause = nullptr;
@@ -196,10 +198,13 @@ class TMainForm : public QWidget {
   // them there on Apply and when the window closes.
   void useSettings(std::unique_ptr<QSettings> settings);
   void saveSettings();
-  // Keeps the answered questions in the history in folder; when it cannot be
-  // written, says so once in the notice area and goes on without.
+  // Keeps the answered questions in the history in folder, written on a
+  // thread of its own; while it cannot be written, the notice area says why
+  // and the answers wait.
   void openHistory(const QString& folder);
-  ruzdo::HistoryStore* history() const { return history_.get(); }
+  ruzdo::HistoryService* history() const { return history_; }
+  // The answers "Чаще ошибочные" weighs, oldest first.
+  const std::vector<ruzdo::PastAnswer>& recentAnswers() const { return recent_; }
   void bReplayClick();
   void RzGroup1Items1Click();  // "История ответов"
   void RzGroup1Items2Click();  // «Параметры обучения»
@@ -221,7 +226,7 @@ class TMainForm : public QWidget {
   void questionAsked();
   void questionEnded(bool wrong, const std::optional<QString>& clicked);
   void showSaid(const Said& said, bool judged, bool wrong, const std::optional<QString>& clicked);
-  void historyUnavailable(const QString& why);
+  void historyStateChanged(const ruzdo::HistoryState& state);
 
   void FormCreate();
   void FormDestroy();
@@ -260,8 +265,7 @@ class TMainForm : public QWidget {
   std::vector<ruzdo::PastAnswer> recent_;  // numbers mode, oldest first
   std::unique_ptr<QSettings> settings_;
   bool restoring_ = false;
-  std::unique_ptr<ruzdo::HistoryStore> history_;
-  bool historyWritable_ = false;
+  ruzdo::HistoryService* history_ = nullptr;
   ReadingCheck readingCheck_;
   QString acceptedTemplate_;  // the last template the engine could say
 

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QSettings>
@@ -13,7 +14,7 @@
 #include "Unit1.h"
 #include "core/random_source.h"
 #include "core/speech_voice.h"
-#include "history/history_store.h"
+#include "history/history_service.h"
 #include "history/history_window.h"
 #include "onsei/onsei.h"
 #include "panel_settings.h"
@@ -100,7 +101,7 @@ void TMainForm::questionEnded(bool wrong, const std::optional<QString>& clicked)
     if (recent_.size() > kRecentAnswers) recent_.erase(recent_.begin());
   }
 
-  if (history_ && historyWritable_) {
+  if (history_) {
     ruzdo::AnswerRecord r;
     r.askedAt = questionAt_;
     r.runStartedAt = runStartedAt_;
@@ -120,7 +121,7 @@ void TMainForm::questionEnded(bool wrong, const std::optional<QString>& clicked)
     r.noiseDb = question_.noiseDb;
     if (clicked)
       r.answerMs = static_cast<int>(questionAt_.msecsTo(QDateTime::currentDateTimeUtc()));
-    if (!history_->record(r)) historyUnavailable(history_->errorText());
+    history_->record(r);
   }
   if (fHistory && fHistory->isVisible()) fHistory->refresh();
   noiseAnswered(!wrong);
@@ -156,22 +157,58 @@ void TMainForm::showSaid(const Said& said, bool judged, bool wrong,
 }
 
 void TMainForm::openHistory(const QString& folder) {
-  history_ = std::make_unique<ruzdo::HistoryStore>();
-  historyWritable_ = history_->open(folder);
-  if (fHistory) fHistory->setStore(history_.get());
-  if (!historyWritable_) {
-    historyUnavailable(history_->errorText());
-    return;
-  }
-  recent_.clear();
-  for (const auto& a : history_->recentNumbers(0, 100000, static_cast<int>(kRecentAnswers)))
-    recent_.push_back({a.asked, a.clicked, a.wrong});
+  delete history_;
+  history_ = new ruzdo::HistoryService(folder, this);
+  connect(history_, &ruzdo::HistoryService::stateChanged, this, &TMainForm::historyStateChanged);
+  connect(history_, &ruzdo::HistoryService::opened, this,
+          [this](const QList<ruzdo::HistoryStore::Recent>& stored) {
+            // What the file holds comes before the answers of this session.
+            std::vector<ruzdo::PastAnswer> all;
+            for (const auto& a : stored) all.push_back({a.asked, a.clicked, a.wrong});
+            all.insert(all.end(), recent_.begin(), recent_.end());
+            if (all.size() > kRecentAnswers)
+              all.erase(all.begin(), all.end() - static_cast<std::ptrdiff_t>(kRecentAnswers));
+            recent_ = std::move(all);
+          });
+  // Cleared answers no longer weigh the weak values.
+  connect(history_, &ruzdo::HistoryService::cleared, this, [this](bool ok) {
+    if (ok) recent_.clear();
+  });
+  if (fHistory) fHistory->setHistory(history_);
 }
 
-void TMainForm::historyUnavailable(const QString& why) {
-  historyWritable_ = false;
-  showNotice(QStringLiteral("Нет записи в папку данных: история не ведётся."));
-  lNotice->setToolTip(history_->filePath() + QStringLiteral("\n") + why);
+void TMainForm::historyStateChanged(const ruzdo::HistoryState& state) {
+  const QString waiting = QStringLiteral(" Ответов ждут записи: %1.").arg(state.waiting);
+  QString text;
+  switch (state.fault) {
+    case ruzdo::HistoryFault::None:
+      if (!state.damagedCopy.isEmpty())
+        text = QStringLiteral("История ответов повреждена: она отложена как %1, начата новая.")
+                   .arg(QFileInfo(state.damagedCopy).fileName());
+      break;
+    case ruzdo::HistoryFault::Busy:
+      text = QStringLiteral("История ответов занята другой программой.") + waiting;
+      break;
+    case ruzdo::HistoryFault::DiskFull:
+      text = QStringLiteral("Нет места на диске для истории ответов.") + waiting;
+      break;
+    case ruzdo::HistoryFault::Damaged:
+      text = QStringLiteral("История ответов повреждена, и её не удалось отложить.") + waiting;
+      break;
+    case ruzdo::HistoryFault::Newer:
+      text = QStringLiteral(
+          "История ответов записана более новой версией программы: она не изменяется, "
+          "ответы этого сеанса в неё не записываются.");
+      break;
+    case ruzdo::HistoryFault::Unwritable:
+      text = QStringLiteral("Нет записи в папку данных: история не ведётся.") + waiting;
+      break;
+  }
+  lHistoryNotice->setText(text);
+  lHistoryNotice->setAccessibleName(text);
+  lHistoryNotice->setToolTip(
+      state.detail.isEmpty() ? state.file : state.file + QStringLiteral("\n") + state.detail);
+  lHistoryNotice->setVisible(!text.isEmpty());
 }
 
 void TMainForm::RzGroup1Items1Click() {
@@ -185,7 +222,7 @@ void TMainForm::RzGroup1Items1Click() {
       f.pattern = RuzdoPole->Template();
       return f;
     });
-    fHistory->setStore(history_.get());
+    fHistory->setHistory(history_);
   }
   fHistory->refresh();
   fHistory->show();

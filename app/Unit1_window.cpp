@@ -153,12 +153,19 @@ void TMainForm::buildWorkArea() {
   pNotice->setObjectName(QStringLiteral("pNotice"));
   auto* noticeLayout = new QVBoxLayout(pNotice);
   noticeLayout->setContentsMargins(6, 2, 6, 2);
-  lNotice = new QLabel(pNotice);
-  lNotice->setObjectName(QStringLiteral("lNotice"));
-  lNotice->setWordWrap(true);
-  lNotice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  lNotice->setVisible(false);
-  noticeLayout->addWidget(lNotice);
+  // Sound and the history each have a notice of their own: they come and go
+  // apart.
+  const auto notice = [&](const char* name) {
+    auto* label = new QLabel(pNotice);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setVisible(false);
+    noticeLayout->addWidget(label);
+    return label;
+  };
+  lNotice = notice("lNotice");
+  lHistoryNotice = notice("lHistoryNotice");
   RzSplitter4->addWidget(pNotice);
   RzSplitter4->setSizes({485, 24});
 

@@ -3,9 +3,12 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QStandardPaths>
 #include <QTranslator>
 #include <cstdio>
 #include <cstring>
+
+#include "history/history_store.h"
 
 namespace ruzdo {
 namespace {
@@ -69,8 +72,13 @@ int handleCommandLine(int argc, char* argv[]) {
                                 QStringLiteral("Показать эту справку и выйти."));
   const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                    QStringLiteral("Показать версию программы и выйти."));
+  const QCommandLineOption exportHistory(
+      QStringLiteral("export-history"),
+      QStringLiteral("Записать историю ответов в ФАЙЛ (CSV, UTF-8) и выйти."),
+      QStringLiteral("ФАЙЛ"));
   parser.addOption(help);
   parser.addOption(version);
+  parser.addOption(exportHistory);
   for (const char* name : kQtOptionsWithValue) {
     QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
     option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -100,6 +108,19 @@ int handleCommandLine(int argc, char* argv[]) {
   }
   if (parser.isSet(version)) {
     print(stdout, QStringLiteral("Ruzdo %1\n").arg(QStringLiteral(RUZDO_VERSION)));
+    return 0;
+  }
+  if (parser.isSet(exportHistory)) {
+    // The same folder as the program's: its name, then the data location.
+    QCoreApplication::setApplicationName(QStringLiteral("Ruzdo"));
+    HistoryStore store;
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString file = parser.value(exportHistory);
+    if (!store.open(folder) || !store.exportCsv(file)) {
+      print(stderr, QStringLiteral("%1: не удалось записать историю ответов в «%2»: %3\n")
+                        .arg(name, file, store.errorText()));
+      return 1;
+    }
     return 0;
   }
   return -1;

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "Unit1.h"
+#include "core/window_placement.h"
 #include "widgets/pane_splitter.h"
 
 namespace ruzdo {
@@ -147,16 +148,21 @@ void RestorePanelSettings(TMainForm& f, QSettings& s) {
   const auto width = storedInt(s, QStringLiteral("width"), 200, 20000);
   const auto height = storedInt(s, QStringLiteral("height"), 200, 20000);
   if (x && y && width && height) {
-    // Only where some of it shows on a screen of today.
-    const QRect rect(*x, *y, *width, *height);
-    const QList<QScreen*> screens = QGuiApplication::screens();
-    if (std::any_of(screens.begin(), screens.end(), [&](const QScreen* screen) {
-          return screen->availableGeometry().intersects(
-              rect.adjusted(0, 0, 0, -rect.height() + 30));
-        })) {
-      f.resize(*width, *height);
-      f.move(*x, *y);
+    // Never larger than the screen's available area; the stored position
+    // only where a usable part of the window shows on a screen of today.
+    std::vector<ScreenRect> areas;
+    QList<QScreen*> screens = QGuiApplication::screens();
+    if (QScreen* primary = QGuiApplication::primaryScreen()) {
+      screens.removeAll(primary);
+      screens.prepend(primary);
     }
+    for (const QScreen* screen : screens) {
+      const QRect a = screen->availableGeometry();
+      areas.push_back({a.x(), a.y(), a.width(), a.height()});
+    }
+    const WindowPlacement p = PlaceStoredWindow({*x, *y, *width, *height}, areas);
+    f.resize(std::max(p.width, f.minimumWidth()), std::max(p.height, f.minimumHeight()));
+    if (p.position) f.move(p.position->x, p.position->y);
   }
   restoreSplitter(s, QStringLiteral("groupBar"), f.RzSplitter1, true);
   restoreSplitter(s, QStringLiteral("settingsColumn"), f.RzSplitter2, false);

@@ -23,7 +23,9 @@ build_packages=(
   build-essential cmake ninja-build pkg-config
   # app
   qt6-base-dev qt6-qpa-plugins
-  libqt6sql6-sqlite libsqlite3-dev qt6-charts-dev
+  libqt6sql6-sqlite libsqlite3-dev
+  # the progress chart; Debian's Qt Charts needs the OpenGL headers it does not pull in
+  qt6-charts-dev libqt6opengl6-dev
   # Qt's own texts (buttons of message boxes) in Russian
   qt6-translations-l10n
   libjpeg62-turbo-dev

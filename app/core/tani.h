@@ -32,9 +32,28 @@ enum TTani : std::uint8_t {
   tanHon,
   tanHiki,
   tanPaasento,
+  // Added after the first 26, whose ordinals settings and history keep.
+  tanTu,
+  tanMai,
+  tanSatu,
+  tanHai,
+  tanTyaku,
+  tanSoku,
+  tanWa,
+  tanTou,
+  tanDo,
+  tanGou,
+  tanHaku,
+  tanSyuukan,
+  tanNitikan,
+  tanPeezi,
+  tanBansen,
+  tanGousya,
+  tanMei,
+  tanTen,
 };
 
-inline constexpr int kTaniCount = 26;
+inline constexpr int kTaniCount = 44;
 
 // Name of the counter's picture among the program's resources; "" for tanNone.
 std::string_view TaniResourceName(TTani t);
@@ -43,8 +62,10 @@ std::string_view TaniResourceName(TTani t);
 // "ー" for a long vowel, "'" after the accented mora), as UTF-8; "" for tanNone.
 std::string_view CounterReading(TTani t);
 
-// True for the three pictures that are 30 pixels wide instead of 16.
-bool TaniIsWide(TTani t);
+// Width of the counter's picture in pixels: 16 for one character, 30 for two
+// (キロ, 時間, か月), 44 for ページ; 0 for tanNone.
+int TaniPictureWidth(TTani t);
 
-// The counter as its picture shows it (年, キロ, %), UTF-8; "" for tanNone.
+// The counter as its picture shows it and the window writes it (年, キロ, %,
+// か月), UTF-8; "" for tanNone.
 std::string_view TaniWritten(TTani t);

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHash>
+#include <QSaveFile>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -14,6 +15,10 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <string>
+#include <vector>
+
+#include "core/csv.h"
 
 namespace ruzdo {
 namespace {
@@ -69,12 +74,14 @@ bool valueLess(const QString& a, const QString& b) {
   return a < b;
 }
 
-// The WHERE clause of a filter, with its values bound in order.
-QString whereClause(const std::optional<HistoryFilter>& f, const QString& extra) {
+// The WHERE clause of a query, with its values bound in order.
+QString whereClause(const HistoryQuery& query, const QString& extra) {
   QStringList parts;
-  if (f)
+  if (query.settings)
     parts << QStringLiteral(
         "mode = ? AND range_min = ? AND range_max = ? AND counter = ? AND template = ?");
+  if (query.mode) parts << QStringLiteral("mode = ?");
+  if (query.counter) parts << QStringLiteral("counter = ?");
   if (!extra.isEmpty()) parts << extra;
   return parts.isEmpty() ? QString()
                          : QStringLiteral(" WHERE ") + parts.join(QStringLiteral(" AND "));
@@ -86,14 +93,23 @@ QString isoTime(const QDateTime& t) {
   return t.isValid() ? t.toUTC().toString(Qt::ISODateWithMs) : QString(QStringLiteral(""));
 }
 
-void bindFilter(QSqlQuery& q, const std::optional<HistoryFilter>& f) {
-  if (!f) return;
-  q.addBindValue(f->mode);
-  q.addBindValue(f->rangeMin);
-  q.addBindValue(f->rangeMax);
-  q.addBindValue(f->counter);
-  q.addBindValue(notNull(f->pattern));
+void bindQuery(QSqlQuery& q, const HistoryQuery& query) {
+  if (const auto& f = query.settings) {
+    q.addBindValue(f->mode);
+    q.addBindValue(f->rangeMin);
+    q.addBindValue(f->rangeMax);
+    q.addBindValue(f->counter);
+    q.addBindValue(notNull(f->pattern));
+  }
+  if (query.mode) q.addBindValue(*query.mode);
+  if (query.counter) q.addBindValue(*query.counter);
 }
+
+// The columns of the export, in the order of its header.
+constexpr const char* kExportColumns[] = {
+    "asked_at", "run_started", "mode",     "range_min", "range_max", "counter",
+    "template", "question",    "answer",   "wrong",     "answer_ms", "speech_speed",
+    "voice",    "variant",     "sentence", "condition", "noise_db",  "app_version"};
 
 }  // namespace
 
@@ -350,7 +366,7 @@ bool HistoryStore::record(const AnswerRecord& r) {
   return true;
 }
 
-QList<ValueSummary> HistoryStore::summary(const std::optional<HistoryFilter>& filter) const {
+QList<ValueSummary> HistoryStore::summary(const HistoryQuery& filter) const {
   QList<ValueSummary> result;
   if (!open_) return result;
   QSqlDatabase db = database(connection_);
@@ -361,7 +377,7 @@ QList<ValueSummary> HistoryStore::summary(const std::optional<HistoryFilter>& fi
   totals.prepare(
       QStringLiteral("SELECT mode, counter, question, COUNT(*), SUM(wrong) FROM answers") +
       whereClause(filter, QString()) + QStringLiteral(" GROUP BY mode, counter, question"));
-  bindFilter(totals, filter);
+  bindQuery(totals, filter);
   if (!totals.exec()) return result;
   while (totals.next()) {
     ValueSummary v;
@@ -390,7 +406,7 @@ QList<ValueSummary> HistoryStore::summary(const std::optional<HistoryFilter>& fi
       QStringLiteral("SELECT mode, counter, question, answer, COUNT(*) AS n FROM answers") +
       whereClause(filter, QStringLiteral("wrong = 1")) +
       QStringLiteral(" GROUP BY mode, counter, question, answer ORDER BY n DESC, answer"));
-  bindFilter(wrongs, filter);
+  bindQuery(wrongs, filter);
   if (!wrongs.exec()) return result;
   while (wrongs.next()) {
     const auto it = index.constFind(
@@ -402,6 +418,67 @@ QList<ValueSummary> HistoryStore::summary(const std::optional<HistoryFilter>& fi
     result[*it].confusions.append(c);
   }
   return result;
+}
+
+QList<ProgressPoint> HistoryStore::progress(const HistoryQuery& query, const QString& groupBy,
+                                            const QString& extra) const {
+  QList<ProgressPoint> result;
+  if (!open_) return result;
+  QSqlQuery q(database(connection_));
+  q.setForwardOnly(true);
+  q.prepare(QStringLiteral("SELECT ") + groupBy +
+            QStringLiteral(" AS g, COUNT(*), SUM(wrong) FROM answers") + whereClause(query, extra) +
+            QStringLiteral(" GROUP BY g ORDER BY g"));
+  bindQuery(q, query);
+  if (!q.exec()) return result;
+  while (q.next()) {
+    ProgressPoint p;
+    const QString start = q.value(0).toString();
+    p.start = start.size() == 10 ? QDate::fromString(start, Qt::ISODate).startOfDay()
+                                 : QDateTime::fromString(start, Qt::ISODateWithMs);
+    p.asked = q.value(1).toInt();
+    p.wrong = q.value(2).toInt();
+    result.append(p);
+  }
+  return result;
+}
+
+QList<ProgressPoint> HistoryStore::progressByDay(const HistoryQuery& query) const {
+  return progress(query, QStringLiteral("date(asked_at, 'localtime')"), QString());
+}
+
+QList<ProgressPoint> HistoryStore::progressByRun(const HistoryQuery& query) const {
+  return progress(query, QStringLiteral("run_started"), QStringLiteral("run_started <> ''"));
+}
+
+bool HistoryStore::exportCsv(const QString& file) {
+  if (!open_) return fail(HistoryFault::Unwritable, QStringLiteral("the history is not open"));
+  QStringList columns;
+  for (const char* c : kExportColumns) columns << QString::fromLatin1(c);
+  QSqlQuery q(database(connection_));
+  q.setForwardOnly(true);
+  if (!q.exec(QStringLiteral("SELECT ") + columns.join(QLatin1Char(',')) +
+              QStringLiteral(" FROM answers ORDER BY id")))
+    return failWith(q.lastError());
+  QSaveFile out(file);
+  if (!out.open(QIODevice::WriteOnly)) return fail(HistoryFault::Unwritable, out.errorString());
+  std::vector<std::string> fields;
+  for (const char* c : kExportColumns) fields.emplace_back(c);
+  std::string text = CsvRecord(fields);
+  while (q.next()) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+      const QVariant v = q.value(static_cast<int>(i));
+      fields[i] = v.isNull() ? std::string() : v.toString().toStdString();
+    }
+    text += CsvRecord(fields);
+    if (text.size() > (1 << 16)) {
+      out.write(text.data(), static_cast<qint64>(text.size()));
+      text.clear();
+    }
+  }
+  out.write(text.data(), static_cast<qint64>(text.size()));
+  if (!out.commit()) return fail(HistoryFault::Unwritable, out.errorString());
+  return true;
 }
 
 QList<HistoryStore::Recent> HistoryStore::recentNumbers(int min, int max, int limit) const {

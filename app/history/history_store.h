@@ -41,6 +41,25 @@ struct HistoryFilter {
   QString pattern;
 };
 
+// What a view of the history covers: the settings of one drill or all of
+// them, and within that one mode and one counter word, or all.
+struct HistoryQuery {
+  std::optional<HistoryFilter> settings;
+  std::optional<int> mode;
+  std::optional<int> counter;
+  HistoryQuery() = default;
+  HistoryQuery(std::nullopt_t) {}
+  HistoryQuery(const HistoryFilter& f) : settings(f) {}
+  HistoryQuery(const std::optional<HistoryFilter>& f) : settings(f) {}
+};
+
+// The answers of one day or one run.
+struct ProgressPoint {
+  QDateTime start;  // the day's midnight (local time) or the run's first question
+  int asked = 0;
+  int wrong = 0;
+};
+
 // An answer given instead of the right one, and how often.
 struct Confusion {
   std::optional<QString> answer;  // none: no answer before the next question
@@ -90,6 +109,7 @@ class HistoryStore {
   // with fault() and errorText() when it cannot be used.
   bool open(const QString& folder);
   bool isOpen() const { return open_; }
+  void close();
   QString filePath() const { return path_; }
   QString errorText() const { return error_; }
   HistoryFault fault() const { return fault_; }
@@ -99,10 +119,21 @@ class HistoryStore {
   // Appends one question; false with fault() and errorText() when it could
   // not be written (the store then stays usable for reading).
   bool record(const AnswerRecord& r);
+  // Checks the open file (bounded in time); false with fault() Damaged when
+  // it is damaged.
+  bool verify() { return open_ && quickCheck(); }
 
   // Summaries per question value, ordered by mode, counter and value
   // (numbers numerically).
-  QList<ValueSummary> summary(const std::optional<HistoryFilter>& filter) const;
+  QList<ValueSummary> summary(const HistoryQuery& query) const;
+  // Questions and errors per day (local time) and per run, oldest first.
+  // Answers of the first schema carry no run and count only by day.
+  QList<ProgressPoint> progressByDay(const HistoryQuery& query) const;
+  QList<ProgressPoint> progressByRun(const HistoryQuery& query) const;
+
+  // Writes every answer as CSV (UTF-8, a header row, RFC 4180 quoting) to a
+  // temporary file renamed to file when whole: a failure leaves no file.
+  bool exportCsv(const QString& file);
 
   // The latest answers of the numbers mode within min ... max, oldest first:
   // {asked, clicked (-1 = none), wrong}.
@@ -118,6 +149,8 @@ class HistoryStore {
 
  private:
   bool exec(const QString& sql);
+  QList<ProgressPoint> progress(const HistoryQuery& query, const QString& groupBy,
+                                const QString& extra) const;
   bool fail(HistoryFault fault, const QString& why);
   bool failWith(const QSqlError& e);
   bool checkHeader();
@@ -127,7 +160,6 @@ class HistoryStore {
   bool createSchema();
   bool upgradeFrom1();
   bool keepBackup(int from);
-  void close();
 
   QString connection_;
   QString path_;

@@ -1,20 +1,28 @@
 #include "history/history_window.h"
 
 #include <QComboBox>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QSplitter>
 #include <QStyledItemDelegate>
-#include <QTableWidget>
+#include <QTabWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 
-namespace {
+#include "core/tani.h"
+#include "history/history_service.h"
+#include "history/progress_chart.h"
+#include "history/progress_model.h"
+#include "history/value_summary_model.h"
+#include "platform/message_box.h"
 
-enum Column { kValue, kAsked, kErrorRate, kConfusions, kColumns };
+namespace {
 
 // The error rate as a bar across its cell, green when nothing was missed,
 // through yellow to red at half or more missed, with the counts written over
@@ -24,7 +32,7 @@ class ErrorRateDelegate : public QStyledItemDelegate {
   using QStyledItemDelegate::QStyledItemDelegate;
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override {
-    const double rate = index.data(Qt::UserRole).toDouble();
+    const double rate = index.data(ValueSummaryModel::kRateRole).toDouble();
     painter->save();
     painter->fillRect(option.rect, option.palette.base());
     QRect bar = option.rect.adjusted(2, 3, -2, -3);
@@ -39,20 +47,29 @@ class ErrorRateDelegate : public QStyledItemDelegate {
   }
 };
 
-QString confusionText(const QList<ruzdo::Confusion>& confusions) {
-  QStringList parts;
-  for (const ruzdo::Confusion& c : confusions) {
-    const QString what = c.answer ? *c.answer : QStringLiteral("без ответа");
-    parts << QStringLiteral("%1 ×%2").arg(what).arg(c.count);
-  }
-  return parts.join(QStringLiteral(", "));
+QTableView* makeTable(QWidget* parent, QAbstractItemModel* model, const QString& name,
+                      const QString& accessibleName) {
+  auto* t = new QTableView(parent);
+  t->setObjectName(name);
+  t->setAccessibleName(accessibleName);
+  t->setModel(model);
+  t->verticalHeader()->setVisible(false);
+  t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  t->setSelectionBehavior(QAbstractItemView::SelectRows);
+  t->horizontalHeader()->setStretchLastSection(true);
+  return t;
 }
 
-QTableWidgetItem* cell(const QVariant& display) {
-  auto* item = new QTableWidgetItem;
-  item->setData(Qt::DisplayRole, display);
-  item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-  return item;
+QComboBox* makeCombo(QWidget* parent, QHBoxLayout* row, const QString& name, const QString& label,
+                     const QStringList& items) {
+  auto* caption = new QLabel(label, parent);
+  auto* combo = new QComboBox(parent);
+  combo->setObjectName(name);
+  combo->addItems(items);
+  caption->setBuddy(combo);
+  row->addWidget(caption);
+  row->addWidget(combo);
+  return combo;
 }
 
 }  // namespace
@@ -61,17 +78,22 @@ HistoryWindow::HistoryWindow(QWidget* parent, std::function<ruzdo::HistoryFilter
     : QWidget(parent, Qt::Window), currentSettings_(std::move(currentSettings)) {
   setObjectName(QStringLiteral("fHistory"));
   setWindowTitle(QStringLiteral("История ответов"));
-  resize(560, 420);
+  resize(620, 480);
 
   auto* layout = new QVBoxLayout(this);
   auto* top = new QHBoxLayout;
-  auto* scopeLabel = new QLabel(QStringLiteral("Показать:"), this);
-  scope = new QComboBox(this);
-  scope->setObjectName(QStringLiteral("scope"));
-  scope->addItems({QStringLiteral("Текущие настройки"), QStringLiteral("Вся история")});
-  scopeLabel->setBuddy(scope);
-  top->addWidget(scopeLabel);
-  top->addWidget(scope);
+  scope = makeCombo(this, top, QStringLiteral("scope"), QStringLiteral("Показать:"),
+                    {QStringLiteral("Текущие настройки"), QStringLiteral("Вся история")});
+  modeFilter = makeCombo(
+      this, top, QStringLiteral("modeFilter"), QStringLiteral("Режим:"),
+      {QStringLiteral("Все"), QStringLiteral("Числа"), QStringLiteral("Последовательности")});
+  QStringList counters{QStringLiteral("Все"), QStringLiteral("Без счётного слова")};
+  for (int t = 1; t < kTaniCount; ++t) {
+    const auto w = TaniWritten(static_cast<TTani>(t));
+    counters << QString::fromUtf8(w.data(), static_cast<qsizetype>(w.size()));
+  }
+  counterFilter = makeCombo(this, top, QStringLiteral("counterFilter"),
+                            QStringLiteral("Счётное слово:"), counters);
   top->addStretch();
   layout->addLayout(top);
 
@@ -80,87 +102,147 @@ HistoryWindow::HistoryWindow(QWidget* parent, std::function<ruzdo::HistoryFilter
   totals->setWordWrap(true);
   layout->addWidget(totals);
 
-  table = new QTableWidget(0, kColumns, this);
-  table->setObjectName(QStringLiteral("table"));
-  table->setAccessibleName(QStringLiteral("Ошибки по значениям"));
-  table->setHorizontalHeaderLabels({QStringLiteral("Значение"), QStringLiteral("Вопросов"),
-                                    QStringLiteral("Ошибки"),
-                                    QStringLiteral("Чаще всего нажимали вместо него")});
-  table->setItemDelegateForColumn(kErrorRate, new ErrorRateDelegate(table));
-  table->verticalHeader()->setVisible(false);
-  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table->horizontalHeader()->setSectionResizeMode(kConfusions, QHeaderView::Stretch);
-  table->setColumnWidth(kValue, 90);
-  table->setColumnWidth(kAsked, 70);
-  table->setColumnWidth(kErrorRate, 140);
-  layout->addWidget(table, 1);
+  tabs = new QTabWidget(this);
+  tabs->setObjectName(QStringLiteral("tabs"));
+  values = new ValueSummaryModel(this);
+  table = makeTable(tabs, values, QStringLiteral("table"), QStringLiteral("Ошибки по значениям"));
+  table->setItemDelegateForColumn(ValueSummaryModel::kErrorRate, new ErrorRateDelegate(table));
+  table->setColumnWidth(ValueSummaryModel::kValue, 90);
+  table->setColumnWidth(ValueSummaryModel::kAsked, 70);
+  table->setColumnWidth(ValueSummaryModel::kErrorRate, 140);
+  tabs->addTab(table, QStringLiteral("По значениям"));
+
+  auto* progressPage = new QWidget(tabs);
+  auto* progressLayout = new QVBoxLayout(progressPage);
+  auto* progressRow = new QHBoxLayout;
+  progressBy =
+      makeCombo(progressPage, progressRow, QStringLiteral("progressBy"), QStringLiteral("Ошибки:"),
+                {QStringLiteral("по дням"), QStringLiteral("по занятиям")});
+  progressRow->addStretch();
+  progressLayout->addLayout(progressRow);
+  auto* split = new QSplitter(Qt::Vertical, progressPage);
+  chart = new ProgressChart(split);
+  chart->setObjectName(QStringLiteral("chart"));
+  chart->setAccessibleName(QStringLiteral("График доли ошибок"));
+  progress = new ProgressModel(this);
+  progressTable = makeTable(split, progress, QStringLiteral("progressTable"),
+                            QStringLiteral("Доля ошибок по дням"));
+  split->addWidget(chart);
+  split->addWidget(progressTable);
+  split->setStretchFactor(0, 3);
+  split->setStretchFactor(1, 2);
+  progressLayout->addWidget(split, 1);
+  tabs->addTab(progressPage, QStringLiteral("Успехи"));
+  layout->addWidget(tabs, 1);
 
   auto* bottom = new QHBoxLayout;
+  exportButton = new QPushButton(QStringLiteral("Экспорт…"), this);
+  exportButton->setObjectName(QStringLiteral("exportButton"));
   clearButton = new QPushButton(QStringLiteral("Очистить историю…"), this);
   clearButton->setObjectName(QStringLiteral("clearButton"));
   auto* closeButton = new QPushButton(QStringLiteral("Закрыть"), this);
+  bottom->addWidget(exportButton);
   bottom->addWidget(clearButton);
   bottom->addStretch();
   bottom->addWidget(closeButton);
   layout->addLayout(bottom);
 
-  connect(scope, &QComboBox::currentIndexChanged, this, &HistoryWindow::refresh);
+  for (QComboBox* c : {scope, modeFilter, counterFilter})
+    connect(c, &QComboBox::currentIndexChanged, this, &HistoryWindow::refresh);
+  connect(progressBy, &QComboBox::currentIndexChanged, this, &HistoryWindow::showProgress);
+  connect(exportButton, &QPushButton::clicked, this, &HistoryWindow::exportHistory);
   connect(clearButton, &QPushButton::clicked, this, &HistoryWindow::clearHistory);
   connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+  showView(view_);
 }
 
-void HistoryWindow::setStore(ruzdo::HistoryStore* store) {
-  store_ = store;
+void HistoryWindow::setHistory(ruzdo::HistoryService* history) {
+  if (history_) disconnect(history_, nullptr, this, nullptr);
+  history_ = history;
+  if (history_) {
+    connect(history_, &ruzdo::HistoryService::viewReady, this, &HistoryWindow::showView);
+    connect(history_, &ruzdo::HistoryService::cleared, this, [this](bool ok, const QString& why) {
+      if (!ok)
+        ruzdo::ShowMessage(this, QStringLiteral("Не удалось очистить историю ответов.\n\n") + why);
+      refresh();
+    });
+    connect(history_, &ruzdo::HistoryService::exported, this, [this](bool ok, const QString& why) {
+      exportButton->setEnabled(true);
+      if (!ok)
+        ruzdo::ShowMessage(this, QStringLiteral("Не удалось сохранить историю ответов.\n\n") + why);
+    });
+    // A history that opens late (a lock at start) is shown when it opens.
+    connect(history_, &ruzdo::HistoryService::stateChanged, this, [this] {
+      if (isVisible() && !view_.available) refresh();
+    });
+  }
   refresh();
 }
 
+ruzdo::HistoryQuery HistoryWindow::query() const {
+  ruzdo::HistoryQuery q;
+  if (scope->currentIndex() == 0 && currentSettings_) q.settings = currentSettings_();
+  if (modeFilter->currentIndex() > 0) q.mode = modeFilter->currentIndex() - 1;
+  if (counterFilter->currentIndex() > 0) q.counter = counterFilter->currentIndex() - 1;
+  return q;
+}
+
 void HistoryWindow::refresh() {
-  table->setSortingEnabled(false);
-  table->setRowCount(0);
-  const bool available = store_ && store_->isOpen();
-  clearButton->setEnabled(available);
-  if (!available) {
-    totals->setText(QStringLiteral("История ответов недоступна."));
+  if (!history_) {
+    showView(ruzdo::HistoryView{});
     return;
   }
-  std::optional<ruzdo::HistoryFilter> filter;
-  if (scope->currentIndex() == 0 && currentSettings_) filter = currentSettings_();
-  const QList<ruzdo::ValueSummary> values = store_->summary(filter);
+  history_->requestView(query());
+}
 
+void HistoryWindow::showView(const ruzdo::HistoryView& view) {
+  view_ = view;
+  clearButton->setEnabled(view.available);
+  exportButton->setEnabled(view.available);
+  values->setValues(view.values);
+  showProgress();
   int asked = 0;
   int wrong = 0;
-  table->setRowCount(static_cast<int>(values.size()));
-  for (int row = 0; row < values.size(); ++row) {
-    const ruzdo::ValueSummary& v = values[row];
+  for (const ruzdo::ValueSummary& v : view.values) {
     asked += v.asked;
     wrong += v.wrong;
-    bool isNumber = false;
-    const int number = v.value.toInt(&isNumber);
-    table->setItem(row, kValue, cell(isNumber ? QVariant(number) : QVariant(v.value)));
-    table->setItem(row, kAsked, cell(v.asked));
-    const double rate = v.asked > 0 ? double(v.wrong) / v.asked : 0.0;
-    auto* rateItem =
-        cell(QStringLiteral("%1 из %2 (%3 %)").arg(v.wrong).arg(v.asked).arg(qRound(rate * 100)));
-    rateItem->setData(Qt::UserRole, rate);
-    table->setItem(row, kErrorRate, rateItem);
-    table->setItem(row, kConfusions, cell(confusionText(v.confusions)));
   }
-  if (values.isEmpty())
+  if (!view.available)
+    totals->setText(QStringLiteral("История ответов недоступна."));
+  else if (asked == 0)
     totals->setText(QStringLiteral("Ответов пока нет."));
   else
     totals->setText(QStringLiteral("Ответов: %1, ошибок: %2 (%3 %).")
                         .arg(asked)
                         .arg(wrong)
                         .arg(qRound(100.0 * wrong / asked)));
+  emit shown();
+}
+
+void HistoryWindow::showProgress() {
+  const bool byRun = progressBy->currentIndex() == 1;
+  const QList<ruzdo::ProgressPoint>& points = byRun ? view_.runs : view_.days;
+  progress->setPoints(points, byRun);
+  progressTable->setAccessibleName(byRun ? QStringLiteral("Доля ошибок по занятиям")
+                                         : QStringLiteral("Доля ошибок по дням"));
+  chart->setPoints(points, byRun);
 }
 
 void HistoryWindow::clearHistory() {
-  if (!store_ || !store_->isOpen()) return;
+  if (!history_) return;
   const auto answer =
       QMessageBox::question(this, windowTitle(), QStringLiteral("Удалить всю историю ответов?"),
                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
   if (answer != QMessageBox::Yes) return;
-  store_->clear();
-  refresh();
+  history_->clear();
+}
+
+void HistoryWindow::exportHistory() {
+  if (!history_) return;
+  const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Экспорт истории ответов"),
+                                                    QStringLiteral("ruzdo-history.csv"),
+                                                    QStringLiteral("Таблица CSV (*.csv)"));
+  if (file.isEmpty()) return;
+  exportButton->setEnabled(false);
+  history_->exportCsv(file);
 }

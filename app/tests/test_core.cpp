@@ -141,7 +141,9 @@ class TestCore : public QObject {
 
   void counterTable() {
     QCOMPARE(sizeof(TTani), size_t{1});
-    QCOMPARE(int(tanPaasento), 25);
+    QCOMPARE(int(tanPaasento), 25);  // stored ordinals: the first 26 never move
+    QCOMPARE(int(tanTu), 26);
+    QCOMPARE(int(tanTen), kTaniCount - 1);
     QCOMPARE(CounterReading(tanNone), std::string_view());
     QCOMPARE(TaniResourceName(tanNone), std::string_view());
     QCOMPARE(CounterReading(tanHon), std::string_view("ほん"));
@@ -152,11 +154,17 @@ class TestCore : public QObject {
     QCOMPARE(TaniWritten(tanGai), std::string_view("階"));
     QCOMPARE(TaniWritten(tanKiro), std::string_view("キロ"));
     QCOMPARE(TaniWritten(tanNone), std::string_view());
+    QCOMPARE(TaniWritten(tanTuki), std::string_view("か月"));  // a count, not a month's name
+    QCOMPARE(CounterReading(tanTuki), std::string_view("つき"));
     for (int i = 1; i < kTaniCount; ++i) {
       const auto t = static_cast<TTani>(i);
       QVERIFY(!TaniResourceName(t).empty());
       QVERIFY(!CounterReading(t).empty());
-      QCOMPARE(TaniIsWide(t), t == tanKiro || t == tanZikan || t == tanTyoume);
+      // One character is 16 pixels, two are 30, ページ 44.
+      const std::string_view written = TaniWritten(t);
+      const auto characters =
+          QString::fromUtf8(written.data(), static_cast<qsizetype>(written.size())).size();
+      QCOMPARE(TaniPictureWidth(t), characters == 1 ? 16 : characters == 2 ? 30 : 44);
     }
   }
 

@@ -26,7 +26,7 @@ class TestCounterWords : public QObject {
       const QImage* image = CounterImage(t);
       QVERIFY2(image, TaniResourceName(t).data());
       QCOMPARE(image->height(), 16);
-      QCOMPARE(image->width(), TaniIsWide(t) ? 30 : 16);
+      QCOMPARE(image->width(), TaniPictureWidth(t));
       QCOMPARE(image->pixel(0, image->height() - 1), qRgb(255, 255, 255));
       int ink = 0;
       for (int y = 0; y < image->height(); ++y)

@@ -9,12 +9,14 @@
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "history/history_service.h"
 #include "history/history_store.h"
 
 using ruzdo::AnswerRecord;
@@ -71,6 +73,21 @@ QByteArray fileHash(const QString& file) {
 
 // A history of the first schema as the program of that schema wrote it.
 QString schema1Fixture() { return QStringLiteral(RUZDO_TEST_DATA "/history_schema1.sqlite3"); }
+
+// Overwrites part of the file with bytes that belong to no page.
+void damage(const QString& file, qint64 at, qint64 length) {
+  QFile f(file);
+  QVERIFY(f.open(QIODevice::ReadWrite));
+  QVERIFY(f.seek(at));
+  QByteArray junk(length, '\0');
+  for (char& c : junk) c = static_cast<char>(QRandomGenerator::global()->bounded(256));
+  f.write(junk);
+}
+
+QString readAll(const QString& file) {
+  QFile f(file);
+  return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
 
 // The child of the kill test: writes questions until it is killed.
 int runWriter(const QString& folder) {
@@ -315,6 +332,101 @@ class TestHistory : public QObject {
       QVERIFY(!store.open(readOnly));
       QVERIFY(!store.errorText().isEmpty());
     }
+  }
+
+  // --- the writer on its thread ---
+  void aLockDelaysAnswersButLosesNone() {
+    QTemporaryDir dir;
+    ruzdo::HistoryService history(dir.path(), nullptr);
+    QTRY_VERIFY(QFile::exists(history.filePath()));
+    QTRY_COMPARE(rawQuery(history.filePath(), QStringLiteral("PRAGMA user_version")).toInt(), 2);
+    // Another program takes the write lock in the middle of a drill.
+    {
+      QSqlDatabase lock =
+          QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("lock"));
+      lock.setDatabaseName(history.filePath());
+      QVERIFY(lock.open());
+      QSqlQuery(lock).exec(QStringLiteral("BEGIN EXCLUSIVE"));
+      for (int i = 0; i < 5; ++i) history.record(answer(QString::number(i), "0"));
+      QTRY_COMPARE(history.state().fault, ruzdo::HistoryFault::Busy);
+      QTRY_COMPARE(history.state().waiting, 5);
+      QSqlQuery(lock).exec(QStringLiteral("ROLLBACK"));
+      lock.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("lock"));
+    QTRY_COMPARE_WITH_TIMEOUT(history.state().waiting, 0, 5000);
+    QCOMPARE(history.state().fault, ruzdo::HistoryFault::None);
+    QCOMPARE(rawQuery(history.filePath(), QStringLiteral("SELECT COUNT(*) FROM answers")).toInt(),
+             5);
+  }
+
+  void damageIsSetAsideUntouchedAndANewHistoryBegun_data() {
+    QTest::addColumn<bool>("randomBytes");
+    QTest::newRow("a damaged table page") << false;
+    QTest::newRow("a file of random bytes") << true;
+  }
+  void damageIsSetAsideUntouchedAndANewHistoryBegun() {
+    QFETCH(bool, randomBytes);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(HistoryStore::kFileName);
+    if (randomBytes) {
+      damage(file, 0, 20000);
+    } else {
+      HistoryStore store;
+      QVERIFY(store.open(dir.path()));
+      for (int i = 0; i < 2000; ++i) QVERIFY(store.record(answer(QString::number(i % 90), "1")));
+      store.close();
+      rawQuery(file, QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+      damage(file, 4096 * 6 + 100, 3000);  // inside one of the table's pages
+    }
+    const QByteArray damaged = fileHash(file);
+    HistoryStore direct;
+    QVERIFY(!direct.open(dir.path()));
+    QCOMPARE(direct.fault(), ruzdo::HistoryFault::Damaged);  // not "cannot write the folder"
+
+    ruzdo::HistoryService history(dir.path(), nullptr);
+    QTRY_VERIFY(!history.state().damagedCopy.isEmpty());
+    QCOMPARE(history.state().fault, ruzdo::HistoryFault::None);
+    QCOMPARE(fileHash(history.state().damagedCopy), damaged);
+    history.record(answer("1", "1"));
+    QTRY_COMPARE(rawQuery(file, QStringLiteral("SELECT COUNT(*) FROM answers")).toInt(), 1);
+  }
+
+  void clearingAFileItCannotWriteReportsFailure() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(HistoryStore::kFileName);
+    QVERIFY(QFile::copy(schema1Fixture(), file));
+    rawQuery(file, QStringLiteral("PRAGMA user_version = 9"));
+    ruzdo::HistoryService history(dir.path(), nullptr);
+    QSignalSpy cleared(&history, &ruzdo::HistoryService::cleared);
+    history.clear();
+    QTRY_COMPARE(cleared.size(), 1);
+    QCOMPARE(cleared[0][0].toBool(), false);
+    QCOMPARE(history.state().fault, ruzdo::HistoryFault::Newer);
+    QCOMPARE(rawQuery(file, QStringLiteral("SELECT COUNT(*) FROM answers")).toInt(), 12);
+  }
+
+  void exportWritesRfc4180Csv() {
+    QTemporaryDir dir;
+    HistoryStore store;
+    QVERIFY(store.open(dir.path()));
+    AnswerRecord r = answer("8", std::nullopt);
+    r.askedAt = QDateTime(QDate(2026, 12, 9), QTime(10, 0), Qt::UTC);
+    r.sentence = QStringLiteral("Он сказал: \"8\", потом\nещё");
+    r.noiseDb = 3;
+    QVERIFY(store.record(r));
+    const QString csv = dir.filePath(QStringLiteral("out.csv"));
+    QVERIFY2(store.exportCsv(csv), qPrintable(store.errorText()));
+    QCOMPARE(readAll(csv),
+             QStringLiteral("asked_at,run_started,mode,range_min,range_max,counter,template,"
+                            "question,answer,wrong,answer_ms,speech_speed,voice,variant,sentence,"
+                            "condition,noise_db,app_version\r\n"
+                            "2026-12-09T10:00:00.000Z,,0,0,99,0,,8,,1,,90,,0,"
+                            "\"Он сказал: \"\"8\"\", потом\nещё\",,3,\r\n"));
+    // A file that cannot be written leaves nothing behind.
+    const QString nowhere = dir.filePath(QStringLiteral("missing/out.csv"));
+    QVERIFY(!store.exportCsv(nowhere));
+    QVERIFY(!QFile::exists(nowhere));
   }
 
   void aKilledWriterLeavesAnIntactHistory() {

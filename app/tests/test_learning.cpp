@@ -12,7 +12,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStandardPaths>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -21,8 +21,11 @@
 #include "core/random_source.h"
 #include "core/weak_picker.h"
 #include "drill_fixture.h"
+#include "history/history_service.h"
 #include "history/history_store.h"
 #include "history/history_window.h"
+#include "history/progress_model.h"
+#include "history/value_summary_model.h"
 #include "widgets/group_bar.h"
 #include "widgets/pane_splitter.h"
 
@@ -48,6 +51,18 @@ struct LearningFixture : DrillFixture {
     form.bStartClick();
   }
 };
+
+// What the history in folder holds, through a connection of its own (the
+// program writes on its own thread).
+QList<ruzdo::ValueSummary> stored(const QString& folder) {
+  ruzdo::HistoryStore store;
+  return store.open(folder) ? store.summary(std::nullopt) : QList<ruzdo::ValueSummary>{};
+}
+
+int storedCount(const QString& folder) {
+  ruzdo::HistoryStore store;
+  return store.open(folder) ? store.count() : -1;
+}
 
 }  // namespace
 
@@ -132,16 +147,23 @@ class TestLearning : public QObject {
     QTest::addColumn<int>("click");  // -1: none, the next tick ends it
     QTest::addColumn<QString>("verdict");
     QTest::addColumn<bool>("red");
-    QTest::newRow("right") << 25 << QStringLiteral("Сказано: 25本. Верно") << false;
-    QTest::newRow("wrong") << 24 << QStringLiteral("Сказано: 25本. Нажато: 24") << true;
-    QTest::newRow("unanswered") << -1 << QStringLiteral("Сказано: 25本. Ответа не было") << true;
+    QTest::addColumn<int>("counter");
+    QTest::newRow("right") << 25 << QStringLiteral("Сказано: 25本. Верно") << false << int(tanHon);
+    QTest::newRow("wrong") << 24 << QStringLiteral("Сказано: 25本. Нажато: 24") << true
+                           << int(tanHon);
+    QTest::newRow("unanswered") << -1 << QStringLiteral("Сказано: 25本. Ответа не было") << true
+                                << int(tanHon);
+    // A count of months is written か月, never as the name of a month.
+    QTest::newRow("months") << 25 << QStringLiteral("Сказано: 25か月. Верно") << false
+                            << int(tanTuki);
   }
   void theLineAfterEachEnd() {
     QFETCH(int, click);
     QFETCH(QString, verdict);
     QFETCH(bool, red);
+    QFETCH(int, counter);
     LearningFixture d;
-    d.form.sTani->setCurrentIndex(tanHon);
+    d.form.sTani->setCurrentIndex(counter);
     d.startWithRange(25, 25);
     d.form.tMainTimer();
     const QByteArray heard = d.engine.calls.last().text;
@@ -243,7 +265,6 @@ class TestLearning : public QObject {
     QTemporaryDir dir;
     LearningFixture d;
     d.form.openHistory(dir.path());
-    QVERIFY(!d.form.lNotice->isVisible());
     d.startWithRange(5, 5);
     d.form.tMainTimer();
     d.form.RuzdoPoleButtonClick(5, QStringLiteral("5"));  // right
@@ -252,8 +273,9 @@ class TestLearning : public QObject {
     d.form.RuzdoPoleButtonClick(6, QStringLiteral("6"));  // wrong
     d.form.tMainTimer();
     d.form.bStopClick();  // the third was still open: not an answer
-    QCOMPARE(d.form.history()->count(), 2);
-    const auto values = d.form.history()->summary(std::nullopt);
+    QTRY_COMPARE(storedCount(dir.path()), 2);
+    QVERIFY(!d.form.lHistoryNotice->isVisible());
+    const auto values = stored(dir.path());
     QCOMPARE(values.size(), 1);
     QCOMPARE(values[0].value, QStringLiteral("5"));
     QCOMPARE(values[0].wrong, 1);
@@ -275,6 +297,7 @@ class TestLearning : public QObject {
     }
     QCOMPARE(d.form.noiseLevelDb(), 15.0);
     d.form.bStopClick();
+    QTRY_COMPARE(storedCount(dir.path()), 4);  // written on the history's thread
     QList<double> levels;
     {
       QSqlDatabase db =
@@ -299,14 +322,15 @@ class TestLearning : public QObject {
     blocker.close();
     LearningFixture d;
     d.form.openHistory(blocker.fileName() + QStringLiteral("/Ruzdo"));
-    QVERIFY(d.form.lNotice->isVisible());
-    const QString notice = d.form.lNotice->text();
-    QVERIFY(notice.contains(QStringLiteral("история не ведётся")));
+    QTRY_VERIFY(d.form.lHistoryNotice->isVisible());
+    QVERIFY(d.form.lHistoryNotice->text().contains(QStringLiteral("история не ведётся")));
+    QVERIFY(!d.form.lNotice->isVisible());  // the sound's notice is another
     d.startWithRange(0, 9);
     for (int i = 0; i < 3; ++i) d.form.tMainTimer();
     QCOMPARE(d.form.QuestionCount, 3);
     QCOMPARE(d.form.ErrorCount, 2);
-    QCOMPARE(d.form.lNotice->text(), notice);
+    // The two missed questions wait to be written.
+    QTRY_VERIFY(d.form.lHistoryNotice->text().endsWith(QStringLiteral("ждут записи: 2.")));
     d.form.RzGroup1Items1Click();
     QVERIFY(d.form.fHistory->isVisible());
     QVERIFY(!d.form.fHistory->clearButton->isEnabled());
@@ -325,28 +349,38 @@ class TestLearning : public QObject {
     HistoryWindow* w = d.form.fHistory;
     QVERIFY(w->isVisible());
     QCOMPARE(w->windowTitle(), QStringLiteral("История ответов"));
-    int asked = 0;
-    for (int row = 0; row < w->table->rowCount(); ++row) {
-      asked += w->table->item(row, 1)->data(Qt::DisplayRole).toInt();
-      QVERIFY(w->table->item(row, 3)->text().startsWith(QStringLiteral("1 ×")));
-    }
-    QCOMPARE(asked, 4);
+    const auto asked = [w] {
+      int n = 0;
+      for (int row = 0; row < w->values->rowCount(); ++row)
+        n += w->values->index(row, ValueSummaryModel::kAsked).data().toInt();
+      return n;
+    };
+    QTRY_COMPARE(asked(), 4);
+    for (int row = 0; row < w->values->rowCount(); ++row)
+      QVERIFY(w->values->index(row, ValueSummaryModel::kConfusions)
+                  .data()
+                  .toString()
+                  .startsWith(QStringLiteral("1 ×")));
+    QCOMPARE(w->progress->rowCount(), 1);  // one day
     // Other settings: nothing under them yet; all history still has it.
     d.form.bStopClick();
     d.form.sMaxRuzdo->setValue(9);
     d.form.sApplyClick();
     w->refresh();
-    QCOMPARE(w->table->rowCount(), 0);
+    QTRY_COMPARE(w->values->rowCount(), 0);
     w->scope->setCurrentIndex(1);
-    QVERIFY(w->table->rowCount() > 0);
+    QTRY_VERIFY(w->values->rowCount() > 0);
+    QVERIFY(!d.form.recentAnswers().empty());
     // Clearing asks first.
     QTimer::singleShot(0, [] {
       if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
         box->button(QMessageBox::Yes)->click();
     });
     w->clearHistory();
-    QCOMPARE(d.form.history()->count(), 0);
-    QCOMPARE(w->table->rowCount(), 0);
+    QTRY_COMPARE(w->values->rowCount(), 0);
+    QCOMPARE(storedCount(dir.path()), 0);
+    // The cleared answers no longer weigh "Чаще ошибочные".
+    QVERIFY(d.form.recentAnswers().empty());
   }
 
   // --- settings kept between runs ---
@@ -432,7 +466,7 @@ class TestLearning : public QObject {
         {"range above the spin edit", "panel/max", "100001"},
         {"range of a hundred", "panel/max", "100"},
         {"negative minimum", "panel/min", "-4"},
-        {"counter past the list", "panel/counter", "26"},
+        {"counter past the list", "panel/counter", "44"},
         {"template longer than the edit takes", "panel/template", QString(40000, '_')},
         {"speed below the bar", "panel/speed", "10"},
         {"interval half a number", "panel/interval", "20x0"},
@@ -482,6 +516,38 @@ class TestLearning : public QObject {
     QCOMPARE(f.size(), QSize(930, 631));
     QCOMPARE(f.pos(), where);
     QCOMPARE(f.RuzdoPole->MaxRuzdo(), 9);
+  }
+
+  void aStoredWindowIsFittedToTheScreen_data() {
+    QTest::addColumn<QRect>("stored");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("keepsPosition");
+    // The screen of the tests is 1920 × 1200.
+    QTest::newRow("larger than the screen")
+        << QRect(0, 0, 20000, 20000) << QSize(1920, 1200) << true;
+    QTest::newRow("a 5 px corner on screen")
+        << QRect(1915, 1195, 930, 631) << QSize(930, 631) << false;
+    QTest::newRow("half on screen") << QRect(1400, 300, 930, 631) << QSize(930, 631) << true;
+  }
+  void aStoredWindowIsFittedToTheScreen() {
+    QFETCH(QRect, stored);
+    QFETCH(QSize, size);
+    QFETCH(bool, keepsPosition);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Ruzdo.conf"));
+    {
+      QSettings s(file, QSettings::IniFormat);
+      s.setValue(QStringLiteral("panel/max"), 9);
+      s.setValue(QStringLiteral("window/x"), stored.x());
+      s.setValue(QStringLiteral("window/y"), stored.y());
+      s.setValue(QStringLiteral("window/width"), stored.width());
+      s.setValue(QStringLiteral("window/height"), stored.height());
+    }
+    LearningFixture d;
+    const QPoint where = d.form.pos();
+    d.form.useSettings(std::make_unique<QSettings>(file, QSettings::IniFormat));
+    QCOMPARE(d.form.size(), size);
+    QCOMPARE(d.form.pos(), keepsPosition ? stored.topLeft() : where);
   }
 
   void aDamagedFileIsNoHindrance() {

@@ -96,7 +96,7 @@ class TestMainWindow : public QObject {
   }
 
   void otherControlsAtStart() {
-    QCOMPARE(form->sTani->count(), 26);
+    QCOMPARE(form->sTani->count(), kTaniCount);
     QCOMPARE(form->sTani->currentIndex(), 0);
     QVERIFY(form->sTani->isEnabled());
     QCOMPARE(form->sTemplate->text(), QStringLiteral("_-__"));

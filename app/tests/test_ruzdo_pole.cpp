@@ -200,6 +200,19 @@ class TestRuzdoPole : public QObject {
     for (PlateButton* p : grid->Plates()) QVERIFY(!p->hasGlyph());
   }
 
+  // A screen reader hears a plate's whole caption, the counter word with it.
+  void plateNamesHoldTheCounterWord() {
+    auto grid = makeGrid();
+    grid->SetTani(tanHon);
+    QCOMPARE(grid->Plates()[3]->accessibleName(), QStringLiteral("3本"));
+    grid->SetTani(tanTuki);
+    QCOMPARE(grid->Plates()[3]->accessibleName(), QStringLiteral("3か月"));
+    grid->SetMinRuzdo(10);  // new plates, new captions
+    QCOMPARE(grid->Plates()[0]->accessibleName(), QStringLiteral("10か月"));
+    grid->SetTani(tanNone);
+    QCOMPARE(grid->Plates()[0]->accessibleName(), QStringLiteral("10"));
+  }
+
   void clicksAndKeys() {
     auto grid = makeGrid();
     grid->SetTemplate(QStringLiteral("_-__"));

@@ -191,10 +191,10 @@ class TestSettings : public QObject {
 
   void counterPickerHoldsTheCachedPictures() {
     auto* picker = static_cast<PictureComboBox*>(d->form.sTani);
-    QCOMPARE(picker->count(), 26);
+    QCOMPARE(picker->count(), kTaniCount);
     QCOMPARE(picker->itemText(0), QStringLiteral("Нет"));
     QCOMPARE(picker->picture(0), nullptr);
-    for (int i = 1; i < 26; ++i) {
+    for (int i = 1; i < kTaniCount; ++i) {
       QCOMPARE(picker->itemText(i), QStringLiteral("--"));
       QCOMPARE(picker->picture(i), CounterImage(static_cast<TTani>(i)));
     }
@@ -203,6 +203,10 @@ class TestSettings : public QObject {
              QStringLiteral("回 かい"));
     QCOMPARE(picker->itemData(tanGai, Qt::AccessibleTextRole).toString(),
              QStringLiteral("階 かい"));
+    QCOMPARE(picker->itemData(tanHai, Qt::AccessibleTextRole).toString(),
+             QStringLiteral("杯 はい"));
+    QCOMPARE(picker->itemData(tanTuki, Qt::AccessibleTextRole).toString(),
+             QStringLiteral("か月 つき"));
   }
 
   void intervalGoesToTheTimerAtOnce() {

@@ -36,11 +36,21 @@ class PictureDelegate : public QStyledItemDelegate {
 };
 
 // What a screen reader hears: the entries' own texts are the same for every
-// counter, so the chosen entry's accessible text stands for it.
+// counter, so the chosen entry's accessible text stands for it. The drop-down
+// list is the box's child, as in Qt's own combo box, so that its entries (named
+// by their accessible texts, "杯 はい") are read while it is open.
 class PictureComboBoxAccessible : public QAccessibleWidget {
  public:
   explicit PictureComboBoxAccessible(QWidget* box)
       : QAccessibleWidget(box, QAccessible::ComboBox) {}
+
+  int childCount() const override { return 1; }
+  QAccessibleInterface* child(int index) const override {
+    return index == 0 ? QAccessible::queryAccessibleInterface(list()) : nullptr;
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    return child && child->object() == list() ? 0 : -1;
+  }
 
   QString text(QAccessible::Text t) const override {
     const auto* box = static_cast<const PictureComboBox*>(widget());
@@ -50,6 +60,9 @@ class PictureComboBoxAccessible : public QAccessibleWidget {
       return box->accessibleName().isEmpty() ? chosen : box->accessibleName();
     return QAccessibleWidget::text(t);
   }
+
+ private:
+  QAbstractItemView* list() const { return static_cast<const PictureComboBox*>(widget())->view(); }
 };
 
 QAccessibleInterface* pictureComboBoxFactory(const QString& className, QObject* object) {

@@ -29,6 +29,18 @@ void PlateButton::setGlyph(const QImage* image) {
   update();
 }
 
+void PlateButton::setCaption(const QString& caption) {
+  setText(caption);
+  updateAccessibleName();
+}
+
+void PlateButton::setCounterWord(const QString& word) {
+  counterWord_ = word;
+  updateAccessibleName();
+}
+
+void PlateButton::updateAccessibleName() { setAccessibleName(text() + counterWord_); }
+
 QSize PlateButton::sizeHint() const {
   QSize s = QPushButton::sizeHint();
   if (!glyph_.isNull()) s.rwidth() += glyph_.width() + kGlyphGap;

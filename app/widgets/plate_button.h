@@ -16,6 +16,10 @@ class PlateButton : public QPushButton {
 
   // Takes its own copy of the picture; null removes it.
   void setGlyph(const QImage* image);
+  // The caption, and the counter word its picture shows: a screen reader
+  // hears them together ("3本", "3か月").
+  void setCaption(const QString& caption);
+  void setCounterWord(const QString& word);
   bool hasGlyph() const { return !glyph_.isNull(); }
   QSize glyphSize() const { return glyph_.size(); }
 
@@ -41,5 +45,8 @@ class PlateButton : public QPushButton {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  void updateAccessibleName();
+
   QPixmap glyph_;
+  QString counterWord_;
 };

@@ -149,7 +149,17 @@ INSTANTIATE_TEST_SUITE_P(
         PeerCase{"7匹", "<NUMK VAL=7 COUNTER=ひき>"}, PeerCase{"6個", "<NUMK VAL=6 COUNTER=こ>"},
         PeerCase{"8階", "<NUMK VAL=8 COUNTER=か'い>"},
         PeerCase{"3000円", "<NUMK VAL=3000 COUNTER=えん>"},
-        PeerCase{"4時", "<NUMK VAL=4 COUNTER=じ>"}, PeerCase{"飴", "あめ"},
+        PeerCase{"4時", "<NUMK VAL=4 COUNTER=じ>"},
+        // The sound changes of the counters of things, times and places.
+        PeerCase{"8杯", "<NUMK VAL=8 COUNTER=はい>"},
+        PeerCase{"1000杯", "<NUMK VAL=1000 COUNTER=はい>"},
+        PeerCase{"3足", "<NUMK VAL=3 COUNTER=そく>"},
+        PeerCase{"10冊", "<NUMK VAL=10 COUNTER=さつ>"},
+        PeerCase{"4泊", "<NUMK VAL=4 COUNTER=はく>"}, PeerCase{"3羽", "<NUMK VAL=3 COUNTER=わ>"},
+        PeerCase{"8つ", "<NUMK VAL=8 COUNTER=つ>"},
+        PeerCase{"1週間", "<NUMK VAL=1 COUNTER=しゅうかん>"},
+        PeerCase{"3日間", "<NUMK VAL=3 COUNTER=にちかん>"},
+        PeerCase{"10ページ", "<NUMK VAL=10 COUNTER=ぺーじ>"}, PeerCase{"飴", "あめ"},
         PeerCase{"天気", "てんき"}, PeerCase{"桜", "さくら"}, PeerCase{"鼻", "はな"},
         PeerCase{"飴、天気", "あめ、てんき"}, PeerCase{"桜？", "さくら？"},
         // The final す of です and ます is devoiced.

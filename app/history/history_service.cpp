@@ -1,0 +1,88 @@
+#include "history/history_service.h"
+
+#include <QPointer>
+#include <QThread>
+
+namespace ruzdo {
+
+template <typename F>
+void HistoryService::onWorker(F f) {
+  QMetaObject::invokeMethod(worker_, std::move(f), Qt::QueuedConnection);
+}
+
+template <typename F>
+void HistoryService::onGui(F f) {
+  QMetaObject::invokeMethod(this, std::move(f), Qt::QueuedConnection);
+}
+
+HistoryService::HistoryService(const QString& folder, QObject* parent) : QObject(parent) {
+  thread_ = new QThread(this);
+  thread_->setObjectName(QStringLiteral("history"));
+  HistoryWorker::Reports reports;
+  reports.state = [this](const HistoryState& s) {
+    onGui([this, s] {
+      state_ = s;
+      emit stateChanged(state_);
+    });
+  };
+  reports.opened = [this](const QList<HistoryStore::Recent>& recent) {
+    onGui([this, recent] { emit opened(recent); });
+  };
+  worker_ = new HistoryWorker(folder, std::move(reports));
+  state_.file = worker_->filePath();
+  worker_->moveToThread(thread_);
+  thread_->start();
+  onWorker([w = worker_] { w->start(); });
+}
+
+HistoryService::~HistoryService() {
+  // Quit from inside the thread, after whatever was posted before.
+  onWorker([w = worker_] {
+    w->finish();
+    delete w;
+    QThread::currentThread()->quit();
+  });
+  thread_->wait();
+}
+
+void HistoryService::record(const AnswerRecord& r) {
+  onWorker([w = worker_, r] { w->add(r); });
+}
+
+void HistoryService::requestView(const HistoryQuery& query) {
+  nextView_ = query;
+  if (!viewBusy_) readView();
+}
+
+void HistoryService::readView() {
+  if (!nextView_) return;
+  viewBusy_ = true;
+  const HistoryQuery query = *nextView_;
+  nextView_.reset();
+  onWorker([this, w = worker_, query] {
+    HistoryView v = w->view(query);
+    onGui([this, v = std::move(v)] {
+      viewBusy_ = false;
+      emit viewReady(v);
+      readView();
+    });
+  });
+}
+
+void HistoryService::clear() {
+  onWorker([this, w = worker_] {
+    QString why;
+    const bool ok = w->clear(&why);
+    onGui([this, ok, why] { emit cleared(ok, why); });
+  });
+}
+
+void HistoryService::exportCsv(const QString& file) {
+  onWorker([this, w = worker_, file] {
+    QString why;
+    const bool ok = w->exportCsv(file, &why);
+    onGui([this, ok, why] { emit exported(ok, why); });
+  });
+}
+
+}  // namespace ruzdo
