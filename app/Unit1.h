@@ -17,6 +17,7 @@
 #include "core/weak_picker.h"
 #include "platform/synthesis_worker.h"
 
+class ElidedLabel;
 class GroupBar;
 class HistoryWindow;
 class QCheckBox;
@@ -35,7 +36,9 @@ class QPushButton;
 class QSlider;
 class QSpinBox;
 class QTimer;
+class QVBoxLayout;
 class TfAbout;
+class TrainingOptionsWindow;
 namespace ruzdo {
 class SoundOutput;
 class SpeechCache;
@@ -130,8 +133,6 @@ class TMainForm : public QWidget {
   QSlider* sSpechSpeed = nullptr;
   QSlider* sTimerInterval = nullptr;
   QSpinBox* sMaxQuestion = nullptr;
-  QComboBox* sVoice = nullptr;     // the engine's voice presets, then "Разные"
-  QCheckBox* sVariants = nullptr;  // a random accepted reading per question
   QGroupBox* gRuzdoPoleSetting = nullptr;
   QSpinBox* sCols = nullptr;
   QSpinBox* sRows = nullptr;
@@ -145,8 +146,16 @@ class TMainForm : public QWidget {
   QTimer* tMain = nullptr;
   QTimer* tMarker = nullptr;
   QToolButton* bReplay = nullptr;   // says the question again
+  QToolButton* bOptions = nullptr;  // opens «Параметры обучения»
+  // «Параметры обучения» and the options in it (owned by the window).
+  TrainingOptionsWindow* fOptions = nullptr;
+  QComboBox* sVoice = nullptr;      // the engine's voice presets, then "Разные"
+  QCheckBox* sVariants = nullptr;   // a random accepted reading per question
   QCheckBox* sWeakFirst = nullptr;  // draws recently missed values more often
-  QLabel* lSaid = nullptr;          // what the last question or plate said
+  // In «Статистика» below the counts, a label a line: what a run shows.
+  QWidget* pRunLines = nullptr;
+  QVBoxLayout* runLines = nullptr;
+  ElidedLabel* lSaid = nullptr;  // what the last question or plate said
   HistoryWindow* fHistory = nullptr;
 
   // --- drill ---
@@ -199,6 +208,7 @@ class TMainForm : public QWidget {
   const std::vector<ruzdo::PastAnswer>& recentAnswers() const { return recent_; }
   void bReplayClick();
   void RzGroup1Items1Click();  // "История ответов"
+  void RzGroup1Items2Click();  // «Параметры обучения»
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -227,6 +237,8 @@ class TMainForm : public QWidget {
   void buildGenerateGroup();
   void buildFieldGroup();
   void buildInfoGroup();
+  void buildOptionsWindow();
+  void fitInfoGroup();
   void setTabOrder();
   void connectEvents();
 
@@ -253,6 +265,7 @@ class TMainForm : public QWidget {
   int questionSpeed_ = 0;
   std::vector<ruzdo::PastAnswer> recent_;  // numbers mode, oldest first
   std::unique_ptr<QSettings> settings_;
+  bool restoring_ = false;
   ruzdo::HistoryService* history_ = nullptr;
   ReadingCheck readingCheck_;
   QString acceptedTemplate_;  // the last template the engine could say

@@ -1,5 +1,6 @@
 #include "uAboutFrm.h"
 
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -8,6 +9,17 @@
 #include <QStyle>
 
 #include "platform/jpeg_image.h"
+
+namespace {
+
+// The caption Qt gives a standard close button, in the language of the
+// translations the program has installed ("&Close" without any).
+QString standardCloseText() {
+  const QDialogButtonBox standard(QDialogButtonBox::Close);
+  return standard.button(QDialogButtonBox::Close)->text();
+}
+
+}  // namespace
 
 TfAbout::TfAbout(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("fAbout"));
@@ -50,7 +62,7 @@ TfAbout::TfAbout(QWidget* parent) : QDialog(parent) {
   Memo1->setPlainText(Lines().join(QLatin1Char('\n')));
 
   BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton),
-                            QStringLiteral("&Close"), this);
+                            standardCloseText(), this);
   BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
   BitBtn1->setGeometry(425, 315, 75, 25);
   BitBtn1->setAutoDefault(false);
@@ -85,9 +97,8 @@ QStringList TfAbout::Lines() {
 }
 
 void TfAbout::keyPressEvent(QKeyEvent* event) {
-  // Neither Escape nor Enter closes the window; only its button and close box.
-  if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return ||
-      event->key() == Qt::Key_Enter) {
+  // Escape closes the window as its button and close box do; Enter does not.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     event->accept();
     return;
   }

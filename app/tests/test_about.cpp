@@ -1,4 +1,5 @@
 // The About window and the JPEG decoder behind its picture.
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -10,6 +11,7 @@
 #include <QTimer>
 
 #include "platform/jpeg_image.h"
+#include "platform/qt_translations.h"
 #include "uAboutFrm.h"
 
 class TestAbout : public QObject {
@@ -94,7 +96,14 @@ class TestAbout : public QObject {
     QVERIFY(text.contains(QStringLiteral("CC BY 3.0")));
   }
 
-  void modalReusedAndClosedOnlyByItsButton() {
+  // Escape, the button and the close box end the modal display; Enter does not.
+  void modalReusedAndClosedByButtonOrEscape_data() {
+    QTest::addColumn<bool>("byEscape");
+    QTest::newRow("its button") << false;
+    QTest::newRow("Escape") << true;
+  }
+  void modalReusedAndClosedByButtonOrEscape() {
+    QFETCH(bool, byEscape);
     TfAbout about;
     int shown = 0;
     for (int round = 0; round < 2; ++round) {
@@ -102,15 +111,39 @@ class TestAbout : public QObject {
         ++shown;
         QVERIFY(about.isVisible());
         QVERIFY(about.isModal());
-        QTest::keyClick(&about, Qt::Key_Escape);
         QTest::keyClick(&about, Qt::Key_Return);
-        QVERIFY(about.isVisible());  // neither key closes it
-        about.BitBtn1->click();
+        QTest::keyClick(&about, Qt::Key_Enter);
+        QVERIFY(about.isVisible());  // Enter does not close it
+        if (byEscape)
+          QTest::keyClick(&about, Qt::Key_Escape);
+        else
+          about.BitBtn1->click();
       });
       about.exec();
       QVERIFY(!about.isVisible());
     }
     QCOMPARE(shown, 2);
+  }
+
+  // Qt's own texts in Russian once the program has installed them: the
+  // captions of standard buttons (message boxes, the About window's button).
+  void qtTextsInRussian_data() {
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Close") << int(QDialogButtonBox::Close) << QStringLiteral("Закрыть");
+    QTest::newRow("Yes") << int(QDialogButtonBox::Yes) << QStringLiteral("&Да");
+    QTest::newRow("No") << int(QDialogButtonBox::No) << QStringLiteral("&Нет");
+    QTest::newRow("Cancel") << int(QDialogButtonBox::Cancel) << QStringLiteral("Отмена");
+  }
+  void qtTextsInRussian() {
+    QFETCH(int, button);
+    QFETCH(QString, text);
+    static const bool installed = ruzdo::InstallQtRussianTexts(QCoreApplication::instance());
+    QVERIFY(installed);
+    const auto which = static_cast<QDialogButtonBox::StandardButton>(button);
+    const QDialogButtonBox box(which);
+    QCOMPARE(box.button(which)->text(), text);
+    if (which == QDialogButtonBox::Close) QCOMPARE(TfAbout().BitBtn1->text(), text);
   }
 };
 
