@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <future>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,6 +17,7 @@
 #include "core/weak_picker.h"
 #include "platform/synthesis_worker.h"
 
+class ElidedLabel;
 class GroupBar;
 class HistoryWindow;
 class QCheckBox;
@@ -34,7 +36,9 @@ class QPushButton;
 class QSlider;
 class QSpinBox;
 class QTimer;
+class QVBoxLayout;
 class TfAbout;
+class TrainingOptionsWindow;
 namespace ruzdo {
 class SoundOutput;
 class SpeechCache;
@@ -132,8 +136,6 @@ class TMainForm : public QWidget {
   QSlider* sSpechSpeed = nullptr;
   QSlider* sTimerInterval = nullptr;
   QSpinBox* sMaxQuestion = nullptr;
-  QComboBox* sVoice = nullptr;     // the engine's voice presets, then "Разные"
-  QCheckBox* sVariants = nullptr;  // a random accepted reading per question
   QGroupBox* gRuzdoPoleSetting = nullptr;
   QSpinBox* sCols = nullptr;
   QSpinBox* sRows = nullptr;
@@ -147,8 +149,16 @@ class TMainForm : public QWidget {
   QTimer* tMain = nullptr;
   QTimer* tMarker = nullptr;
   QToolButton* bReplay = nullptr;   // says the question again
+  QToolButton* bOptions = nullptr;  // opens «Параметры обучения»
+  // «Параметры обучения» and the options in it (owned by the window).
+  TrainingOptionsWindow* fOptions = nullptr;
+  QComboBox* sVoice = nullptr;      // the engine's voice presets, then "Разные"
+  QCheckBox* sVariants = nullptr;   // a random accepted reading per question
   QCheckBox* sWeakFirst = nullptr;  // draws recently missed values more often
-  QLabel* lSaid = nullptr;          // what the last question or plate said
+  // In «Статистика» below the counts, a label a line: what a run shows.
+  QWidget* pRunLines = nullptr;
+  QVBoxLayout* runLines = nullptr;
+  ElidedLabel* lSaid = nullptr;  // what the last question or plate said
   HistoryWindow* fHistory = nullptr;
 
   // --- drill ---
@@ -202,6 +212,7 @@ class TMainForm : public QWidget {
   const std::vector<ruzdo::PastAnswer>& recentAnswers() const { return recent_; }
   void bReplayClick();
   void RzGroup1Items1Click();  // "История ответов"
+  void RzGroup1Items2Click();  // «Параметры обучения»
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -230,6 +241,8 @@ class TMainForm : public QWidget {
   void buildGenerateGroup();
   void buildFieldGroup();
   void buildInfoGroup();
+  void buildOptionsWindow();
+  void fitInfoGroup();
   void setTabOrder();
   void connectEvents();
 
@@ -256,6 +269,7 @@ class TMainForm : public QWidget {
   int questionSpeed_ = 0;
   std::vector<ruzdo::PastAnswer> recent_;  // numbers mode, oldest first
   std::unique_ptr<QSettings> settings_;
+  bool restoring_ = false;
   ruzdo::HistoryService* history_ = nullptr;
   ReadingCheck readingCheck_;
   QString acceptedTemplate_;  // the last template the engine could say
@@ -306,6 +320,9 @@ class TMainForm : public QWidget {
   std::string listeningCondition_;
   ruzdo::NoiseStaircase noiseLevel_;
   QLabel* lNoise = nullptr;  // «Шум: 11 дБ» in the statistics, with noise only
+  // The crowd's talkers, made at the window's priority as soon as a
+  // condition needs them, not by the first sound made ahead at a lower one.
+  std::future<void> talkersMade_;
   bool speechOnWorker_ = true;
   bool painted_ = false;
   bool speechErrorOpen_ = false;

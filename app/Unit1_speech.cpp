@@ -158,6 +158,7 @@ void TMainForm::showNotice(const QString& text) {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == pGroups && event->type() == QEvent::Resize) fitInfoGroup();
   if (watched == RuzdoPole) {
     switch (event->type()) {
       case QEvent::Paint:
