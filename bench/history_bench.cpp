@@ -140,7 +140,8 @@ Figures drill(const QString& folder, bool onThread, int answers, int lockSeconds
       locker.start(
           QStringLiteral("sh"),
           {QStringLiteral("-c"),
-           QStringLiteral("(echo 'BEGIN EXCLUSIVE;'; sleep %1; echo 'COMMIT;') | sqlite3 '%2'")
+           QStringLiteral("(echo '.timeout 3000'; echo 'BEGIN EXCLUSIVE;'; echo 'SELECT 42;';"
+                          " sleep %1; echo 'COMMIT;') | sqlite3 '%2'")
                .arg(lockSeconds)
                .arg(folder + QStringLiteral("/history.sqlite3"))});
     QElapsedTimer t;
@@ -167,6 +168,9 @@ Figures drill(const QString& folder, bool onThread, int answers, int lockSeconds
     QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
   f.stallMs = watch.gaps;
   locker.waitForFinished(lockSeconds * 1000 + 5000);
+  if (lockSeconds > 0)
+    std::printf("  sqlite3: %s%s", locker.readAllStandardOutput().constData(),
+                locker.readAllStandardError().constData());
   delete service;
   direct.close();
   f.stored = rowsIn(folder) - before;
