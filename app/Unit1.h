@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <future>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,6 +17,7 @@
 #include "core/weak_picker.h"
 #include "platform/synthesis_worker.h"
 
+class ElidedLabel;
 class GroupBar;
 class HistoryWindow;
 class QCheckBox;
@@ -34,7 +36,9 @@ class QPushButton;
 class QSlider;
 class QSpinBox;
 class QTimer;
+class QVBoxLayout;
 class TfAbout;
+class TrainingOptionsWindow;
 namespace ruzdo {
 class SoundOutput;
 class SpeechCache;
@@ -51,6 +55,9 @@ class TMainForm : public QWidget {
  public:
   explicit TMainForm(QWidget* parent = nullptr);
   ~TMainForm() override;
+
+  // The voice the last thing spoken was said in ("" the standard one).
+  const std::string& lastSaidVoice() const { return lastSaid_.voice; }
 
   // The About window shown by the Help group's item; not owned.
   void setAboutWindow(TfAbout* about) { fAbout = about; }
@@ -129,8 +136,6 @@ class TMainForm : public QWidget {
   QSlider* sSpechSpeed = nullptr;
   QSlider* sTimerInterval = nullptr;
   QSpinBox* sMaxQuestion = nullptr;
-  QComboBox* sVoice = nullptr;     // the engine's voice presets, then "Разные"
-  QCheckBox* sVariants = nullptr;  // a random accepted reading per question
   QGroupBox* gRuzdoPoleSetting = nullptr;
   QSpinBox* sCols = nullptr;
   QSpinBox* sRows = nullptr;
@@ -144,8 +149,16 @@ class TMainForm : public QWidget {
   QTimer* tMain = nullptr;
   QTimer* tMarker = nullptr;
   QToolButton* bReplay = nullptr;   // says the question again
+  QToolButton* bOptions = nullptr;  // opens «Параметры обучения»
+  // «Параметры обучения» and the options in it (owned by the window).
+  TrainingOptionsWindow* fOptions = nullptr;
+  QComboBox* sVoice = nullptr;      // the engine's voice presets, then "Разные"
+  QCheckBox* sVariants = nullptr;   // a random accepted reading per question
   QCheckBox* sWeakFirst = nullptr;  // draws recently missed values more often
-  QLabel* lSaid = nullptr;          // what the last question or plate said
+  // In «Статистика» below the counts, a label a line: what a run shows.
+  QWidget* pRunLines = nullptr;
+  QVBoxLayout* runLines = nullptr;
+  ElidedLabel* lSaid = nullptr;  // what the last question or plate said
   HistoryWindow* fHistory = nullptr;
 
   // --- drill ---
@@ -179,6 +192,7 @@ class TMainForm : public QWidget {
   void sTimerIntervalChange();
   void RzGroup1Items0Click();
   void sTaniChange();
+  void sVoiceChange();
 
   // --- learning aids (Unit1_learning.cpp) ---
   // The engine's reading of a Shift-JIS speech text (Onsei_Reading unless
@@ -198,6 +212,7 @@ class TMainForm : public QWidget {
   const std::vector<ruzdo::PastAnswer>& recentAnswers() const { return recent_; }
   void bReplayClick();
   void RzGroup1Items1Click();  // "История ответов"
+  void RzGroup1Items2Click();  // «Параметры обучения»
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -226,6 +241,8 @@ class TMainForm : public QWidget {
   void buildGenerateGroup();
   void buildFieldGroup();
   void buildInfoGroup();
+  void buildOptionsWindow();
+  void fitInfoGroup();
   void setTabOrder();
   void connectEvents();
 
@@ -252,6 +269,7 @@ class TMainForm : public QWidget {
   int questionSpeed_ = 0;
   std::vector<ruzdo::PastAnswer> recent_;  // numbers mode, oldest first
   std::unique_ptr<QSettings> settings_;
+  bool restoring_ = false;
   ruzdo::HistoryService* history_ = nullptr;
   ReadingCheck readingCheck_;
   QString acceptedTemplate_;  // the last template the engine could say
@@ -273,10 +291,13 @@ class TMainForm : public QWidget {
   // The voice of a question (with "Разные" one drawn for it) and of a
   // listening click (with "Разные" the standard voice): "" is the standard
   // voice, as the cache keys it.
-  std::string questionVoice() const;
+  std::string questionVoice();
   std::string listeningVoice() const;
   std::vector<std::string> voicePresets() const;
   bool voicesVary() const;
+  // With "Разные", the voice of the next question, drawn ahead so that its
+  // sounds are made ahead too.
+  std::optional<std::string> nextQuestionVoice_;
   void playWave(ruzdo::WaveRef wave);
   // A sound's job under the present listening condition and level, and the
   // same with the engine's plain sound attached when the cache has it, so
@@ -299,6 +320,9 @@ class TMainForm : public QWidget {
   std::string listeningCondition_;
   ruzdo::NoiseStaircase noiseLevel_;
   QLabel* lNoise = nullptr;  // «Шум: 11 дБ» in the statistics, with noise only
+  // The crowd's talkers, made at the window's priority as soon as a
+  // condition needs them, not by the first sound made ahead at a lower one.
+  std::future<void> talkersMade_;
   bool speechOnWorker_ = true;
   bool painted_ = false;
   bool speechErrorOpen_ = false;

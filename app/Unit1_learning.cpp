@@ -2,6 +2,7 @@
 // answers with its window, drilling the weak values, and keeping the settings.
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -17,6 +18,10 @@
 #include "history/history_window.h"
 #include "onsei/onsei.h"
 #include "panel_settings.h"
+#include "training_options_window.h"
+#include "widgets/elided_label.h"
+#include "widgets/group_bar_group.h"
+#include "widgets/group_bar_item.h"
 #include "widgets/image_button.h"
 
 namespace {
@@ -37,6 +42,12 @@ QString engineReading(const QByteArray& koe) {
 void TMainForm::buildLearningAids() {
   if (!reading_) reading_ = engineReading;
   connect(bReplay, &QToolButton::clicked, this, &TMainForm::bReplayClick);
+  connect(bOptions, &QToolButton::clicked, this, &TMainForm::RzGroup1Items2Click);
+  connect(RzGroup1->item(2), &QAbstractButton::clicked, this, &TMainForm::RzGroup1Items2Click);
+  // The options apply at once, so they are kept at once.
+  connect(sVoice, &QComboBox::currentIndexChanged, this, &TMainForm::saveSettings);
+  connect(sVariants, &QCheckBox::toggled, this, &TMainForm::saveSettings);
+  connect(sWeakFirst, &QCheckBox::toggled, this, &TMainForm::saveSettings);
   // R also as К: the key's letter on a Russian layout.
   for (const QKeySequence& key : {QKeySequence(Qt::Key_R), QKeySequence(QChar(0x041A)),
                                   QKeySequence(Qt::CTRL | Qt::Key_R), QKeySequence(Qt::Key_F5)}) {
@@ -118,9 +129,9 @@ void TMainForm::questionEnded(bool wrong, const std::optional<QString>& clicked)
 
 void TMainForm::showSaid(const Said& said, bool judged, bool wrong,
                          const std::optional<QString>& clicked) {
-  // What was said and how it went, then the reading, on one line shortened
-  // with "…" if it is wider than the line (the tool tip and the accessible
-  // name keep all of it).
+  // What was said and how it went, then the reading, over the lines the
+  // label holds, shortened with "…" past them (the tool tip and the
+  // accessible name keep all of it).
   QString verdict = QStringLiteral("Сказано: ") + said.written;
   // A voice other than the standard one is named, as the learner heard it.
   if (!said.voice.empty() && said.voice != "standard")
@@ -136,13 +147,11 @@ void TMainForm::showSaid(const Said& said, bool judged, bool wrong,
   }
   const QString reading = said.koe.isEmpty() ? QString() : reading_(said.koe);
   const QString line = reading.isEmpty() ? verdict : verdict + QStringLiteral(" — ") + reading;
-  const QString shown =
-      lSaid->fontMetrics().elidedText(line, Qt::ElideRight, lSaid->contentsRect().width());
   QPalette p = lSaid->palette();
   p.setColor(QPalette::WindowText, judged && wrong ? QColor(0xB0, 0x00, 0x00)
                                                    : gInfo->palette().color(QPalette::WindowText));
   lSaid->setPalette(p);
-  lSaid->setText(shown);
+  lSaid->setFullText(line);
   lSaid->setToolTip(line);
   lSaid->setAccessibleName(reading.isEmpty() ? verdict : verdict + QStringLiteral("; ") + reading);
 }
@@ -230,13 +239,19 @@ void TMainForm::RzGroup1Items1Click() {
   fHistory->activateWindow();
 }
 
+void TMainForm::RzGroup1Items2Click() { fOptions->showInFront(); }
+
 void TMainForm::useSettings(std::unique_ptr<QSettings> settings) {
   settings_ = std::move(settings);
+  // Restoring an option would store every setting at once, the ones not yet
+  // restored too: nothing is stored until all are back.
+  restoring_ = true;
   if (settings_) ruzdo::RestorePanelSettings(*this, *settings_);
+  restoring_ = false;
 }
 
 void TMainForm::saveSettings() {
-  if (!settings_) return;
+  if (!settings_ || restoring_) return;
   ruzdo::SavePanelSettings(*this, *settings_);
   settings_->sync();
 }
@@ -244,5 +259,6 @@ void TMainForm::saveSettings() {
 void TMainForm::closeEvent(QCloseEvent* event) {
   saveSettings();
   if (fHistory) fHistory->close();
+  fOptions->close();
   QWidget::closeEvent(event);
 }

@@ -13,8 +13,11 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "Unit1.h"
+#include "training_options_window.h"
+#include "widgets/elided_label.h"
 #include "widgets/group_bar.h"
 #include "widgets/group_bar_group.h"
 #include "widgets/group_bar_item.h"
@@ -169,6 +172,14 @@ void TMainForm::buildWorkArea() {
   buildGenerateGroup();
   buildFieldGroup();
   buildInfoGroup();
+  buildOptionsWindow();
+}
+
+void TMainForm::buildOptionsWindow() {
+  fOptions = new TrainingOptionsWindow(this);
+  sVoice = fOptions->voice;
+  sVariants = fOptions->variants;
+  sWeakFirst = fOptions->weakFirst;
 }
 
 void TMainForm::buildGroupBar() {
@@ -187,6 +198,7 @@ void TMainForm::buildGroupBar() {
   RzGroup1->setObjectName(QStringLiteral("RzGroup1"));
   RzGroup1->addItem(QStringLiteral("О программе"));
   RzGroup1->addItem(QStringLiteral("История ответов"));
+  RzGroup1->addItem(QStringLiteral("Параметры обучения"));
 }
 
 void TMainForm::buildRunButtons() {
@@ -207,14 +219,22 @@ void TMainForm::buildRunButtons() {
       QStringLiteral("Повторить вопрос (R, Ctrl+R, F5); без запуска — повторить последнее"));
   bReplay->setFocusPolicy(Qt::NoFocus);
   bReplay->setGeometry(131, 8, 32, 30);
+
+  // Beside it, the window of the options beyond this column.
+  bOptions = new QToolButton(pRunButtons);
+  bOptions->setObjectName(QStringLiteral("bOptions"));
+  bOptions->setIcon(QIcon::fromTheme(QStringLiteral("preferences-other"),
+                                     style()->standardIcon(QStyle::SP_FileDialogDetailedView)));
+  bOptions->setAccessibleName(QStringLiteral("Параметры обучения"));
+  bOptions->setToolTip(QStringLiteral("Параметры обучения: голос, что и как говорится, темп"));
+  bOptions->setFocusPolicy(Qt::NoFocus);
+  bOptions->setGeometry(165, 8, 28, 30);
 }
 
 void TMainForm::buildGenerateGroup() {
   gGenerate = new QGroupBox(QStringLiteral("Параметры генерации"), pGroups);
   gGenerate->setObjectName(QStringLiteral("gGenerate"));
-  // 44 pixels below the design's 241 hold the voice, and on one row the
-  // options "чаще ошибочные" and the variant readings.
-  gGenerate->setGeometry(0, 0, 296, 285);
+  gGenerate->setGeometry(0, 0, 296, 241);
   QWidget* g = gGenerate;
 
   sMinRuzdo = addSpin(g, "sMinRuzdo", QStringLiteral("Минимальное значение"), 165, 15, 117, 21, 0,
@@ -251,34 +271,12 @@ void TMainForm::buildGenerateGroup() {
   sMaxQuestion = addSpin(g, "sMaxQuestion", QStringLiteral("Количество вопросов"), 180, 210, 101,
                          21, 0, 10000, 100);
   addLabel(g, QStringLiteral("Количество вопросов:"), 10, 215)->setBuddy(sMaxQuestion);
-
-  sVoice = new QComboBox(g);
-  sVoice->setObjectName(QStringLiteral("sVoice"));
-  sVoice->setAccessibleName(QStringLiteral("Голос"));
-  sVoice->setToolTip(QStringLiteral("Голос диктора; «Разные» — свой голос для каждого вопроса"));
-  sVoice->setGeometry(165, 236, 117, 21);
-  addLabel(g, QStringLiteral("Голос:"), 10, 239)->setBuddy(sVoice);
-
-  sWeakFirst = new QCheckBox(QStringLiteral("Чаще ошибочные"), g);
-  sWeakFirst->setObjectName(QStringLiteral("sWeakFirst"));
-  sWeakFirst->setAccessibleName(QStringLiteral("Чаще ошибочные"));
-  sWeakFirst->setToolTip(
-      QStringLiteral("Чаще спрашивать числа, в которых недавно ошибались или которые путали"));
-  sWeakFirst->setGeometry(10, 261, 112, 20);
-
-  sVariants = new QCheckBox(QStringLiteral("Разные варианты чтения"), g);
-  sVariants->setObjectName(QStringLiteral("sVariants"));
-  sVariants->setAccessibleName(QStringLiteral("Разные варианты чтения"));
-  sVariants->setToolTip(QStringLiteral(
-      "Читать число в каждом вопросе любым из верных вариантов: しちじ или ななじ, じゅっぽん или "
-      "じっぽん"));
-  sVariants->setGeometry(126, 261, 162, 20);
 }
 
 void TMainForm::buildFieldGroup() {
   gRuzdoPoleSetting = new QGroupBox(QStringLiteral("Параметры поля выбора"), pGroups);
   gRuzdoPoleSetting->setObjectName(QStringLiteral("gRuzdoPoleSetting"));
-  gRuzdoPoleSetting->setGeometry(1, 289, 294, 115);
+  gRuzdoPoleSetting->setGeometry(1, 245, 294, 121);
   QWidget* g = gRuzdoPoleSetting;
 
   sCols = addSpin(g, "sCols", QStringLiteral("Количество столбцов"), 180, 15, 102, 21, 0, 100, 2);
@@ -300,9 +298,7 @@ void TMainForm::buildFieldGroup() {
 void TMainForm::buildInfoGroup() {
   gInfo = new QGroupBox(QStringLiteral("Статистика"), pGroups);
   gInfo->setObjectName(QStringLiteral("gInfo"));
-  // Below the taller generation group, down to the pane's foot at the
-  // window's first size.
-  gInfo->setGeometry(1, 408, 294, 76);
+  gInfo->setGeometry(1, 370, 294, 105);
 
   addLabel(gInfo, QStringLiteral("Текущий вопрос:"), 10, 20);
   lAll = addLabel(gInfo, QStringLiteral("0"), 230, 20);
@@ -320,20 +316,34 @@ void TMainForm::buildInfoGroup() {
   lErr->setAccessibleName(QStringLiteral("Количество ошибок"));
   lErr->setMinimumWidth(50);
 
-  // What the last question (or the plate clicked) said, filled when it ends.
-  lSaid = new QLabel(gInfo);
+  // Below the counts, one line under the other, what a run shows: what the
+  // last question (or the plate clicked) said, filled when it ends, and the
+  // run's summary when it stops. The group grows with the pane.
+  pRunLines = new QWidget(gInfo);
+  pRunLines->setObjectName(QStringLiteral("pRunLines"));
+  runLines = new QVBoxLayout(pRunLines);
+  runLines->setContentsMargins(3, 0, 3, 0);
+  runLines->setSpacing(0);
+  lSaid = new ElidedLabel(pRunLines);
   lSaid->setObjectName(QStringLiteral("lSaid"));
   lSaid->setAccessibleName(QStringLiteral("Сказано"));
-  lSaid->setGeometry(8, 60, 280, 15);
-  lSaid->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  lSaid->setTextFormat(Qt::PlainText);
   lSaid->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  runLines->addWidget(lSaid, 1);
+  pGroups->installEventFilter(this);
+  fitInfoGroup();
+}
+
+void TMainForm::fitInfoGroup() {
+  // Its designed height at the window's first size, more in a taller one.
+  constexpr int kBelowInfo = 10;
+  const QRect r = gInfo->geometry();
+  gInfo->resize(r.width(), std::max(105, pGroups->height() - r.top() - kBelowInfo));
+  pRunLines->setGeometry(5, 60, gInfo->width() - 10, gInfo->height() - 62);
 }
 
 void TMainForm::setTabOrder() {
-  const QList<QWidget*> order = {bStart,     bPause,     bStop,       sMinRuzdo,      sMaxRuzdo,
-                                 sTani,      sTemplate,  sSpechSpeed, sTimerInterval, sMaxQuestion,
-                                 sVoice,     sWeakFirst, sVariants,   sCols,          sRows,
-                                 sIndention, sApply,     sCancel};
+  const QList<QWidget*> order = {bStart, bPause,    bStop,       sMinRuzdo,      sMaxRuzdo,
+                                 sTani,  sTemplate, sSpechSpeed, sTimerInterval, sMaxQuestion,
+                                 sCols,  sRows,     sIndention,  sApply,         sCancel};
   for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }

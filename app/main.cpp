@@ -7,6 +7,7 @@
 #include "command_line.h"
 #include "onsei/onsei.h"
 #include "platform/message_box.h"
+#include "platform/qt_translations.h"
 #include "platform/termination_signal.h"
 #include "uAboutFrm.h"
 
@@ -14,6 +15,7 @@ int main(int argc, char* argv[]) {
   if (const int status = ruzdo::handleCommandLine(argc, argv); status >= 0) return status;
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Ruzdo"));
+  ruzdo::InstallQtRussianTexts(&app);
   QApplication::setStyle(QStringLiteral("Fusion"));
   QFont font(QStringLiteral("Liberation Sans"));
   font.setPixelSize(11);

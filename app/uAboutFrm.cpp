@@ -1,5 +1,6 @@
 #include "uAboutFrm.h"
 
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -8,6 +9,17 @@
 #include <QStyle>
 
 #include "platform/jpeg_image.h"
+
+namespace {
+
+// The caption Qt gives a standard close button, in the language of the
+// translations the program has installed ("&Close" without any).
+QString standardCloseText() {
+  const QDialogButtonBox standard(QDialogButtonBox::Close);
+  return standard.button(QDialogButtonBox::Close)->text();
+}
+
+}  // namespace
 
 TfAbout::TfAbout(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("fAbout"));
@@ -50,7 +62,7 @@ TfAbout::TfAbout(QWidget* parent) : QDialog(parent) {
   Memo1->setPlainText(Lines().join(QLatin1Char('\n')));
 
   BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton),
-                            QStringLiteral("&Close"), this);
+                            standardCloseText(), this);
   BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
   BitBtn1->setGeometry(425, 315, 75, 25);
   BitBtn1->setAutoDefault(false);
@@ -81,13 +93,17 @@ QStringList TfAbout::Lines() {
       QStringLiteral("http://hts.sp.nitech.ac.jp/"),
       QStringLiteral("Голос: HTS voice nitech_jp_atr503_m001, © Nagoya Institute of Technology, "
                      "CC BY 3.0"),
+      QStringLiteral("Голоса «Мужчина 2» и «Женщина 1»: HTS voices Takumi и Mei (MMDAgent "
+                     "Project Team), © 2009-2018 Nagoya Institute of Technology, CC BY 3.0"),
+      QStringLiteral("Голос «Женщина 2»: HTS voice tohoku-f01, © 2015 Intelligent Communication "
+                     "Network (Ito-Nose) Laboratory, Tohoku University, CC BY 4.0"),
+      QStringLiteral("Без изменений; лицензии — в пакете onsei-voices рядом с голосами."),
   };
 }
 
 void TfAbout::keyPressEvent(QKeyEvent* event) {
-  // Neither Escape nor Enter closes the window; only its button and close box.
-  if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return ||
-      event->key() == Qt::Key_Enter) {
+  // Escape closes the window as its button and close box do; Enter does not.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     event->accept();
     return;
   }

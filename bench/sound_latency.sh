@@ -20,16 +20,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 onsei=$(dirname "$exe")/../onsei/onsei
 tests=$here/../app/tests
 out=$(mktemp -d /tmp/ruzdo-bench.XXXXXX)
-. "$tests/pulse_null_sink.sh"
-. "$tests/xvfb_display.sh"
-app=""
-cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  xvfb_stop
-  pulse_stop
-  rm -rf "$out"
-}
-trap cleanup EXIT
+here=$tests
+. "$tests/ruzdo_session.sh"
+session_dirs+=("$out")
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
@@ -43,18 +36,16 @@ onset() {
 # Records while running COMMAND 1.0 s after a paplay tone; prints how many
 # milliseconds the next sound after the tone is later than 1.0 s after it.
 after_tone() {
-  local rec=$out/take.wav recorder t0 t1
-  parec -d ruzdo_null.monitor --latency-msec=50 --rate=48000 --channels=1 --format=s16le \
-    --file-format=wav "$rec" &
-  recorder=$!
-  sleep 0.5
+  local rec=$out/take.wav t0 t1 tone
+  record_start "$rec"
   paplay "$out/tone.wav" &
+  tone=$!
   sleep 1.0
   "$@"
-  sleep 2.5
-  kill "$recorder"
-  wait "$recorder" 2>/dev/null || true
-  wait
+  # The tone and the sound: two sounds at least 1 s apart, the second played out.
+  wait_heard 1.05 0.6 20
+  record_stop
+  wait "$tone" 2>/dev/null || true
   t0=$(onset "$rec" 0)
   t1=$(onset "$rec" "$(awk -v t="$t0" 'BEGIN {print t + 0.3}')")
   awk -v a="$t0" -v b="$t1" 'BEGIN {printf "%.0f\n", (b - a - 1.0) * 1000}'
@@ -74,15 +65,6 @@ plate_after_tone() {
   lead=$(lead_ms "$1")
   echo $(($(after_tone click_plate "$1") - lead))
 }
-start_ruzdo() {
-  QT_QPA_PLATFORM=xcb "$exe" 2>/dev/null &
-  app=$!
-}
-stop_ruzdo() {
-  kill "$app" 2>/dev/null || true
-  wait "$app" 2>/dev/null || true
-  app=""
-}
 
 sox -n -r 48000 -c 1 -b 16 "$out/tone.wav" synth 0.1 sine 1000 vol 0.5
 echo "load: $(uptime)"
@@ -94,14 +76,13 @@ for _ in $(seq "$tries"); do ref+="$(after_tone paplay "$out/tone.wav") "; done
 mapped=""
 for _ in $(seq "$tries"); do
   t0=$(now_ms)
-  start_ruzdo
+  launch_ruzdo "$exe" 2>/dev/null
   until xdotool search --onlyvisible --name '^Ruzdo$' >/dev/null 2>&1; do sleep 0.01; done
   mapped+="$(($(now_ms) - t0)) "
   stop_ruzdo
 done
 
-start_ruzdo
-wait_for_ruzdo >/dev/null
+start_ruzdo "$exe" 2>/dev/null
 sleep 2  # laid out and idle
 fresh=""
 cached=""

@@ -4,7 +4,10 @@
   atspi_query.py names            every accessible name in the program
   atspi_query.py press NAME       presses the button (or item) called NAME
   atspi_query.py cells TABLE      the cells of the table called TABLE, a row a line
+  atspi_query.py wait REGEX [S]   waits up to S seconds (20) for a name matching
+                                  REGEX and prints it
 """
+import re
 import sys
 import time
 
@@ -53,6 +56,16 @@ def main():
         for row in range(table.nRows):
             cells = [table.getAccessibleAt(row, col).name for col in range(table.nColumns)]
             print(" | ".join(cells))
+    elif command == "wait":
+        pattern = re.compile(sys.argv[2])
+        deadline = time.monotonic() + float(sys.argv[3] if len(sys.argv) > 3 else 20)
+        while time.monotonic() < deadline:
+            for node in walk(program()):
+                if node.name and pattern.search(node.name):
+                    print(node.name)
+                    return
+            time.sleep(0.05)
+        sys.exit(f"after {sys.argv[3] if len(sys.argv) > 3 else 20} s nothing matches {sys.argv[2]!r}")
     else:
         sys.exit(f"unknown command {command}")
 

@@ -11,15 +11,14 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/ruzdo_session.sh"
 
 start_ruzdo "$exe"
-sleep 0.5
 
 # Start: the green button at the top of the settings column (window at 10,12;
 # settings panel at x 632 of the window).
 record_start "$out/drill.wav"
 xdotool mousemove 660 40 click 1
-# Questions come every 2 s: the third at 6 s; let it play out (a null sink
-# may start a stream a second or more late).
-sleep 10
+# Questions come every 2 s: sound from the first to the third (or fourth)
+# spans more than four seconds; wait until the third has played out.
+wait_heard 4.0 0.6 30
 record_stop
 import -window root "$out/drill.png"
 xdotool mousemove 915 40 click 1  # Stop
@@ -28,6 +27,4 @@ speech=$(sox "$out/drill.wav" -n stat 2>&1 | awk '/RMS +amplitude/ {print $3}')
 voiced=$(sox "$out/drill.wav" -n silence 1 0.005 1% reverse silence 1 0.005 1% reverse stat 2>&1 | awk '/Length/ {print $3}')
 echo "recorded from first to last sound: ${voiced} s, RMS ${speech}"
 echo "screenshot: $out/drill.png"
-# Questions two seconds apart: sound from the first to the third (or fourth)
-# spans more than four seconds.
 awk -v v="$voiced" 'BEGIN { if (v < 4.0) { print "too little speech: " v " s"; exit 1 } }'

@@ -6,6 +6,7 @@
 
 #include "Unit1.h"
 #include "fake_speech.h"
+#include "widgets/elided_label.h"
 
 // A main window wired to a fake engine and a fake sound output.
 struct DrillFixture {

@@ -6,7 +6,9 @@
 #include <QCoreApplication>
 #include <QTimer>
 #include <cstdio>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "core/speech_text.h"
 #include "onsei/onsei.h"
@@ -27,6 +29,22 @@ int main(int argc, char* argv[]) {
     app.quit();
   });
   QObject::connect(&player, &ruzdo::AudioPlayer::finished, &app, &QCoreApplication::quit);
+  // Everything is made before the first plays, so that the sounds start on
+  // time however long the engine takes on a busy machine.
+  std::vector<std::shared_ptr<const ruzdo::WaveImage>> sounds(static_cast<std::size_t>(argc));
+  for (int i = 2; i < argc; ++i) {
+    const std::string word = argv[i];
+    if (word == "QUIT" || word == "BEEP") continue;
+    const auto text = ruzdo::ToShiftJis(argv[i]);
+    int size = 0;
+    unsigned char* image = text ? Onsei_Synthe(text->c_str(), 100, &size) : nullptr;
+    if (!image) {
+      std::fprintf(stderr, "synthesis failed: %s\n", Onsei_LastError());
+      return 1;
+    }
+    sounds[static_cast<std::size_t>(i)] = std::make_shared<const ruzdo::WaveImage>(
+        image, static_cast<std::size_t>(size), Onsei_FreeWave);
+  }
   for (int i = 2; i < argc; ++i) {
     QTimer::singleShot(gap * (i - 2), [&, i] {
       if (std::string(argv[i]) == "QUIT") {
@@ -37,17 +55,7 @@ int main(int argc, char* argv[]) {
         player.beep();
         return;
       }
-      const auto text = ruzdo::ToShiftJis(argv[i]);
-      int size = 0;
-      unsigned char* image = text ? Onsei_Synthe(text->c_str(), 100, &size) : nullptr;
-      if (!image) {
-        std::fprintf(stderr, "synthesis failed: %s\n", Onsei_LastError());
-        status = 1;
-        app.quit();
-        return;
-      }
-      player.play(std::make_shared<const ruzdo::WaveImage>(image, static_cast<std::size_t>(size),
-                                                           Onsei_FreeWave));
+      player.play(sounds[static_cast<std::size_t>(i)]);
     });
   }
   QTimer::singleShot(30000, &app, &QCoreApplication::quit);  // never hang

@@ -1,20 +1,33 @@
-# Sourced by the end-to-end tests: a private PulseAudio server with a null
-# sink and a private X server, both torn down on exit together with the
-# program under test. start_ruzdo EXE starts the program and waits for its
-# window, whose id it leaves in $win.
+# Sourced by the end-to-end tests and benchmarks (they set $here to this
+# folder first): a private PulseAudio server with a null sink and a private
+# X server with private settings and data folders, torn down on exit together
+# with the program under test and the folders named in $session_dirs.
+#   launch_ruzdo EXE   starts the program, its process id in $app
+#   start_ruzdo EXE    the same, then waits for its window, its id in $win
+#   stop_ruzdo         ends it (SIGTERM, as the desktop at logout) and waits
 . "$here/pulse_null_sink.sh"
 . "$here/xvfb_display.sh"
 app=""
-cleanup() {
+session_dirs=()
+stop_ruzdo() {
   [ -n "$app" ] && kill "$app" 2>/dev/null || true
+  [ -n "$app" ] && wait "$app" 2>/dev/null || true
+  app=""
+}
+cleanup() {
+  stop_ruzdo
   xvfb_stop
   pulse_stop
+  [ ${#session_dirs[@]} -eq 0 ] || rm -rf "${session_dirs[@]}"
 }
 trap cleanup EXIT
 
-start_ruzdo() {  # EXE
+launch_ruzdo() {  # EXE
   QT_QPA_PLATFORM=xcb "$1" &
   app=$!
+}
+start_ruzdo() {  # EXE
+  launch_ruzdo "$1"
   win=$(wait_for_ruzdo)
   [ -n "$win" ] || { echo "no Ruzdo window appeared"; exit 1; }
 }

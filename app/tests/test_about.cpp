@@ -1,4 +1,5 @@
 // The About window and the JPEG decoder behind its picture.
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -10,6 +11,7 @@
 #include <QTimer>
 
 #include "platform/jpeg_image.h"
+#include "platform/qt_translations.h"
 #include "uAboutFrm.h"
 
 class TestAbout : public QObject {
@@ -66,7 +68,7 @@ class TestAbout : public QObject {
     QCOMPARE(about.RzLabel1->text(), QStringLiteral("RUZDO v. 0.11"));
     QVERIFY(about.Image1->pixmap().size() == QSize(128, 160));
     const QStringList lines = about.Memo1->toPlainText().split(QLatin1Char('\n'));
-    QCOMPARE(lines.size(), 18);
+    QCOMPARE(lines.size(), 21);
     QCOMPARE(lines[0], QStringLiteral("Программа разработана для тренировки восприятия числовой "));
     QCOMPARE(lines[7], QStringLiteral("ОС: Тестировалось на Debian 12"));
     QCOMPARE(lines[14], QString(34, QLatin1Char('_')));
@@ -92,9 +94,19 @@ class TestAbout : public QObject {
     }
     QVERIFY(paths > 0);
     QVERIFY(text.contains(QStringLiteral("CC BY 3.0")));
+    // Every speaker the engine ships is credited.
+    for (const char* voice : {"Takumi", "Mei", "tohoku-f01", "CC BY 4.0"})
+      QVERIFY2(text.contains(QString::fromUtf8(voice)), voice);
   }
 
-  void modalReusedAndClosedOnlyByItsButton() {
+  // Escape, the button and the close box end the modal display; Enter does not.
+  void modalReusedAndClosedByButtonOrEscape_data() {
+    QTest::addColumn<bool>("byEscape");
+    QTest::newRow("its button") << false;
+    QTest::newRow("Escape") << true;
+  }
+  void modalReusedAndClosedByButtonOrEscape() {
+    QFETCH(bool, byEscape);
     TfAbout about;
     int shown = 0;
     for (int round = 0; round < 2; ++round) {
@@ -102,15 +114,39 @@ class TestAbout : public QObject {
         ++shown;
         QVERIFY(about.isVisible());
         QVERIFY(about.isModal());
-        QTest::keyClick(&about, Qt::Key_Escape);
         QTest::keyClick(&about, Qt::Key_Return);
-        QVERIFY(about.isVisible());  // neither key closes it
-        about.BitBtn1->click();
+        QTest::keyClick(&about, Qt::Key_Enter);
+        QVERIFY(about.isVisible());  // Enter does not close it
+        if (byEscape)
+          QTest::keyClick(&about, Qt::Key_Escape);
+        else
+          about.BitBtn1->click();
       });
       about.exec();
       QVERIFY(!about.isVisible());
     }
     QCOMPARE(shown, 2);
+  }
+
+  // Qt's own texts in Russian once the program has installed them: the
+  // captions of standard buttons (message boxes, the About window's button).
+  void qtTextsInRussian_data() {
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Close") << int(QDialogButtonBox::Close) << QStringLiteral("Закрыть");
+    QTest::newRow("Yes") << int(QDialogButtonBox::Yes) << QStringLiteral("&Да");
+    QTest::newRow("No") << int(QDialogButtonBox::No) << QStringLiteral("&Нет");
+    QTest::newRow("Cancel") << int(QDialogButtonBox::Cancel) << QStringLiteral("Отмена");
+  }
+  void qtTextsInRussian() {
+    QFETCH(int, button);
+    QFETCH(QString, text);
+    static const bool installed = ruzdo::InstallQtRussianTexts(QCoreApplication::instance());
+    QVERIFY(installed);
+    const auto which = static_cast<QDialogButtonBox::StandardButton>(button);
+    const QDialogButtonBox box(which);
+    QCOMPARE(box.button(which)->text(), text);
+    if (which == QDialogButtonBox::Close) QCOMPARE(TfAbout().BitBtn1->text(), text);
   }
 };
 

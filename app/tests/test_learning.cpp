@@ -188,16 +188,21 @@ class TestLearning : public QObject {
     QCOMPARE(d.readingAsked.last(), d.engine.calls.last().text);
   }
 
-  void aLongReadingIsShortenedButKeptWhole() {
+  void aLongReadingWrapsIsShortenedButKeptWhole() {
     LearningFixture d;
-    const QString longReading = QString(60, QChar(0x3042));  // あ × 60
+    const QString longReading = QString(200, QChar(0x3042));  // あ × 200
     d.form.setReadingFunction([&](const QByteArray&) { return longReading; });
     d.form.RuzdoPoleButtonClick(5, QStringLiteral("5"));
     const QString shown = d.form.lSaid->text();
     QVERIFY(shown.startsWith(QStringLiteral("Сказано: 5 — ")));
     QVERIFY(shown.endsWith(QChar(0x2026)));
-    QVERIFY(d.form.lSaid->fontMetrics().horizontalAdvance(shown) <=
-            d.form.lSaid->contentsRect().width());
+    // Wrapped over the lines the label holds, none wider than it.
+    const QStringList lines = shown.split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), d.form.lSaid->height() / d.form.lSaid->fontMetrics().lineSpacing());
+    QVERIFY(lines.size() >= 2);
+    for (const QString& line : lines)
+      QVERIFY(d.form.lSaid->fontMetrics().horizontalAdvance(line) <=
+              d.form.lSaid->contentsRect().width());
     QCOMPARE(d.form.lSaid->toolTip(), QStringLiteral("Сказано: 5 — ") + longReading);
     QVERIFY(d.form.lSaid->accessibleName().endsWith(longReading));
   }
@@ -428,6 +433,10 @@ class TestLearning : public QObject {
     QCOMPARE(f.RuzdoPole->Rows(), 3);
     QCOMPARE(f.RuzdoPole->Indention(), 2);
     QCOMPARE(f.RuzdoPole->Template(), QStringLiteral("__-_"));
+    // An option of «Параметры обучения» takes effect at once and is kept at once.
+    f.sWeakFirst->setChecked(false);
+    QCOMPARE(QSettings(file, QSettings::IniFormat).value(QStringLiteral("panel/weakFirst")),
+             QVariant(QStringLiteral("false")));
   }
 
   void theCounterComesBackInTheNumbersMode() {

@@ -7,12 +7,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 #include "Unit1.h"
+#include "onsei/onsei.h"
+#include "training_options_window.h"
 #include "widgets/group_bar.h"
 #include "widgets/group_bar_group.h"
 #include "widgets/group_bar_item.h"
@@ -38,13 +43,12 @@ class TestMainWindow : public QObject {
     QCOMPARE(form->RuzdoPole->size(), QSize(452, 629));
     QCOMPARE(form->pSetting->width(), 298);
     QCOMPARE(form->pRunButtons->height(), 112);
-    // The generation group is 44 pixels taller than the design's 241 for the
-    // voice and, on one row, "чаще ошибочные" and the variant readings; the
-    // groups below move down and all still fit the pane.
-    QCOMPARE(form->gGenerate->geometry(), QRect(0, 0, 296, 285));
-    QCOMPARE(form->gRuzdoPoleSetting->geometry(), QRect(1, 289, 294, 115));
-    QCOMPARE(form->gInfo->geometry(), QRect(1, 408, 294, 76));
-    QVERIFY(form->gInfo->geometry().bottom() < form->pGroups->height());
+    QCOMPARE(form->gGenerate->geometry(), QRect(0, 0, 296, 241));
+    QCOMPARE(form->gRuzdoPoleSetting->geometry(), QRect(1, 245, 294, 121));
+    QCOMPARE(form->gInfo->geometry(), QRect(1, 370, 294, 105));
+    // What a run shows lies below the counts, inside the group.
+    QVERIFY(form->pRunLines->geometry().top() >= form->pErr->geometry().bottom());
+    QVERIFY(form->gInfo->rect().contains(form->pRunLines->geometry()));
     QCOMPARE(form->RuzdoPole->Plates().size(), size_t{10});
   }
 
@@ -118,40 +122,63 @@ class TestMainWindow : public QObject {
     QCOMPARE(form->LastNumber, -1);
   }
 
-  // The voice picker lists the engine's presets by their Russian names, then
-  // "Разные"; both settings start at what the program always said: the
-  // standard voice and the usual readings. Their labels lead to them.
-  void voiceAndReadingSettings() {
+  // The voice picker lists every voice of the engine by a Russian name that
+  // says who speaks and how, then "Разные"; both settings start at what the
+  // program always said: the standard voice and the usual readings. They are
+  // in «Параметры обучения», which the button beside replay and the «Справка»
+  // item open, in their sections; their labels lead to them, and the
+  // picker's name tells its value.
+  void trainingOptions() {
     QStringList names;
     for (int i = 0; i < form->sVoice->count(); ++i) names << form->sVoice->itemText(i);
-    QCOMPARE(names, (QStringList{QStringLiteral("Обычный"), QStringLiteral("Низкий"),
-                                 QStringLiteral("Высокий"), QStringLiteral("Быстрый"),
-                                 QStringLiteral("Разные")}));
+    QCOMPARE(names.size(), Onsei_VoiceCount() + 1);
+    QCOMPARE(
+        names.mid(0, 4),
+        (QStringList{QStringLiteral("Мужчина 1, обычный"), QStringLiteral("Мужчина 1, низкий"),
+                     QStringLiteral("Мужчина 1, высокий"), QStringLiteral("Мужчина 1, быстрый")}));
+    QCOMPARE(names.last(), QStringLiteral("Разные"));
+    const QRegularExpression who(QStringLiteral("^(Мужчина|Женщина) [12], [а-я]+$"));
+    for (int i = 0; i + 1 < names.size(); ++i)
+      QVERIFY2(who.match(names[i]).hasMatch(), qPrintable(names[i]));
+    QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
+    for (const char* shipped :
+         {"Мужчина 2, сердитый", "Женщина 1, радостная", "Женщина 2, грустная"})
+      QVERIFY2(names.contains(QString::fromUtf8(shipped)), shipped);
     QCOMPARE(form->sVoice->currentIndex(), 0);
     QCOMPARE(form->sVoice->currentData().toString(), QStringLiteral("standard"));
     QVERIFY(!form->sVariants->isChecked());
-    QCOMPARE(form->sVoice->accessibleName(), QStringLiteral("Голос"));
-    QCOMPARE(form->sVariants->accessibleName(), QStringLiteral("Разные варианты чтения"));
+    QCOMPARE(form->sVoice->accessibleName(), QStringLiteral("Голос: Мужчина 1, обычный"));
+    form->sVoice->setCurrentIndex(form->sVoice->findData(QStringLiteral("mei-happy")));
+    QCOMPARE(form->sVoice->accessibleName(), QStringLiteral("Голос: Женщина 1, радостная"));
+    form->sVoice->setCurrentIndex(0);
+    QVERIFY(!form->sWeakFirst->isChecked());
+    QCOMPARE(form->bOptions->accessibleName(), QStringLiteral("Параметры обучения"));
+    QCOMPARE(form->RzGroup1->item(2)->text(), QStringLiteral("Параметры обучения"));
+    using S = TrainingOptionsWindow::Section;
+    QCOMPARE(form->sVoice->parentWidget(), form->fOptions->box(S::Speaker));
+    QCOMPARE(form->sVariants->parentWidget(), form->fOptions->box(S::Said));
+    QCOMPARE(form->sWeakFirst->parentWidget(), form->fOptions->box(S::Said));
+    QCOMPARE(form->findChild<QComboBox*>(QStringLiteral("sVoice")), form->sVoice);
     QMap<QString, QWidget*> buddies;
-    for (QLabel* label : form->gGenerate->findChildren<QLabel*>())
+    for (QLabel* label : form->fOptions->findChildren<QLabel*>())
       if (label->buddy()) buddies[label->text()] = label->buddy();
     QCOMPARE(buddies.value(QStringLiteral("Голос:")), form->sVoice);
-    QCOMPARE(form->sVariants->text(), QStringLiteral("Разные варианты чтения"));
-    // Inside the group, below the last control of the design.
-    for (QWidget* w :
-         {static_cast<QWidget*>(form->sVoice), static_cast<QWidget*>(form->sVariants)}) {
-      QVERIFY(form->gGenerate->rect().contains(w->geometry()));
-      QVERIFY(w->geometry().top() > form->sMaxQuestion->geometry().bottom());
+    for (QAbstractButton* opener : {static_cast<QAbstractButton*>(form->bOptions),
+                                    static_cast<QAbstractButton*>(form->RzGroup1->item(2))}) {
+      form->fOptions->close();
+      opener->click();
+      QVERIFY(QTest::qWaitForWindowExposed(form->fOptions));
+      QVERIFY(!form->fOptions->isModal());
+      QCOMPARE(form->fOptions->windowTitle(), QStringLiteral("Параметры обучения"));
+      QVERIFY(form->fOptions->box(S::Speaker)->isVisible());
     }
   }
 
   void tabOrder() {
-    const QList<QWidget*> expected = {form->bStart,       form->bPause,      form->bStop,
-                                      form->sMinRuzdo,    form->sMaxRuzdo,   form->sTani,
-                                      form->sTemplate,    form->sSpechSpeed, form->sTimerInterval,
-                                      form->sMaxQuestion, form->sVoice,      form->sWeakFirst,
-                                      form->sVariants,    form->sCols,       form->sRows,
-                                      form->sIndention,   form->sApply,      form->sCancel};
+    const QList<QWidget*> expected = {
+        form->bStart, form->bPause,    form->bStop,       form->sMinRuzdo,      form->sMaxRuzdo,
+        form->sTani,  form->sTemplate, form->sSpechSpeed, form->sTimerInterval, form->sMaxQuestion,
+        form->sCols,  form->sRows,     form->sIndention,  form->sApply,         form->sCancel};
     for (qsizetype i = 1; i < expected.size(); ++i) {
       QWidget* next = expected[i - 1]->nextInFocusChain();
       // Skip what Tab never stops at: labels and the parts inside a control

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The voice setting as a user meets it: the real program in its own X server
 # with a PulseAudio null sink; a plate is clicked in the standard voice, then
-# "Быстрый" is picked in the "Голос" box with the mouse and the keyboard and
+# "Быстрый" is picked in the "Голос" box of «Параметры обучения» (opened with
+# the button beside replay) with the mouse and the keyboard and
 # the plate clicked again. The recordings are measured with sox: the fast
 # voice says the same number in clearly less time. Screenshots of the open
 # box and of the panel after the choice are taken.
@@ -14,32 +15,36 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/ruzdo_session.sh"
 
 start_ruzdo "$exe"
-sleep 1.0
 
 # Window at 10,12. Plate "9" (きゅう): the right column of the grid, last row;
-# the voice box: the settings column, below "Количество вопросов".
+# the options button: right of replay, above Pause.
 plate() { xdotool mousemove 520 575 click 1; }
 speech() { sox "$1" -n silence 1 0.005 1% reverse silence 1 0.005 1% reverse stat 2>&1 | awk '/Length/ {print $3}'; }
 
-plate  # made once, so that the recording hears it from the cache at once
-sleep 2
-record_start "$out/standard.wav"
-plate
-sleep 2.5
-record_stop
+# hear_plate NAME: clicks the plate once, so that it is made, and again while
+# recording, so that the recording hears it from the cache; each time it
+# waits until the sound has played out.
+hear_plate() {
+  record_start "$out/$1_first.wav"
+  plate
+  wait_heard 0.1
+  record_stop
+  record_start "$out/$1.wav"
+  plate
+  wait_heard 0.1
+  record_stop
+}
+hear_plate standard
 
-xdotool mousemove 866 375 click 1  # opens the list
+xdotool mousemove 822 36 click 1  # «Параметры обучения», the voice box focused
+sleep 1.0
+xdotool key space  # opens the list
 sleep 0.5
 import -window root "$out/voice_list.png"
 xdotool key Down Down Down Return  # Обычный → Низкий → Высокий → Быстрый
 sleep 0.5
 import -window root "$out/voice_chosen.png"
-plate
-sleep 2
-record_start "$out/fast.wav"
-plate
-sleep 2.5
-record_stop
+hear_plate fast
 
 standard=$(speech "$out/standard.wav")
 fast=$(speech "$out/fast.wav")

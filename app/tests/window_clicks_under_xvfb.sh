@@ -13,9 +13,19 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/ruzdo_session.sh"
 
 start_ruzdo "$exe"
-sleep 0.5
 
 shot() { sleep 0.4; import -window root "$shots/$1.png"; }
+# shot_until NAME TEST...: takes the screenshot NAME again until TEST holds
+# (the window has repainted), for up to about 10 s.
+shot_until() {
+  local name=$1 i
+  shift
+  for i in $(seq 25); do
+    shot "$name"
+    "$@" && return 0
+  done
+  return 1
+}
 # Pixels that differ between two screenshots (of the window's area only).
 differ() {
   compare -metric AE -fuzz 2% "$shots/$1.png" "$shots/$2.png" null: 2>&1 || true
@@ -28,6 +38,7 @@ differ_in() {
 }
 # Visible windows titled Ruzdo: the main window and any message box.
 boxes() { xdotool search --onlyvisible --name '^Ruzdo$' 2>/dev/null | wc -l; }
+boxes_are() { [ "$(boxes)" -eq "$1" ]; }
 fail() {
   echo "FAIL: $*"
   exit 1
@@ -41,10 +52,9 @@ shot start
 # Space at start-up: the focus is on the first plate, so Space answers (here:
 # speaks its number) and the mode menu stays open.
 xdotool windowfocus --sync "$win"
-sleep 0.3
 record_start "$shots/space.wav"
 xdotool key space
-sleep 3
+wait_heard 0.2 0.6 10
 record_stop
 shot after_space
 voiced=$(sox "$shots/space.wav" -n silence 1 0.005 1% reverse silence 1 0.005 1% reverse stat 2>&1 |
@@ -58,13 +68,13 @@ awk -v v="$voiced" 'BEGIN { exit !(v > 0.2) }' || fail "Space did not speak the 
 # A click on a bar's hot spot collapses its pane; the bar stays on screen at
 # the window's edge, and a click there brings the pane back.
 #   collapse_and_restore NAME BAR_X BAR_X_WHEN_COLLAPSED
+differs_from_start() { [ "$(differ after_space "$1")" -gt 1000 ]; }
+like_start() { [ "$(differ after_space "$1")" -lt 500 ]; }
 collapse_and_restore() {
   xdotool mousemove "$2" 327 click 1
-  shot "$1_collapsed"
-  [ "$(differ after_space "$1_collapsed")" -gt 1000 ] || fail "$1: the pane did not collapse"
+  shot_until "$1_collapsed" differs_from_start "$1_collapsed" || fail "$1: the pane did not collapse"
   xdotool mousemove "$3" 327 click 1
-  shot "$1_restored"
-  [ "$(differ after_space "$1_restored")" -lt 500 ] || fail "$1: the pane did not come back"
+  shot_until "$1_restored" like_start "$1_restored" || fail "$1: the pane did not come back"
 }
 collapse_and_restore settings 638 936
 collapse_and_restore menu 177 13
@@ -78,11 +88,10 @@ xdotool key ctrl+a
 xdotool type --delay 20 '4:__'
 shot template_typed
 xdotool mousemove 660 40 click 1 # Start
+until_true 10 "no message about the template" boxes_are 2
 shot refused
-[ "$(boxes)" -eq 2 ] || fail "no message about the template"
 xdotool key Return
-sleep 0.3
-[ "$(boxes)" -eq 1 ] || fail "the message did not close"
+until_true 10 "the message did not close" boxes_are 1
 sleep 2.5 # beyond the first question's time
 shot after_refusal
 [ "$(boxes)" -eq 1 ] || fail "a run started on a template that cannot be said"

@@ -8,20 +8,10 @@ shots=$2
 mkdir -p "$shots"
 
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/xvfb_display.sh"
-app=""
-cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  xvfb_stop
-  wait 2>/dev/null || true
-}
-trap cleanup EXIT
+. "$here/ruzdo_session.sh"
 
 start=$(date +%s%N)
-QT_QPA_PLATFORM=xcb "$exe" &
-app=$!
-win=$(wait_for_ruzdo)
-[ -n "$win" ] || { echo "no Ruzdo window appeared"; exit 1; }
+start_ruzdo "$exe"
 shown=$(date +%s%N)
 echo "window visible after $(( (shown - start) / 1000000 )) ms"
 

@@ -27,7 +27,7 @@ xvfb_stop() {
 # Waits for the visible window named Ruzdo and prints its id.
 wait_for_ruzdo() {
   local win=""
-  for _ in $(seq 200); do
+  for _ in $(seq 600); do
     win=$(xdotool search --onlyvisible --name '^Ruzdo$' 2>/dev/null | head -n 1 || true)
     [ -n "$win" ] && break
     sleep 0.05

@@ -2,13 +2,17 @@
 # scripts/install-deps.sh as an ordinary user meets it: what it says and does
 # with everything installed, with packages missing and no sudo, and with sudo.
 # dpkg-query and sudo are stand-ins on a PATH of their own; when this runs as
-# root, the script under test runs as the user nobody.
+# root, the script under test runs as the user nobody, from a copy in a
+# folder of its own that nobody can enter wherever the checkout lies (root's
+# home is closed to other users).
 #   install_deps_test.sh SOURCE_DIR
 set -uo pipefail
-script=$(realpath "$1/scripts/install-deps.sh")
 work=$(mktemp -d /tmp/ruzdo-deps.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 chmod 755 "$work"
+mkdir "$work/scripts"
+install -m 755 "$1/scripts/install-deps.sh" "$work/scripts/"
+script=$work/scripts/install-deps.sh
 all_packages=$(sed -n '/^build_packages=(/,/^)/p; /^test_packages=(/,/^)/p' "$script" |
   grep -v '^ *#' | tr ' ' '\n' | grep -E '^[a-z0-9][a-z0-9.+-]+$' | tr '\n' ' ')
 all_packages+=" hts-voice-nitech-jp-atr503-m001 "

@@ -1,0 +1,44 @@
+#include "widgets/elided_label.h"
+
+#include <QTextLayout>
+#include <algorithm>
+
+ElidedLabel::ElidedLabel(QWidget* parent) : QLabel(parent) {
+  setTextFormat(Qt::PlainText);
+  setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // The height comes from the layout, never from the text shown.
+  setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+}
+
+void ElidedLabel::setFullText(const QString& text) {
+  full_ = text;
+  fit();
+}
+
+void ElidedLabel::resizeEvent(QResizeEvent* event) {
+  QLabel::resizeEvent(event);
+  fit();
+}
+
+void ElidedLabel::fit() {
+  const QFontMetrics metrics = fontMetrics();
+  const int width = std::max(1, contentsRect().width());
+  const int lines = std::max(1, contentsRect().height() / metrics.lineSpacing());
+  QTextLayout layout(full_, font());
+  // Readings have no spaces: a line may break between any two kana.
+  QTextOption option;
+  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  layout.setTextOption(option);
+  QStringList shown;
+  layout.beginLayout();
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(width);
+    if (static_cast<int>(shown.size()) == lines - 1) {
+      shown << metrics.elidedText(full_.mid(line.textStart()), Qt::ElideRight, width);
+      break;
+    }
+    shown << full_.mid(line.textStart(), line.textLength()).trimmed();
+  }
+  layout.endLayout();
+  QLabel::setText(shown.join(QLatin1Char('\n')));
+}
