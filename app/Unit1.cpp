@@ -83,4 +83,5 @@ void TMainForm::connectEvents() {
   connect(sTimerInterval, &QSlider::valueChanged, this, &TMainForm::sTimerIntervalChange);
   buildLearningAids();
   connect(sTani, &QComboBox::currentIndexChanged, this, &TMainForm::sTaniChange);
+  connect(sVoice, &QComboBox::currentIndexChanged, this, &TMainForm::sVoiceChange);
 }

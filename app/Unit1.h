@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <future>
 #include <memory>
 #include <optional>
 #include <string>
@@ -55,6 +56,9 @@ class TMainForm : public QWidget {
  public:
   explicit TMainForm(QWidget* parent = nullptr);
   ~TMainForm() override;
+
+  // The voice the last thing spoken was said in ("" the standard one).
+  const std::string& lastSaidVoice() const { return lastSaid_.voice; }
 
   // The About window shown by the Help group's item; not owned.
   void setAboutWindow(TfAbout* about) { fAbout = about; }
@@ -190,6 +194,7 @@ class TMainForm : public QWidget {
   void sTimerIntervalChange();
   void RzGroup1Items0Click();
   void sTaniChange();
+  void sVoiceChange();
 
   // --- learning aids (Unit1_learning.cpp) ---
   // The engine's reading of a Shift-JIS speech text (Onsei_Reading unless
@@ -304,10 +309,13 @@ class TMainForm : public QWidget {
   // The voice of a question (with "Разные" one drawn for it) and of a
   // listening click (with "Разные" the standard voice): "" is the standard
   // voice, as the cache keys it.
-  std::string questionVoice() const;
+  std::string questionVoice();
   std::string listeningVoice() const;
   std::vector<std::string> voicePresets() const;
   bool voicesVary() const;
+  // With "Разные", the voice of the next question, drawn ahead so that its
+  // sounds are made ahead too.
+  std::optional<std::string> nextQuestionVoice_;
   void playWave(ruzdo::WaveRef wave);
   // A sound's job under the present listening condition and level, and the
   // same with the engine's plain sound attached when the cache has it, so
@@ -330,6 +338,9 @@ class TMainForm : public QWidget {
   std::string listeningCondition_;
   ruzdo::NoiseStaircase noiseLevel_;
   QLabel* lNoise = nullptr;  // «Шум: 11 дБ» in the statistics, with noise only
+  // The crowd's talkers, made at the window's priority as soon as a
+  // condition needs them, not by the first sound made ahead at a lower one.
+  std::future<void> talkersMade_;
   bool speechOnWorker_ = true;
   bool painted_ = false;
   bool speechErrorOpen_ = false;

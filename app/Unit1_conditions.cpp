@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "Unit1.h"
+#include "core/babble_talkers.h"
 #include "core/listening_condition.h"
 #include "platform/speech_cache.h"
 
@@ -21,7 +22,7 @@ void TMainForm::setUpConditions() {
   // On the first row of the statistics, between its label and its value.
   lNoise = new QLabel(gInfo);
   lNoise->setObjectName(QStringLiteral("lNoise"));
-  lNoise->setGeometry(128, 14, 96, 18);
+  lNoise->setGeometry(128, 20, 96, 15);
   lNoise->setToolTip(
       QStringLiteral("Речь громче шума на столько децибел (меньше — труднее). Два верных "
                      "ответа подряд — на 2 дБ труднее, ошибка — на 2 дБ легче."));
@@ -32,6 +33,10 @@ void TMainForm::setListeningCondition(const QString& key) {
   const std::string k = ruzdo::ConditionInfo(ruzdo::ConditionFromKey(key.toStdString())).key.data();
   if (k == listeningCondition_) return;
   listeningCondition_ = k;
+  const ruzdo::ListeningCondition c = ruzdo::ConditionFromKey(k);
+  if ((c == ruzdo::ListeningCondition::kCrowd || c == ruzdo::ListeningCondition::kStation) &&
+      !talkersMade_.valid())
+    talkersMade_ = std::async(std::launch::async, [] { ruzdo::BabbleTalkers(); });
   showNoiseLevel();
   schedulePrefetch();
 }

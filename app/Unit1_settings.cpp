@@ -1,5 +1,6 @@
 // The settings column: Apply, Cancel, the mode items, the counter picker and
 // the interval track bar.
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSlider>
@@ -120,9 +121,9 @@ void TMainForm::sTaniChange() {
 }
 
 void TMainForm::FillVoicePicker() {
-  // The engine's presets by their Russian names, the standard one first;
-  // each item keeps the engine's name. "Разные" has none: a preset is drawn
-  // for every question.
+  // The engine's voices by their Russian names (who speaks and how), the
+  // standard one first; each item keeps the engine's name. "Разные" has
+  // none: a speaker and style are drawn for every question.
   sVoice->clear();
   for (int i = 0; i < Onsei_VoiceCount(); ++i) {
     const char* name = Onsei_VoiceName(i);
@@ -130,7 +131,14 @@ void TMainForm::FillVoicePicker() {
     sVoice->addItem(QString::fromStdString(ruzdo::VoiceDisplayName(name)), QString::fromUtf8(name));
   }
   sVoice->addItem(QStringLiteral("Разные"), QString());
+  // The list opens wide enough for the longest name, whatever the box's width.
+  sVoice->view()->setMinimumWidth(sVoice->view()->sizeHintForColumn(0) + 24);
   sVoice->setCurrentIndex(0);
+  sVoiceChange();
+}
+
+void TMainForm::sVoiceChange() {
+  sVoice->setAccessibleName(QStringLiteral("Голос: %1").arg(sVoice->currentText()));
 }
 
 void TMainForm::sTimerIntervalChange() { tMain->setInterval(sTimerInterval->value()); }

@@ -120,8 +120,15 @@ bool TMainForm::voicesVary() const {
   return sVoice->currentIndex() >= 0 && sVoice->currentData().toString().isEmpty();
 }
 
-std::string TMainForm::questionVoice() const {
-  return voicesVary() ? ruzdo::RandomVoice(voicePresets()) : listeningVoice();
+std::string TMainForm::questionVoice() {
+  if (!voicesVary()) return listeningVoice();
+  // This question takes the voice drawn ahead; the next one is drawn now and
+  // its sounds are made while this one is answered.
+  const std::string voice =
+      nextQuestionVoice_ ? *nextQuestionVoice_ : ruzdo::RandomVoice(voicePresets());
+  nextQuestionVoice_ = ruzdo::RandomVoice(voicePresets());
+  schedulePrefetch();
+  return voice;
 }
 
 void TMainForm::setSpeechOnWorker(bool on) {
@@ -186,9 +193,10 @@ void TMainForm::prefetchPlates() {
   const std::string listening = listeningVoice();
   std::vector<std::string> questionVoices = {listening};
   if (voicesVary()) {
-    questionVoices.clear();
-    for (const std::string& preset : voicePresets())
-      questionVoices.push_back(ruzdo::VoiceKey(preset));
+    // Made ahead in the next question's voice only: every voice for every
+    // plate would be more than can be made ahead, and loads every voice.
+    if (!nextQuestionVoice_) nextQuestionVoice_ = ruzdo::RandomVoice(voicePresets());
+    questionVoices = {*nextQuestionVoice_};
   }
   std::vector<ruzdo::SynthesisJob> jobs;
   auto add = [&](const std::string& text, const std::string& voice) {

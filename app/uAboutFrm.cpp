@@ -93,6 +93,11 @@ QStringList TfAbout::Lines() {
       QStringLiteral("http://hts.sp.nitech.ac.jp/"),
       QStringLiteral("Голос: HTS voice nitech_jp_atr503_m001, © Nagoya Institute of Technology, "
                      "CC BY 3.0"),
+      QStringLiteral("Голоса «Мужчина 2» и «Женщина 1»: HTS voices Takumi и Mei (MMDAgent "
+                     "Project Team), © 2009-2018 Nagoya Institute of Technology, CC BY 3.0"),
+      QStringLiteral("Голос «Женщина 2»: HTS voice tohoku-f01, © 2015 Intelligent Communication "
+                     "Network (Ito-Nose) Laboratory, Tohoku University, CC BY 4.0"),
+      QStringLiteral("Без изменений; лицензии — в пакете onsei-voices рядом с голосами."),
   };
 }
 

@@ -7,6 +7,7 @@
 // measured by sound_latency.sh.)
 //   speech_latency            (QT_QPA_PLATFORM=offscreen is set for you)
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QSlider>
 #include <QSpinBox>
@@ -15,10 +16,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "Unit1.h"
+#include "onsei/onsei.h"
 #include "platform/sound_output.h"
 #include "platform/speech_cache.h"
 #include "widgets/plate_button.h"
@@ -136,6 +139,40 @@ int main(int argc, char* argv[]) {
   form.bStopClick();
   std::printf("tick to sound output (range 0 ... 9, made ahead): median %.3f ms, max %.3f ms\n",
               median(ticks), *std::max_element(ticks.begin(), ticks.end()));
+
+  // "Разные": a voice drawn for every question, 1.5 s apart (a short
+  // interval); the figure that matters is for questions in a voice not heard
+  // before, which the next question's voice drawn ahead makes ready.
+  form.sVoice->setCurrentIndex(form.sVoice->count() - 1);
+  const long beforeVoices = rssKiB();
+  std::vector<double> newVoice, knownVoice;
+  std::set<std::string> heard;
+  form.bStartClick();
+  form.tMain->stop();
+  QTest::qWait(1500);
+  for (int i = 0; i < 40; ++i) {
+    const int before = output.plays;
+    const qint64 start = clock.nsecsElapsed();
+    form.tMainTimer();
+    const double ms = untilPlayed(start, before);
+    (heard.insert(form.lastSaidVoice()).second ? newVoice : knownVoice).push_back(ms);
+    form.Answered = true;
+    QTest::qWait(1500);
+  }
+  form.bStopClick();
+  form.sVoice->setCurrentIndex(0);
+  std::printf(
+      "tick to sound output, \"Разные\", a voice not heard before: median %.3f ms, max %.3f ms "
+      "(%zu questions); a voice heard before: median %.3f ms\n",
+      median(newVoice), newVoice.empty() ? 0 : *std::max_element(newVoice.begin(), newVoice.end()),
+      newVoice.size(), median(knownVoice));
+  // Every voice loaded: what the engine's voices hold in memory.
+  for (int v = 0; v < Onsei_VoiceCount(); ++v) {
+    int size = 0;
+    Onsei_FreeWave(Onsei_SyntheVoice("<NUM VAL=1>", 100, Onsei_VoiceName(v), &size));
+  }
+  std::printf("resident memory: %.1f MiB before \"Разные\", %.1f MiB with all %d voices loaded\n",
+              beforeVoices / 1024.0, rssKiB() / 1024.0, Onsei_VoiceCount());
 
   // Quick clicks on plates, 30 ms apart: the event loop's longest pause,
   // first with every sound heard before (what clicking and painting alone

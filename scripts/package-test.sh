@@ -35,7 +35,7 @@ if [ $reuse_debs -eq 0 ]; then
   step "building the packages"
   scripts/package.sh
 fi
-debs=(build/package/{ruzdo,onsei,libonsei1,libonsei-dev}_*.deb)
+debs=(build/package/{ruzdo,onsei,libonsei1,libonsei-dev,onsei-voices}_*.deb)
 
 # The Debian mirror this machine reaches, as its own apt sources name it.
 mirror=$(sed -n 's/^URIs: *\([^ ]*\).*/\1/p' /etc/apt/sources.list.d/debian.sources 2>/dev/null |
@@ -107,6 +107,11 @@ reading=$(in_root onsei read "<NUMK VAL=3 COUNTER=ほん>")
 [ "$reading" = "さ'んぼん" ] || fail "onsei read gave '$reading'"
 in_root onsei say "<NUMK VAL=25 COUNTER=ほん>。" -o /tmp/25.wav
 check_wav "$root/tmp/25.wav" "onsei say"
+# The voices of the architecture-independent package: listed, and spoken.
+in_root onsei voices | grep -q $'^mei-happy\tmei\tfemale\thappy\t[^\t]*\t[^\t]*$' ||
+  fail "onsei voices does not list mei-happy as installed"
+in_root onsei say "<NUMK VAL=25 COUNTER=ほん>。" --voice mei-happy -o /tmp/25-mei.wav
+check_wav "$root/tmp/25-mei.wav" "onsei say --voice mei-happy"
 
 step "the README's C example, built with pkg-config"
 awk '/^```c$/ {on = 1; next} /^```$/ {on = 0} on' README.md >"$root/tmp/example.c"

@@ -1,6 +1,7 @@
 #include "babble_talkers.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -29,11 +30,15 @@ constexpr int kRateHz = 16000;
 
 Talkers makeTalkers() {
   Talkers talkers;
-  const int presets = Onsei_VoiceCount();
+  // The talkers spread over the engine's voices, men and women (the voices
+  // are listed by speaker).
+  const int presets = std::max(Onsei_VoiceCount(), 1);
+  constexpr int kTalkers = static_cast<int>(std::size(kSentences));
   int index = 0;
   for (std::string_view sentence : kSentences) {
     const auto text = ToShiftJis(sentence);
-    const char* voice = Onsei_VoiceName(index++ % std::max(presets, 1));
+    const char* voice =
+        Onsei_VoiceName(presets >= kTalkers ? index++ * presets / kTalkers : index++ % presets);
     if (!text || !voice) continue;
     int size = 0;
     unsigned char* wav = Onsei_SyntheVoice(text->c_str(), kSpeed, voice, &size);

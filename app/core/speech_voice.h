@@ -9,9 +9,9 @@ namespace ruzdo {
 // The engine's name of its standard voice, which Onsei_Synthe speaks.
 inline constexpr std::string_view kStandardVoice = "standard";
 
-// The Russian name the panel shows for one of the engine's voice presets
-// (standard Обычный, low Низкий, high Высокий, fast Быстрый); a preset it
-// does not know shows its own name.
+// The Russian name the panel shows for one of the engine's voices, saying
+// who speaks and how (standard «Мужчина 1, обычный», mei-happy «Женщина 1,
+// радостная»); a voice it does not know shows its own name.
 std::string VoiceDisplayName(std::string_view preset);
 
 // How the speech cache and the synthesis jobs name a voice: "" for the

@@ -68,7 +68,7 @@ class TestAbout : public QObject {
     QCOMPARE(about.RzLabel1->text(), QStringLiteral("RUZDO v. 0.11"));
     QVERIFY(about.Image1->pixmap().size() == QSize(128, 160));
     const QStringList lines = about.Memo1->toPlainText().split(QLatin1Char('\n'));
-    QCOMPARE(lines.size(), 18);
+    QCOMPARE(lines.size(), 21);
     QCOMPARE(lines[0], QStringLiteral("Программа разработана для тренировки восприятия числовой "));
     QCOMPARE(lines[7], QStringLiteral("ОС: Тестировалось на Debian 12"));
     QCOMPARE(lines[14], QString(34, QLatin1Char('_')));
@@ -94,6 +94,9 @@ class TestAbout : public QObject {
     }
     QVERIFY(paths > 0);
     QVERIFY(text.contains(QStringLiteral("CC BY 3.0")));
+    // Every speaker the engine ships is credited.
+    for (const char* voice : {"Takumi", "Mei", "tohoku-f01", "CC BY 4.0"})
+      QVERIFY2(text.contains(QString::fromUtf8(voice)), voice);
   }
 
   // Escape, the button and the close box end the modal display; Enter does not.

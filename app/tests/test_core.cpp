@@ -119,8 +119,9 @@ class TestCore : public QObject {
   }
 
   void voiceChoice() {
-    QCOMPARE(ruzdo::VoiceDisplayName("standard"), std::string("Обычный"));
-    QCOMPARE(ruzdo::VoiceDisplayName("fast"), std::string("Быстрый"));
+    QCOMPARE(ruzdo::VoiceDisplayName("standard"), std::string("Мужчина 1, обычный"));
+    QCOMPARE(ruzdo::VoiceDisplayName("fast"), std::string("Мужчина 1, быстрый"));
+    QCOMPARE(ruzdo::VoiceDisplayName("mei-happy"), std::string("Женщина 1, радостная"));
     QCOMPARE(ruzdo::VoiceDisplayName("whisper"), std::string("whisper"));
     QCOMPARE(ruzdo::VoiceKey("standard"), std::string());
     QCOMPARE(ruzdo::VoiceKey("low"), std::string("low"));

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTest>
@@ -14,6 +16,7 @@
 #include <QToolButton>
 
 #include "Unit1.h"
+#include "onsei/onsei.h"
 #include "training_options_window.h"
 #include "widgets/group_bar.h"
 #include "widgets/group_bar_group.h"
@@ -119,20 +122,35 @@ class TestMainWindow : public QObject {
     QCOMPARE(form->LastNumber, -1);
   }
 
-  // The voice picker lists the engine's presets by their Russian names, then
-  // "Разные"; both settings start at what the program always said: the
-  // standard voice and the usual readings. They are in «Параметры обучения»,
-  // which the button beside replay and the «Справка» item open, in their
-  // sections; their labels lead to them.
+  // The voice picker lists every voice of the engine by a Russian name that
+  // says who speaks and how, then "Разные"; both settings start at what the
+  // program always said: the standard voice and the usual readings. They are
+  // in «Параметры обучения», which the button beside replay and the «Справка»
+  // item open, in their sections; their labels lead to them, and the
+  // picker's name tells its value.
   void trainingOptions() {
     QStringList names;
     for (int i = 0; i < form->sVoice->count(); ++i) names << form->sVoice->itemText(i);
-    QCOMPARE(names, (QStringList{QStringLiteral("Обычный"), QStringLiteral("Низкий"),
-                                 QStringLiteral("Высокий"), QStringLiteral("Быстрый"),
-                                 QStringLiteral("Разные")}));
+    QCOMPARE(names.size(), Onsei_VoiceCount() + 1);
+    QCOMPARE(
+        names.mid(0, 4),
+        (QStringList{QStringLiteral("Мужчина 1, обычный"), QStringLiteral("Мужчина 1, низкий"),
+                     QStringLiteral("Мужчина 1, высокий"), QStringLiteral("Мужчина 1, быстрый")}));
+    QCOMPARE(names.last(), QStringLiteral("Разные"));
+    const QRegularExpression who(QStringLiteral("^(Мужчина|Женщина) [12], [а-я]+$"));
+    for (int i = 0; i + 1 < names.size(); ++i)
+      QVERIFY2(who.match(names[i]).hasMatch(), qPrintable(names[i]));
+    QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
+    for (const char* shipped :
+         {"Мужчина 2, сердитый", "Женщина 1, радостная", "Женщина 2, грустная"})
+      QVERIFY2(names.contains(QString::fromUtf8(shipped)), shipped);
     QCOMPARE(form->sVoice->currentIndex(), 0);
     QCOMPARE(form->sVoice->currentData().toString(), QStringLiteral("standard"));
     QVERIFY(!form->sVariants->isChecked());
+    QCOMPARE(form->sVoice->accessibleName(), QStringLiteral("Голос: Мужчина 1, обычный"));
+    form->sVoice->setCurrentIndex(form->sVoice->findData(QStringLiteral("mei-happy")));
+    QCOMPARE(form->sVoice->accessibleName(), QStringLiteral("Голос: Женщина 1, радостная"));
+    form->sVoice->setCurrentIndex(0);
     QVERIFY(!form->sWeakFirst->isChecked());
     QCOMPARE(form->bOptions->accessibleName(), QStringLiteral("Параметры обучения"));
     QCOMPARE(form->RzGroup1->item(2)->text(), QStringLiteral("Параметры обучения"));

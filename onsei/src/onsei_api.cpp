@@ -88,10 +88,10 @@ extern "C" const char* Onsei_VoicePath(void) {
   return path.c_str();
 }
 
-extern "C" int Onsei_VoiceCount(void) { return static_cast<int>(onsei::VoicePresets().size()); }
+extern "C" int Onsei_VoiceCount(void) { return static_cast<int>(onsei::AvailableVoices().size()); }
 
 extern "C" const char* Onsei_VoiceName(int index) {
-  const auto& presets = onsei::VoicePresets();
-  if (index < 0 || static_cast<std::size_t>(index) >= presets.size()) return nullptr;
-  return presets[static_cast<std::size_t>(index)].name.c_str();
+  const auto& voices = onsei::AvailableVoices();
+  if (index < 0 || static_cast<std::size_t>(index) >= voices.size()) return nullptr;
+  return voices[static_cast<std::size_t>(index)]->name.c_str();
 }

@@ -1,10 +1,11 @@
 // The back end: utterance → labels → samples → WAV image, in that order.
 #include "onsei/synthesis.hpp"
 
+#include <cmath>
 #include <cstddef>
 #include <cstdlib>
+#include <map>
 #include <mutex>
-#include <optional>
 
 #include "labels/full_context.hpp"
 #include "labels/label_check.hpp"
@@ -16,11 +17,17 @@
 namespace onsei {
 namespace {
 
-// The voice's own level varies by 10 dB and more between utterances (a lone
-// さん is faint, some reach full scale), so every utterance is scaled to the
-// same peak, 6 dB below full scale: even loudness, and headroom.
+// A voice's own level varies by 10 dB and more between utterances (a lone
+// さん is faint, some reach full scale). The standard voice scales every
+// utterance to the same peak, 6 dB below full scale, as it always has. Every
+// other voice scales each utterance to the standard voice's median loudness
+// over typical questions (its speech level, pauses left out; README.md,
+// "Voices"), but never beyond 0.97 of full scale: speakers differ in how
+// peaky their waveform is, so equal peaks would not sound equally loud.
 constexpr double kMaxGain = 8.0;
-constexpr double kPeakLimit = 0.5 * 32767.0;
+constexpr double kStandardPeak = 0.5 * 32767.0;
+constexpr double kMostPeak = 0.97 * 32767.0;
+constexpr double kLevelDb = -20.4;  // of full scale, 32768
 
 // The voice opens every utterance with its pause model's silence, about
 // 0.4 s, which a listener hears as a late start. It is cut to a short lead
@@ -43,24 +50,27 @@ std::mutex& lock() {
   return m;
 }
 
-std::optional<HtsVoice>& voice() {
-  static std::optional<HtsVoice> v;
+// The loaded voices, by file: each is loaded at its first use and kept.
+std::map<const VoiceFile*, HtsVoice>& voices() {
+  static std::map<const VoiceFile*, HtsVoice> v;
   return v;
 }
 
-// Loads the voice if it is not loaded yet; the caller holds the lock.
-Status ensureVoice() {
-  if (voice()) return Ok();
-  const std::string path = VoicePath();
+// The voice of a file, loaded if it is not loaded yet; the caller holds the lock.
+Result<HtsVoice*> ensureVoice(const VoiceFile& file) {
+  const auto loaded = voices().find(&file);
+  if (loaded != voices().end()) return &loaded->second;
+  const std::string path = VoiceFilePath(file);
   // A voice that loads may still fail to speak; the check says a short word.
   auto probe = AnalyseUtf8("い'ち。");
   Status checked = CheckVoiceFile(path, probe ? MakeLabels(*probe) : std::vector<std::string>{});
-  if (!checked) return checked;
-  auto loaded = HtsVoice::Load(path);
-  if (!loaded) return loaded.error();
-  voice().emplace(std::move(loaded.value()));
-  return Ok();
+  if (!checked) return checked.error();
+  auto voice = HtsVoice::Load(path);
+  if (!voice) return voice.error();
+  return &voices().emplace(&file, std::move(voice.value())).first->second;
 }
+
+Result<HtsVoice*> standardVoice() { return ensureVoice(*FindVoicePreset(kStandardVoice)->file); }
 
 }  // namespace
 
@@ -71,7 +81,18 @@ Synthesiser& Synthesiser::Instance() {
 
 Status Synthesiser::LoadVoice() {
   std::lock_guard<std::mutex> guard(lock());
-  return ensureVoice();
+  auto voice = standardVoice();
+  if (!voice) return voice.error();
+  return Ok();
+}
+
+Status Synthesiser::LoadVoice(std::string_view voiceName) {
+  const VoicePreset* preset = FindVoicePreset(voiceName);
+  if (!preset) return UnknownVoice(voiceName);
+  std::lock_guard<std::mutex> guard(lock());
+  auto voice = ensureVoice(*preset->file);
+  if (!voice) return voice.error();
+  return Ok();
 }
 
 Result<std::vector<unsigned char>> Synthesiser::Synthesise(std::string_view shiftJis, int speed) {
@@ -100,27 +121,30 @@ Result<std::vector<unsigned char>> Synthesiser::SynthesiseUtterance(const Uttera
   if (!valid) return valid.error();
 
   std::lock_guard<std::mutex> guard(lock());
-  Status ready = ensureVoice();
-  if (!ready) return ready.error();
+  auto voice = ensureVoice(*preset->file);
+  if (!voice) return voice.error();
   const double rate = static_cast<double>(speed) / kNormalSpeed;
+  const int rateHz = (*voice)->samplingRate();
   if (utterance.empty()) {
     // Nothing to say: a moment of true silence, not amplified vocoder noise.
-    const int rateHz = voice()->samplingRate();
     return MakeWav(std::vector<std::int16_t>(static_cast<std::size_t>(rateHz / 20), 0), rateHz);
   }
-  auto samples = voice()->Synthesise(labels, rate, kMaxGain, kPeakLimit, preset->shape);
+  const bool standard = preset == FindVoicePreset(kStandardVoice);
+  const double level = standard ? 0 : 32768.0 * std::pow(10.0, kLevelDb / 20);
+  auto samples = (*voice)->Synthesise(labels, rate, standard ? kMaxGain : kMaxGain * 2,
+                                      standard ? kStandardPeak : kMostPeak, preset->shape, level);
   if (!samples) return samples.error();
-  trimLeadingPause(*samples, voice()->samplingRate());
-  return MakeWav(*samples, voice()->samplingRate());
+  trimLeadingPause(*samples, rateHz);
+  return MakeWav(*samples, rateHz);
 }
 
 Result<std::vector<std::int16_t>> Synthesiser::RawSamples(const std::vector<std::string>& labels) {
   Status valid = CheckLabels(labels);
   if (!valid) return valid.error();
   std::lock_guard<std::mutex> guard(lock());
-  Status ready = ensureVoice();
-  if (!ready) return ready.error();
-  return voice()->Synthesise(labels, 1.0, 1.0, 1e300);
+  auto voice = standardVoice();
+  if (!voice) return voice.error();
+  return (*voice)->Synthesise(labels, 1.0, 1.0, 1e300);
 }
 
 }  // namespace onsei

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
+#include <iterator>
 #include <numbers>
 #include <set>
 #include <string>
@@ -54,7 +56,8 @@ TEST(PitchTrack, FindsTheFundamentalOfHarmonicTones) {
     double f0;
     double second;  // a strong second harmonic tempts a tracker an octave up
   };
-  const Case cases[] = {{65, 0.5}, {100, 2.0}, {133, 1.0}, {180, 2.5}, {240, 0.5}, {420, 0.3}};
+  const Case cases[] = {{65, 0.5},  {100, 2.0}, {133, 1.0}, {180, 2.5},
+                        {240, 0.5}, {420, 0.3}, {575, 0.5}, {700, 0.3}};
   for (const Case& c : cases) {
     const std::vector<double> track = m::PitchTrack(tone(c.f0, c.second), 48000);
     const std::vector<double> voiced = m::Voiced(track);
@@ -111,8 +114,8 @@ TEST(VoicePresets, StandardFirstAndEveryShapeWithinSafeBounds) {
   std::set<std::string> names;
   for (const VoicePreset& p : presets) {
     EXPECT_TRUE(names.insert(p.name).second) << "twice: " << p.name;
-    EXPECT_EQ(p.name.find_first_not_of("abcdefghijklmnopqrstuvwxyz"), std::string::npos)
-        << "a name is one plain word: " << p.name;
+    EXPECT_EQ(p.name.find_first_not_of("abcdefghijklmnopqrstuvwxyz-"), std::string::npos)
+        << "a name is plain words joined by -: " << p.name;
     EXPECT_FALSE(p.description.empty()) << p.name;
     // Beyond these the voice turns into noise or a cartoon.
     EXPECT_LE(std::fabs(p.shape.halfTones), 12) << p.name;
@@ -127,6 +130,46 @@ TEST(VoicePresets, StandardFirstAndEveryShapeWithinSafeBounds) {
     EXPECT_STREQ(Onsei_VoiceName(i), presets[static_cast<std::size_t>(i)].name.c_str());
   EXPECT_EQ(Onsei_VoiceName(-1), nullptr);
   EXPECT_EQ(Onsei_VoiceName(Onsei_VoiceCount()), nullptr);
+}
+
+// Every file of the table is the one shipped, byte for byte, so that none is
+// test-loaded in a child; every voice's file is in the table.
+TEST(VoicePresets, TheTableKnowsEveryShippedFileByItsChecksum) {
+  std::set<const VoiceFile*> used;
+  for (const VoicePreset& p : VoicePresets()) used.insert(p.file);
+  for (const VoiceFile& f : VoiceFiles()) {
+    EXPECT_TRUE(used.count(&f)) << "no voice speaks with " << f.file;
+    EXPECT_TRUE(f.sex == "male" || f.sex == "female") << f.file;
+    std::ifstream in(VoiceFilePath(f), std::ios::binary);
+    const std::string image{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    EXPECT_EQ(image.size(), f.bytes) << VoiceFilePath(f);
+    EXPECT_EQ(VoiceChecksum(image), f.checksum) << VoiceFilePath(f);
+    EXPECT_TRUE(IsKnownVoiceImage(image)) << f.file;
+  }
+  EXPECT_EQ(VoicePresets().size(), 18u) << "every row of voices.tsv names a file of the table";
+}
+
+// Every speaker and style at one loudness, utterance by utterance, and
+// within the pitch range of its sex; none clips.
+TEST(SyntheVoice, EveryVoiceFileSpeaksAtOneLoudness) {
+  const char* const texts[] = {"<NUMK VAL=25 COUNTER=ほん>。", "<NUMK VAL=3 COUNTER=>",
+                               "<NUM VAL=090-1234>"};
+  std::set<const VoiceFile*> heard;
+  for (const VoicePreset& p : VoicePresets()) {
+    if (p.name == kStandardVoice || !heard.insert(p.file).second) continue;
+    std::vector<double> f0;
+    for (const char* text : texts) {
+      const test::Wav w = wav(text, p.name.c_str());
+      ASSERT_TRUE(w.valid) << p.name << ": " << Onsei_LastError();
+      EXPECT_LT(w.peak(), 32000) << p.name << ": " << text;
+      EXPECT_NEAR(m::ActiveLevelDb(w.samples, w.rate), -20.4, 0.6) << p.name << ": " << text;
+      for (double f : m::Voiced(m::PitchTrack(w.samples, w.rate))) f0.push_back(f);
+    }
+    if (p.file->sex == "male")
+      EXPECT_LT(m::Median(f0), 300) << p.name;
+    else
+      EXPECT_GT(m::Median(f0), 240) << p.name;
+  }
 }
 
 // --- Synthesis in a preset ----------------------------------------------------

@@ -6,7 +6,7 @@
 //   onsei phonemes TEXT        the phonemes
 //   onsei labels TEXT          the full-context labels
 //   onsei say TEXT [--speed N] [--voice NAME] -o FILE.wav
-//   onsei voices               the voice presets, one per line
+//   onsei voices               the voices, one per line: speaker, sex, style
 // TEXT may be replaced by --sjis FILE (raw Shift-JIS); --variant N (read,
 // phonemes, labels) gives the text's accepted reading N instead of the usual
 // one. say takes a reading from the VARIANT attribute of a tag.
@@ -14,6 +14,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -105,12 +106,17 @@ onsei::Result<int> readSpeed(const char* text) {
 // the VARIANT attribute does.
 onsei::Result<int> readVariant(const char* text) { return readWhole(text, "variant", 1, INT_MAX); }
 
-// Name, shape and description of every preset, tab-separated.
+// Every voice, tab-separated: name, speaker, sex, style, shape, description,
+// and "missing" for a voice whose file is not installed.
 int listVoices() {
-  for (const onsei::VoicePreset& p : onsei::VoicePresets())
-    std::printf("%s\thalf tones %+g, alpha %+g, beta %g, tempo %g\t%s\n", p.name.c_str(),
+  const auto& available = onsei::AvailableVoices();
+  for (const onsei::VoicePreset& p : onsei::VoicePresets()) {
+    const bool present = std::find(available.begin(), available.end(), &p) != available.end();
+    std::printf("%s\t%s\t%s\t%s\thalf tones %+g, alpha %+g, beta %g, tempo %g\t%s%s\n",
+                p.name.c_str(), p.file->speaker.c_str(), p.file->sex.c_str(), p.file->style.c_str(),
                 p.shape.halfTones, p.shape.alphaShift, p.shape.beta, p.shape.tempo,
-                p.description.c_str());
+                p.description.c_str(), present ? "" : "\tmissing");
+  }
   return 0;
 }
 

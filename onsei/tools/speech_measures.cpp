@@ -9,12 +9,13 @@ namespace onsei::measure {
 namespace {
 
 constexpr double kLowestF0 = 55;
-constexpr double kHighestF0 = 500;
+constexpr double kHighestF0 = 800;  // women's voices reach 600 Hz in cheerful speech
 constexpr double kYinThreshold = 0.15;
 constexpr double kOctaveMargin = 0.5;
-constexpr double kClearDip = 0.02;  // a dip this deep is the period itself
+constexpr double kClearDip = 0.02;     // a dip this deep is the period itself
 constexpr double kPitchFloorDb = -30;  // frames this far below the loudest are silence
 constexpr double kSpectrumFloorDb = -30;
+constexpr double kActiveFloorDb = -30;  // frames this far below the loudest are pauses
 constexpr double kLowEdge = 100;
 constexpr double kHighEdge = 8000;
 
@@ -85,8 +86,7 @@ double framePeriod(const std::vector<double>& x, std::size_t start, std::size_t 
     // period; the true period then dips much deeper at twice the lag.
     if (2 * tau + 1 <= tauMax) {
       const std::size_t twice = dipAfter(2 * tau - 1);
-      if (cmnd[tau] > kClearDip && twice <= 2 * tau + 1 &&
-          cmnd[twice] < kOctaveMargin * cmnd[tau])
+      if (cmnd[tau] > kClearDip && twice <= 2 * tau + 1 && cmnd[twice] < kOctaveMargin * cmnd[tau])
         tau = twice;
     }
     // A parabola through the dip and its neighbours places it between samples.
@@ -296,6 +296,27 @@ double SpeechSeconds(const std::vector<std::int16_t>& samples, int rate) {
       last = i;
     }
   return first < samples.size() && rate > 0 ? static_cast<double>(last - first) / rate : 0;
+}
+
+double ActiveLevelDb(const std::vector<std::int16_t>& samples, int rate) {
+  const auto frame = static_cast<std::size_t>(rate > 0 ? rate / 100 : 0);
+  if (frame == 0) return -100;
+  std::vector<double> power;
+  for (std::size_t s = 0; s + frame <= samples.size(); s += frame) {
+    double e = 0;
+    for (std::size_t j = 0; j < frame; ++j)
+      e += static_cast<double>(samples[s + j]) * samples[s + j];
+    power.push_back(e / static_cast<double>(frame));
+  }
+  const double loudest = power.empty() ? 0 : *std::max_element(power.begin(), power.end());
+  double sum = 0;
+  int n = 0;
+  for (double p : power)
+    if (p > 0 && p >= loudest * std::pow(10.0, kActiveFloorDb / 10)) {
+      sum += p;
+      ++n;
+    }
+  return n == 0 ? -100 : 10 * std::log10(sum / n / (32768.0 * 32768.0));
 }
 
 int ClippedSamples(const std::vector<std::int16_t>& samples) {

@@ -12,7 +12,7 @@ inline constexpr double kFrameSeconds = 0.01;  // one pitch value per 10 ms
 
 // F0 in Hz every 10 ms (0 where the frame is silent or unvoiced), found with
 // the cumulative mean normalised difference function on the signal
-// low-passed and decimated to about 12 kHz. Finds 55 ... 500 Hz.
+// low-passed and decimated to about 12 kHz. Finds 55 ... 800 Hz.
 std::vector<double> PitchTrack(const std::vector<std::int16_t>& samples, int rate);
 
 // The voiced values of a pitch track.
@@ -44,6 +44,10 @@ double ContourCorrelation(const std::vector<double>& a, const std::vector<double
 
 // Seconds from the first to the last sample louder than 1% of the peak.
 double SpeechSeconds(const std::vector<std::int16_t>& samples, int rate);
+
+// The level of the speech itself in dB below full scale: the mean power of
+// the 10 ms frames within 30 dB of the loudest one, pauses left out.
+double ActiveLevelDb(const std::vector<std::int16_t>& samples, int rate);
 
 // Samples at full scale (clipped).
 int ClippedSamples(const std::vector<std::int16_t>& samples);

@@ -3,13 +3,18 @@
 // its 5th and 95th percentiles, the shift from the standard voice in half
 // tones, the spectral centroid, the distance of the long-term spectrum from
 // the standard voice's, how well the pitch contour keeps the standard
-// voice's shape, the time per mora, the peak and the clipped samples.
+// voice's shape, the time per mora, the loudness of the speech, the peak,
+// the clipped samples and the synthesis time; then the time each voice file
+// took to load and the memory all of them hold.
 //   onsei_voice_report [--wav DIR]    (--wav also writes every sample)
 //   onsei_voice_report --track FILE.wav   the pitch track of one file
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -50,7 +55,25 @@ struct Sample {
   std::vector<std::int16_t> samples;
   int rate = 0;
   int moras = 0;
+  double ms = 0;  // synthesis time
 };
+
+using Clock = std::chrono::steady_clock;
+
+double msSince(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// Resident memory of this process, in MB.
+double residentMb() {
+  std::FILE* f = std::fopen("/proc/self/statm", "r");
+  unsigned long pages = 0, resident = 0;
+  if (f) {
+    if (std::fscanf(f, "%lu %lu", &pages, &resident) != 2) resident = 0;
+    std::fclose(f);
+  }
+  return static_cast<double>(resident) * 4096 / (1 << 20);
+}
 
 int moraCount(const onsei::Utterance& u) {
   int n = 0;
@@ -90,13 +113,30 @@ int main(int argc, char* argv[]) {
   std::string wavDir;
   if (argc == 3 && std::strcmp(argv[1], "--wav") == 0) wavDir = argv[2];
 
+  // Every voice file loaded once, timed, with the memory before and after.
+  const double memoryBefore = residentMb();
+  std::map<const onsei::VoiceFile*, double> loadMs;
+  for (const onsei::VoicePreset& preset : onsei::VoicePresets()) {
+    if (loadMs.count(preset.file)) continue;
+    const auto start = Clock::now();
+    const onsei::Status loaded = onsei::Synthesiser::Instance().LoadVoice(preset.name);
+    loadMs[preset.file] = msSince(start);
+    if (!loaded) {
+      std::fprintf(stderr, "%s: %s\n", preset.name.c_str(), loaded.error().message.c_str());
+      return 1;
+    }
+  }
+  const double memoryLoaded = residentMb();
+
   std::vector<std::vector<Sample>> all;  // [preset][question]
   for (const onsei::VoicePreset& preset : onsei::VoicePresets()) {
     std::vector<Sample> row;
     int q = 0;
     for (const char* question : kQuestions) {
       const std::string sjis = onsei::EncodeShiftJis(question).value();
+      const auto start = Clock::now();
       auto wav = onsei::Synthesiser::Instance().Synthesise(sjis, onsei::kNormalSpeed, preset.name);
+      const double ms = msSince(start);
       if (!wav) {
         std::fprintf(stderr, "%s: %s: %s\n", preset.name.c_str(), question,
                      wav.error().message.c_str());
@@ -107,18 +147,18 @@ int main(int argc, char* argv[]) {
                       std::ios::binary)
             .write(reinterpret_cast<const char*>(wav->data()),
                    static_cast<std::streamsize>(wav->size()));
-      row.push_back({pcm(*wav), rateOf(*wav), moraCount(onsei::AnalyseText(sjis).value())});
+      row.push_back({pcm(*wav), rateOf(*wav), moraCount(onsei::AnalyseText(sjis).value()), ms});
     }
     all.push_back(std::move(row));
   }
 
   std::printf("%zu questions per voice, speed %d\n\n", std::size(kQuestions), onsei::kNormalSpeed);
-  std::printf("%-9s %7s %13s %7s %9s %9s %8s %8s %6s %5s\n", "voice", "F0 Hz", "F0 p5-p95", "shift",
-              "centroid", "LTAS dB", "contour", "ms/mora", "peak", "clip");
+  std::printf("%-13s %7s %9s %7s %8s %7s %7s %7s %6s %6s %5s %5s\n", "voice", "F0 Hz", "F0 p5-p95",
+              "shift", "centroid", "LTAS dB", "contour", "ms/mora", "dB FS", "peak", "clip", "ms");
   double standardMedian = 0;
   std::vector<std::vector<double>> standardSpectra, standardTracks;
   for (std::size_t v = 0; v < all.size(); ++v) {
-    std::vector<double> f0, distances, correlations, centroids;
+    std::vector<double> f0, distances, correlations, centroids, levels, times;
     double seconds = 0, moras = 0;
     int peak = 0, clipped = 0;
     for (std::size_t q = 0; q < all[v].size(); ++q) {
@@ -137,15 +177,18 @@ int main(int argc, char* argv[]) {
       moras += s.moras;
       for (auto x : s.samples) peak = std::max(peak, std::abs(static_cast<int>(x)));
       clipped += m::ClippedSamples(s.samples);
+      levels.push_back(m::ActiveLevelDb(s.samples, s.rate));
+      times.push_back(s.ms);
     }
     const double median = m::Median(f0);
     if (v == 0) standardMedian = median;
     char range[32];
     std::snprintf(range, sizeof range, "%.0f-%.0f", m::Quantile(f0, 0.05), m::Quantile(f0, 0.95));
-    std::printf("%-9s %7.1f %13s %+7.2f %9.0f %9.2f %8.3f %8.1f %6d %5d\n",
-                all.size() ? onsei::VoicePresets()[v].name.c_str() : "", median, range,
+    std::printf("%-13s %7.1f %9s %+7.2f %8.0f %7.2f %7.3f %7.1f %6.1f %6d %5d %5.0f\n",
+                onsei::VoicePresets()[v].name.c_str(), median, range,
                 m::Semitones(standardMedian, median), m::Median(centroids), m::Median(distances),
-                m::Median(correlations), 1000 * seconds / moras, peak, clipped);
+                m::Median(correlations), 1000 * seconds / moras, m::Median(levels), peak, clipped,
+                m::Median(times));
   }
   // A yardstick for the spectral distances: how far apart two different
   // questions are in the same, standard voice.
@@ -155,10 +198,16 @@ int main(int argc, char* argv[]) {
         m::SpectralDistance(standardSpectra[q], standardSpectra[(q + 1) % standardSpectra.size()]));
   std::printf("\nLTAS dB between two different questions in the standard voice: %.2f\n",
               m::Median(between));
+  std::printf("\nvoice files: load ms");
+  for (const auto& [file, ms] : loadMs) std::printf(" %s %.0f;", file->file.c_str(), ms);
+  std::printf(
+      "\nresident memory: %.1f MB before the voices, %.1f MB with all %zu loaded (+%.1f MB)\n",
+      memoryBefore, memoryLoaded, loadMs.size(), memoryLoaded - memoryBefore);
   std::printf(
       "\nshift: median F0 against the standard voice, in half tones. centroid: median "
       "spectral centroid (Hz). LTAS dB: median distance of the long-term spectrum from the "
       "standard voice's, level removed. contour: median correlation of the pitch contour with "
-      "the standard voice's (the accent's shape). ms/mora: speech time per mora.\n");
+      "the standard voice's (the accent's shape). ms/mora: speech time per mora. dB FS: "
+      "median active speech level. ms: median synthesis time of one question.\n");
   return 0;
 }

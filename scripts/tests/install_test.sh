@@ -24,6 +24,11 @@ for size in 16 24 32 48 64 128 256; do
   png=$p/share/icons/hicolor/${size}x${size}/apps/ruzdo.png
   [ "$(identify -format '%wx%h' "$png")" = "${size}x${size}" ] || fail "$png is not ${size}x${size}"
 done
+for f in takumi/takumi_normal.htsvoice takumi/COPYRIGHT.txt mei/mei_happy.htsvoice mei/COPYRIGHT.txt \
+  tohoku-f01/tohoku-f01-angry.htsvoice tohoku-f01/COPYRIGHT.txt; do
+  [ -f "$p/share/onsei/voices/$f" ] || fail "the voice file $f is not installed"
+done
+! "$p/bin/onsei" voices | grep -q missing || fail "the installed onsei misses voices"
 echo "ok: files in place"
 
 # The library: versioned SONAME with its links, only the C interface exported.

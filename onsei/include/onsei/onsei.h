@@ -21,19 +21,22 @@ extern "C" {
  * or 32 accent phrases between two pauses. */
 ONSEI_API unsigned char* Onsei_Synthe(const char* koe, int speed, int* size);
 
-/* Onsei_Synthe in one of the engine's voice presets: the one voice reshaped
- * (lower, higher, faster ...). voice is a preset's name as Onsei_VoiceName
- * gives it; "standard" says exactly what Onsei_Synthe says. An unknown or null
- * name returns null, and Onsei_LastError names it and lists the presets. A
- * preset's own tempo multiplies speed (the fast one is faster at any speed).
- * Safe to call from any thread. */
+/* Onsei_Synthe in one of the engine's voices: other speakers (men and
+ * women, calm, cheerful, sad, cross ...) and the standard voice reshaped
+ * (lower, higher, faster ...), every one scaled to the standard voice's
+ * loudness. voice is a name as Onsei_VoiceName gives it; "standard" says
+ * exactly what Onsei_Synthe says. An unknown or null name returns null, and
+ * Onsei_LastError names it and lists the voices; so does a voice whose file
+ * is missing. A voice's own tempo multiplies speed (the fast ones are faster
+ * at any speed). Each voice is loaded at its first use. Safe to call from
+ * any thread. */
 ONSEI_API unsigned char* Onsei_SyntheVoice(const char* koe, int speed, const char* voice,
                                            int* size);
 
-/* The number of voice presets (at least 1). */
+/* The number of voices whose files are installed (at least 1). */
 ONSEI_API int Onsei_VoiceCount(void);
 
-/* The name of preset index, 0 ... Onsei_VoiceCount() - 1; index 0 is the
+/* The name of voice index, 0 ... Onsei_VoiceCount() - 1; index 0 is the
  * standard voice. Null when index is out of range. The string lives as long
  * as the process. */
 ONSEI_API const char* Onsei_VoiceName(int index);

@@ -14,20 +14,23 @@ inline constexpr int kMinSpeed = 50;
 inline constexpr int kMaxSpeed = 300;
 inline constexpr int kNormalSpeed = 100;
 
-// Speech from phonetic text, with one voice loaded lazily per process. All
+// Speech from phonetic text, with each voice loaded lazily per process. All
 // calls are serialised inside, so any thread may call.
 class Synthesiser {
  public:
   static Synthesiser& Instance();
 
-  // Loads the voice now (it is otherwise loaded by the first synthesis).
+  // Loads the standard voice now (it is otherwise loaded by the first
+  // synthesis), or the named one. Each voice file is loaded once and kept.
   Status LoadVoice();
+  Status LoadVoice(std::string_view voiceName);
 
   // Shift-JIS phonetic text at speed 50 ... 300 (100 = normal) to a WAV image.
   Result<std::vector<unsigned char>> Synthesise(std::string_view shiftJis, int speed);
 
-  // The same in a named voice preset ("standard", "low", ...; the list is
-  // in onsei/data/voices.tsv). An unknown name fails and lists the known ones.
+  // The same in a named voice ("standard", "low", "mei-happy", ...; the list
+  // is in onsei/data/voices.tsv). An unknown name fails and lists the known
+  // ones.
   Result<std::vector<unsigned char>> Synthesise(std::string_view shiftJis, int speed,
                                                 std::string_view voiceName);
 

@@ -22,6 +22,7 @@ extern "C" {
 #include <tuple>
 
 #include "voice/voice_file.hpp"
+#include "voice/voice_presets.hpp"
 
 namespace onsei {
 
@@ -62,9 +63,37 @@ int HtsVoice::samplingRate() const {
   return static_cast<int>(HTS_Engine_get_sampling_frequency(&engine_->engine));
 }
 
+namespace {
+
+// The root mean square of the speech: of the 10 ms frames within 30 dB of
+// the loudest one, so that pauses do not count.
+double activeLevel(HTS_Engine* e, std::size_t n, std::size_t frame) {
+  std::vector<double> power;
+  for (std::size_t s = 0; frame > 0 && s + frame <= n; s += frame) {
+    double sum = 0;
+    for (std::size_t i = s; i < s + frame; ++i) {
+      const double x = HTS_Engine_get_generated_speech(e, i);
+      sum += x * x;
+    }
+    power.push_back(sum / static_cast<double>(frame));
+  }
+  double loudest = 0;
+  for (double p : power) loudest = std::max(loudest, p);
+  double sum = 0;
+  std::size_t count = 0;
+  for (double p : power)
+    if (p > 0 && p >= loudest * 1e-3) {
+      sum += p;
+      ++count;
+    }
+  return count == 0 ? 0 : std::sqrt(sum / static_cast<double>(count));
+}
+
+}  // namespace
+
 Result<std::vector<std::int16_t>> HtsVoice::Synthesise(const std::vector<std::string>& labels,
                                                        double rate, double gain, double peakLimit,
-                                                       const VoiceShape& shape) {
+                                                       const VoiceShape& shape, double level) {
   HTS_Engine* e = &engine_->engine;
   applyShape(shape);
   const auto period = static_cast<std::size_t>(
@@ -78,8 +107,21 @@ Result<std::vector<std::int16_t>> HtsVoice::Synthesise(const std::vector<std::st
   if (ok) {
     const std::size_t n = HTS_Engine_get_nsamples(e);
     double peak = 0;
-    for (std::size_t i = 0; i < n; ++i)
-      peak = std::max(peak, std::fabs(HTS_Engine_get_generated_speech(e, i)));
+    bool finite = true;
+    for (std::size_t i = 0; i < n; ++i) {
+      const double x = HTS_Engine_get_generated_speech(e, i);
+      finite = finite && std::isfinite(x);
+      peak = std::max(peak, std::fabs(x));
+    }
+    if (!finite) {
+      HTS_Engine_refresh(e);
+      applyShape({});
+      return Error{"the voice gave a waveform that is not a number"};
+    }
+    if (level > 0) {
+      const double own = activeLevel(e, n, static_cast<std::size_t>(samplingRate() / 100));
+      if (own * gain > level) gain = level / own;
+    }
     if (peak * gain > peakLimit) gain = peakLimit / peak;
     samples.resize(n);
     for (std::size_t i = 0; i < n; ++i) {
@@ -102,19 +144,6 @@ std::string VoicePath() {
 }
 
 namespace {
-
-// FNV-1a, 64 bits: enough to recognise the Debian voice byte for byte.
-std::uint64_t checksum(std::string_view bytes) {
-  std::uint64_t h = 1469598103934665603ULL;
-  for (char c : bytes) {
-    h ^= static_cast<unsigned char>(c);
-    h *= 1099511628211ULL;
-  }
-  return h;
-}
-
-constexpr std::uint64_t kDebianVoiceChecksum = 0x58f4fc6b1faf4a01ULL;
-constexpr std::size_t kDebianVoiceSize = 1169264;
 
 // The child that test-loads a voice may take this much more address space
 // than the process it was forked from, and this long.
@@ -210,7 +239,8 @@ Status checkVoiceFileOnce(const std::string& path, const struct stat& st,
   if (!bytes) return bytes.error();
   Status valid = ValidateVoiceImage(*bytes);
   if (!valid) return Error{notUsable(path, valid.error().message)};
-  if (bytes->size() == kDebianVoiceSize && checksum(*bytes) == kDebianVoiceChecksum) return Ok();
+  // The voices the engine ships and the Debian voice need no test load.
+  if (IsKnownVoiceImage(*bytes)) return Ok();
   bytes->clear();
   bytes->shrink_to_fit();
 

@@ -30,12 +30,14 @@ class HtsVoice {
   // = the voice's own; 2.0 = twice as fast) by scaling the frame period, so
   // speech and pauses stretch evenly and the pitch stays. gain scales the
   // waveform before it is converted to 16 bits (clipped, then truncated); it
-  // is lowered so that the loudest sample meets peakLimit where it would
-  // pass it. shape bends the voice for this synthesis only; afterwards the
-  // voice is as loaded again.
+  // is lowered so that the speech is no louder than level (the root mean
+  // square of its 10 ms frames within 30 dB of the loudest; 0 = no bound),
+  // and so that the loudest sample meets peakLimit where it would pass it.
+  // shape bends the voice for this synthesis only; afterwards the voice is as
+  // loaded again.
   Result<std::vector<std::int16_t>> Synthesise(const std::vector<std::string>& labels, double rate,
                                                double gain, double peakLimit,
-                                               const VoiceShape& shape = {});
+                                               const VoiceShape& shape = {}, double level = 0);
 
  private:
   struct Engine;
@@ -45,8 +47,9 @@ class HtsVoice {
 };
 
 // Makes sure a voice file is safe to hand to hts_engine: a regular file of
-// at most 64 MB whose structure passes ValidateVoiceImage; the Debian voice
-// is then recognised by its checksum, and any other file is loaded in a child
+// at most 64 MB whose structure passes ValidateVoiceImage; the files of the
+// voice table (the Debian voice and the voices the engine ships) are then
+// recognised by size and checksum, and any other file is loaded in a child
 // process (bounded in memory and time) that also synthesises probe, labels of
 // a short utterance. A file that fails is remembered by path, size and
 // modification time and not checked again.

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
@@ -13,6 +14,8 @@ namespace onsei {
 namespace {
 
 using Fields = std::map<std::string, std::string, std::less<>>;
+
+constexpr std::size_t kMaxHeaderLine = 1000;
 
 struct Range {
   std::size_t begin = 0;  // offset in the image
@@ -34,6 +37,8 @@ class VoiceImage {
       if (end == std::string_view::npos || end > data) end = data;
       const std::string_view text = image_.substr(line, end - line);
       line = end + 1;
+      // hts_engine reads every header line into a buffer of 1024 bytes.
+      if (text.size() >= kMaxHeaderLine) return fail("has a header line longer than 1000 bytes");
       if (text.empty() || text.front() == '[') continue;
       const std::size_t colon = text.find(':');
       if (colon == std::string_view::npos) return fail("has a header line without \":\"");
@@ -52,12 +57,15 @@ class VoiceImage {
     if (!integer("NUM_STATES", 1, 16, states_)) return fail("has no state count from 1 to 16");
     long streams = 0;
     if (!integer("NUM_STREAMS", 2, 3, streams)) return fail("has neither 2 nor 3 streams");
-    // The vocoder reads the spectrum, the pitch and the low-pass filter
-    // coefficients in this order.
+    // The vocoder reads the spectrum (mel-cepstrum, MCP, or mel-generalised
+    // cepstrum, MGC), the pitch and the low-pass filter coefficients in this
+    // order.
     static const char* const kOrder[] = {"MCP", "LF0", "LPF"};
+    const std::string_view type = field("STREAM_TYPE");
+    const bool generalised = type.substr(0, type.find(',')) == "MGC";
     std::string expected;
     for (long s = 0; s < streams; ++s) {
-      streams_.emplace_back(kOrder[s]);
+      streams_.emplace_back(s == 0 && generalised ? "MGC" : kOrder[s]);
       expected += (s > 0 ? "," : "") + streams_.back();
     }
     if (field("STREAM_TYPE") != expected) return fail("does not have the streams " + expected);
@@ -79,7 +87,9 @@ class VoiceImage {
         return fail("has a wrong IS_MSD for " + s);
       if (!integer("NUM_WINDOWS[" + s + "]", 1, 3, windows))
         return fail("has no window count from 1 to 3 for " + s);
-      if (!integer("USE_GV[" + s + "]", 0, 1, gv)) return fail("has a wrong USE_GV for " + s);
+      // No USE_GV key is no GV, as in hts_engine.
+      if (!field("USE_GV[" + s + "]").empty() && !integer("USE_GV[" + s + "]", 0, 1, gv))
+        return fail("has a wrong USE_GV for " + s);
       Status option = checkOption(s);
       if (!option) return option;
       const std::size_t floats = static_cast<std::size_t>(length * windows * 2 + msd);
@@ -114,14 +124,38 @@ class VoiceImage {
     return parseInteger(field(key), out) && out >= low && out <= high;
   }
 
-  // ALPHA is the all-pass constant of the mel-cepstrum: |ALPHA| < 1, or the
-  // filter is unstable. GAMMA other than 0 and LN_GAIN are not supported.
+  // The spectrum's option: ALPHA, the all-pass constant of the cepstrum
+  // (|ALPHA| < 1, or the filter is unstable), GAMMA=0 (the plain cepstrum;
+  // other values select a filter whose stage hts_engine takes unchecked) and
+  // LN_GAIN=0 or 1, each at most once, comma-separated. hts_engine looks
+  // the keys up anywhere in the text, so nothing else may stand beside them.
   Status checkOption(const std::string& stream) const {
-    const std::string_view option = field("OPTION[" + stream + "]");
+    std::string_view option = field("OPTION[" + stream + "]");
     if (option.empty()) return Ok();
-    if (stream != "MCP" || option.substr(0, 6) != "ALPHA=")
+    const auto cannot = [&] {
       return fail("has an option it cannot be spoken with: " + std::string(option.substr(0, 32)));
-    const std::string value(option.substr(6, 32));
+    };
+    if (stream != streams_.front()) return cannot();
+    std::map<std::string, std::string, std::less<>> keys;
+    for (std::string_view rest = option; !rest.empty();) {
+      const std::size_t comma = rest.find(',');
+      const std::string_view item = rest.substr(0, comma);
+      rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
+      const std::size_t equals = item.find('=');
+      if (equals == std::string_view::npos) return cannot();
+      const auto [it, added] =
+          keys.emplace(std::string(item.substr(0, equals)), std::string(item.substr(equals + 1)));
+      if (!added) return cannot();
+    }
+    for (const auto& [key, value] : keys) {
+      if (key == "GAMMA"     ? value != "0"
+          : key == "LN_GAIN" ? value != "0" && value != "1"
+                             : key != "ALPHA")
+        return cannot();
+    }
+    const auto alphaKey = keys.find("ALPHA");
+    if (alphaKey == keys.end()) return Ok();
+    const std::string value = alphaKey->second.substr(0, 32);
     char* end = nullptr;
     const double alpha = std::strtod(value.c_str(), &end);
     if (value.empty() || *end != '\0' || !std::isfinite(alpha) || std::fabs(alpha) >= 0.99)
@@ -249,6 +283,13 @@ class VoiceImage {
     }
     if (4 * trees.size() + total * floats * 4 != pdf.size)
       return fail("has PDF counts in " + pdfKey + " that do not match the size of their data");
+    // A mean or a variance that is not a number makes the whole utterance
+    // silent (or worse) without any failure.
+    for (std::size_t at = pdf.begin + 4 * trees.size(); at < pdf.begin + pdf.size; at += 4) {
+      float value = 0;
+      std::memcpy(&value, image_.data() + at, 4);
+      if (!std::isfinite(value)) return fail("has a value that is not a number in " + pdfKey);
+    }
     return Ok();
   }
 
