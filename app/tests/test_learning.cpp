@@ -404,6 +404,8 @@ class TestLearning : public QObject {
       f.sWeakFirst->setChecked(true);
       f.sVoice->setCurrentIndex(f.sVoice->findData(QStringLiteral("low")));
       f.sVariants->setChecked(true);
+      f.setListeningCondition(QStringLiteral("station"));
+      f.setNoiseLevelDb(7);
       f.resize(1000, 700);
       f.RzSplitter1->setSizes({200, 793});
       f.RzSplitter2->toggleCollapsed();
@@ -423,6 +425,9 @@ class TestLearning : public QObject {
     QVERIFY(f.sWeakFirst->isChecked());
     QCOMPARE(f.sVoice->currentData().toString(), QStringLiteral("low"));
     QVERIFY(f.sVariants->isChecked());
+    QCOMPARE(f.findChild<QComboBox*>(QStringLiteral("sCondition"))->currentText(),
+             QStringLiteral("Вокзал"));
+    QCOMPARE(f.noiseLevelDb(), 7.0);
     QVERIFY(f.RzSplitter2->isCollapsed());
     QCOMPARE(f.size(), QSize(1000, 700));
     QCOMPARE(f.RzGroupBar1->width(), 200);
