@@ -1,4 +1,5 @@
 // The drill: the question timer, answer checking, statistics and the error flash.
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QSlider>
@@ -66,6 +67,7 @@ void TMainForm::tMainTimer() {
         askQuestion(takePlanned());
       } else {
         LastNumber = nextQuestionNumber();
+        beforeQuestion();
         SpeakNumber(LastNumber, sSpechSpeed->value());
       }
       questionAsked();
@@ -108,30 +110,53 @@ void TMainForm::bStartClick() {
     return;
   ResetStats();
   planned_.reset();
+  runJudged_ = 0;
+  runMisses_.clear();
+  questionOpen_ = false;
+  markRightPlate(false);
+  showRunState(QString());
   gGenerate->setEnabled(false);
   gRuzdoPoleSetting->setEnabled(false);
-  tMain->start();
+  tMain->start(sTimerInterval->value());
   gEasy->setEnabled(false);
   bStart->setEnabled(false);
+  bPause->setEnabled(true);
+  // The focus was on a control the run has just disabled: it goes to the
+  // plates, where the answers are given.
+  const QWidget* focused = QApplication::focusWidget();
+  if ((!focused || !focused->isEnabled()) && !plates.empty())
+    plates.front()->setFocus(Qt::OtherFocusReason);
   // The first question too is made during the first interval.
   planNext();
 }
 
 void TMainForm::bStopClick() {
+  const bool running = !bStart->isEnabled();
   tMain->stop();
   planned_.reset();
+  tMain->setInterval(sTimerInterval->value());
+  awaitingQuestionSound_ = false;
   gGenerate->setEnabled(true);
   gRuzdoPoleSetting->setEnabled(true);
   gEasy->setEnabled(true);
   bStart->setEnabled(true);
+  bPause->setEnabled(false);
+  if (!running) return;
+  // A question still open is named, not judged.
+  if (questionOpen_) showSaid(question_, false, false, std::nullopt);
+  questionOpen_ = false;
+  showRunState(runSummary());
 }
 
 void TMainForm::bPauseClick() {
   if (bStart->isEnabled()) return;
-  if (tMain->isActive())
+  if (tMain->isActive()) {
     tMain->stop();
-  else
-    tMain->start();  // a full interval from now
+    showRunState(QStringLiteral("Пауза"));
+  } else {
+    tMain->start(sTimerInterval->value());  // a full interval from now
+    showRunState(QString());
+  }
 }
 
 void TMainForm::SynthesisFailed() {

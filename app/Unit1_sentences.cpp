@@ -72,6 +72,7 @@ void TMainForm::askQuestion(const PlannedQuestion& q) {
     RuzdoPole->SetCaptions(q.captions);
     LastText = q.sequence;
   }
+  beforeQuestion();
   rememberSaid(q.said);
   if (q.said.koe.isEmpty()) {
     SynthesisFailed();
