@@ -319,7 +319,8 @@ class TMainForm : public QWidget {
   bool wanted_ = false;
   std::string listeningCondition_;
   ruzdo::NoiseStaircase noiseLevel_;
-  QLabel* lNoise = nullptr;  // «Шум: 11 дБ» in the statistics, with noise only
+  QLabel* lNoise = nullptr;         // «Шум: 11 дБ» in the statistics, with noise only
+  QComboBox* sCondition = nullptr;  // «Условия» in «Параметры обучения»
   // The crowd's talkers, made at the window's priority as soon as a
   // condition needs them, not by the first sound made ahead at a lower one.
   std::future<void> talkersMade_;

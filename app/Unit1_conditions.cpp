@@ -1,16 +1,24 @@
 // Listening conditions: where the speech is heard (quiet, a phone line, a
 // street, a crowd, a station) and the learner's noise level, which follows
 // the answers. The sounds are conditioned where they are made.
+#include <QComboBox>
+#include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <algorithm>
 #include <cmath>
 
 #include "Unit1.h"
 #include "core/babble_talkers.h"
 #include "core/listening_condition.h"
 #include "platform/speech_cache.h"
+#include "training_options_window.h"
 
 namespace {
+
+QString utf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 bool noisy(const std::string& key) {
   return ruzdo::ConditionInfo(ruzdo::ConditionFromKey(key)).noisy;
@@ -19,6 +27,26 @@ bool noisy(const std::string& key) {
 }  // namespace
 
 void TMainForm::setUpConditions() {
+  // «Условия» in «Как звучит» of «Параметры обучения»; each item's tool tip
+  // says what it is, and so does the box's for the one chosen.
+  using Section = TrainingOptionsWindow::Section;
+  sCondition = new QComboBox(fOptions->box(Section::Sound));
+  sCondition->setObjectName(QStringLiteral("sCondition"));
+  sCondition->setAccessibleName(QStringLiteral("Условия"));
+  for (const ruzdo::ListeningConditionInfo& info : ruzdo::ListeningConditions()) {
+    sCondition->addItem(utf8(info.name), utf8(info.key));
+    sCondition->setItemData(sCondition->count() - 1, utf8(info.description), Qt::ToolTipRole);
+  }
+  sCondition->setToolTip(sCondition->itemData(0, Qt::ToolTipRole).toString());
+  auto* label = new QLabel(QStringLiteral("Условия:"), fOptions->box(Section::Sound));
+  label->setBuddy(sCondition);
+  fOptions->section(Section::Sound)->addRow(label, sCondition);
+  connect(sCondition, &QComboBox::currentIndexChanged, this, [this] {
+    sCondition->setToolTip(sCondition->currentData(Qt::ToolTipRole).toString());
+    setListeningCondition(sCondition->currentData().toString());
+    saveSettings();
+  });
+
   // On the first row of the statistics, between its label and its value.
   lNoise = new QLabel(gInfo);
   lNoise->setObjectName(QStringLiteral("lNoise"));
@@ -30,9 +58,11 @@ void TMainForm::setUpConditions() {
 }
 
 void TMainForm::setListeningCondition(const QString& key) {
-  const std::string k = ruzdo::ConditionInfo(ruzdo::ConditionFromKey(key.toStdString())).key.data();
+  const std::string k(ruzdo::ConditionInfo(ruzdo::ConditionFromKey(key.toStdString())).key);
   if (k == listeningCondition_) return;
   listeningCondition_ = k;
+  if (sCondition)
+    sCondition->setCurrentIndex(std::max(0, sCondition->findData(QString::fromStdString(k))));
   const ruzdo::ListeningCondition c = ruzdo::ConditionFromKey(k);
   if ((c == ruzdo::ListeningCondition::kCrowd || c == ruzdo::ListeningCondition::kStation) &&
       !talkersMade_.valid())

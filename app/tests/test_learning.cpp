@@ -323,14 +323,14 @@ class TestLearning : public QObject {
     LearningFixture d;
     d.form.openHistory(blocker.fileName() + QStringLiteral("/Ruzdo"));
     QTRY_VERIFY(d.form.lHistoryNotice->isVisible());
-    QVERIFY(d.form.lHistoryNotice->text().contains(QStringLiteral("история не ведётся")));
+    QVERIFY(d.form.lHistoryNotice->text().startsWith(QStringLiteral("Нет записи в папку данных")));
     QVERIFY(!d.form.lNotice->isVisible());  // the sound's notice is another
     d.startWithRange(0, 9);
     for (int i = 0; i < 3; ++i) d.form.tMainTimer();
     QCOMPARE(d.form.QuestionCount, 3);
     QCOMPARE(d.form.ErrorCount, 2);
     // The two missed questions wait to be written.
-    QTRY_VERIFY(d.form.lHistoryNotice->text().endsWith(QStringLiteral("ждут записи: 2.")));
+    QTRY_VERIFY(d.form.lHistoryNotice->text().endsWith(QStringLiteral("(ждут записи: 2)")));
     d.form.RzGroup1Items1Click();
     QVERIFY(d.form.fHistory->isVisible());
     QVERIFY(!d.form.fHistory->clearButton->isEnabled());
@@ -404,6 +404,8 @@ class TestLearning : public QObject {
       f.sWeakFirst->setChecked(true);
       f.sVoice->setCurrentIndex(f.sVoice->findData(QStringLiteral("low")));
       f.sVariants->setChecked(true);
+      f.setListeningCondition(QStringLiteral("station"));
+      f.setNoiseLevelDb(7);
       f.resize(1000, 700);
       f.RzSplitter1->setSizes({200, 793});
       f.RzSplitter2->toggleCollapsed();
@@ -423,6 +425,9 @@ class TestLearning : public QObject {
     QVERIFY(f.sWeakFirst->isChecked());
     QCOMPARE(f.sVoice->currentData().toString(), QStringLiteral("low"));
     QVERIFY(f.sVariants->isChecked());
+    QCOMPARE(f.findChild<QComboBox*>(QStringLiteral("sCondition"))->currentText(),
+             QStringLiteral("Вокзал"));
+    QCOMPARE(f.noiseLevelDb(), 7.0);
     QVERIFY(f.RzSplitter2->isCollapsed());
     QCOMPARE(f.size(), QSize(1000, 700));
     QCOMPARE(f.RzGroupBar1->width(), 200);

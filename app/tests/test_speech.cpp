@@ -142,7 +142,14 @@ class TestSpeech : public QObject {
     form->SpeakNumber(5, 90);
     const ruzdo::WaveRef plain = output->played.last();
     QCOMPARE(plain->size(), std::size_t{44 + 3200});
-    form->setListeningCondition(QStringLiteral("street"));
+    // Picked in «Параметры обучения», each item with a tool tip of its own.
+    auto* picker = form->findChild<QComboBox*>(QStringLiteral("sCondition"));
+    QVERIFY(picker);
+    QCOMPARE(picker->count(), 5);
+    for (int i = 0; i < picker->count(); ++i)
+      QVERIFY(!picker->itemData(i, Qt::ToolTipRole).toString().isEmpty());
+    picker->setCurrentIndex(picker->findText(QStringLiteral("Улица")));
+    QCOMPARE(form->listeningCondition(), QStringLiteral("street"));
     QVERIFY(level->isVisible());
     QCOMPARE(level->accessibleName(), QStringLiteral("Шум: 15 дБ"));
     form->SpeakNumber(5, 90);
