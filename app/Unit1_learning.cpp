@@ -178,36 +178,45 @@ void TMainForm::openHistory(const QString& folder) {
 }
 
 void TMainForm::historyStateChanged(const ruzdo::HistoryState& state) {
-  const QString waiting = QStringLiteral(" Ответов ждут записи: %1.").arg(state.waiting);
+  // One short line in the notice pane; the whole story in the tool tip and
+  // the accessible description.
+  const QString waiting = QStringLiteral(" (ждут записи: %1)").arg(state.waiting);
   QString text;
+  QString more;
   switch (state.fault) {
     case ruzdo::HistoryFault::None:
-      if (!state.damagedCopy.isEmpty())
-        text = QStringLiteral("История ответов повреждена: она отложена как %1, начата новая.")
-                   .arg(QFileInfo(state.damagedCopy).fileName());
+      if (!state.damagedCopy.isEmpty()) {
+        text = QStringLiteral("История ответов повреждена; начата новая.");
+        more = QStringLiteral("Повреждённый файл отложен как %1.").arg(state.damagedCopy);
+      }
       break;
     case ruzdo::HistoryFault::Busy:
-      text = QStringLiteral("История ответов занята другой программой.") + waiting;
+      text = QStringLiteral("История занята другой программой") + waiting;
+      more = QStringLiteral("Ответы ждут и будут записаны, когда файл освободится.");
       break;
     case ruzdo::HistoryFault::DiskFull:
-      text = QStringLiteral("Нет места на диске для истории ответов.") + waiting;
+      text = QStringLiteral("Нет места на диске для истории") + waiting;
+      more = QStringLiteral("Ответы ждут и будут записаны, когда место освободится.");
       break;
     case ruzdo::HistoryFault::Damaged:
-      text = QStringLiteral("История ответов повреждена, и её не удалось отложить.") + waiting;
+      text = QStringLiteral("История ответов повреждена") + waiting;
+      more = QStringLiteral("Повреждённый файл не удалось отложить.");
       break;
     case ruzdo::HistoryFault::Newer:
-      text = QStringLiteral(
-          "История ответов записана более новой версией программы: она не изменяется, "
-          "ответы этого сеанса в неё не записываются.");
+      text = QStringLiteral("История от более новой версии: не изменяется.");
+      more = QStringLiteral("Ответы этого сеанса в неё не записываются.");
       break;
     case ruzdo::HistoryFault::Unwritable:
-      text = QStringLiteral("Нет записи в папку данных: история не ведётся.") + waiting;
+      text = QStringLiteral("Нет записи в папку данных") + waiting;
+      more = QStringLiteral("История не ведётся, пока запись невозможна; ответы ждут.");
       break;
   }
+  QStringList tip{more, state.file, state.detail};
+  tip.removeAll(QString());
   lHistoryNotice->setText(text);
   lHistoryNotice->setAccessibleName(text);
-  lHistoryNotice->setToolTip(
-      state.detail.isEmpty() ? state.file : state.file + QStringLiteral("\n") + state.detail);
+  lHistoryNotice->setAccessibleDescription(tip.join(QLatin1Char('\n')));
+  lHistoryNotice->setToolTip(tip.join(QLatin1Char('\n')));
   lHistoryNotice->setVisible(!text.isEmpty());
 }
 

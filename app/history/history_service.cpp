@@ -11,6 +11,11 @@ void HistoryService::onWorker(F f) {
 }
 
 template <typename F>
+void HistoryService::onReader(F f) {
+  QMetaObject::invokeMethod(reader_, std::move(f), Qt::QueuedConnection);
+}
+
+template <typename F>
 void HistoryService::onGui(F f) {
   QMetaObject::invokeMethod(this, std::move(f), Qt::QueuedConnection);
 }
@@ -21,6 +26,8 @@ HistoryService::HistoryService(const QString& folder, QObject* parent) : QObject
   HistoryWorker::Reports reports;
   reports.state = [this](const HistoryState& s) {
     onGui([this, s] {
+      // The reader's connection still holds a file set aside: it lets go.
+      if (s.damagedCopy != state_.damagedCopy) onReader([r = reader_] { r->release(); });
       state_ = s;
       emit stateChanged(state_);
     });
@@ -33,15 +40,25 @@ HistoryService::HistoryService(const QString& folder, QObject* parent) : QObject
   worker_->moveToThread(thread_);
   thread_->start();
   onWorker([w = worker_] { w->start(); });
+  readThread_ = new QThread(this);
+  readThread_->setObjectName(QStringLiteral("history-reader"));
+  reader_ = new HistoryWorker(folder, {}, true);
+  reader_->moveToThread(readThread_);
+  readThread_->start();
 }
 
 HistoryService::~HistoryService() {
+  onReader([r = reader_] {
+    delete r;
+    QThread::currentThread()->quit();
+  });
   // Quit from inside the thread, after whatever was posted before.
   onWorker([w = worker_] {
     w->finish();
     delete w;
     QThread::currentThread()->quit();
   });
+  readThread_->wait();
   thread_->wait();
 }
 
@@ -59,8 +76,8 @@ void HistoryService::readView() {
   viewBusy_ = true;
   const HistoryQuery query = *nextView_;
   nextView_.reset();
-  onWorker([this, w = worker_, query] {
-    HistoryView v = w->view(query);
+  onReader([this, r = reader_, query] {
+    HistoryView v = r->view(query);
     onGui([this, v = std::move(v)] {
       viewBusy_ = false;
       emit viewReady(v);

@@ -9,9 +9,11 @@ class QThread;
 namespace ruzdo {
 
 // The history as the windows use it, from the GUI thread: every call returns
-// at once; the store works on a thread of its own (HistoryWorker) and its
-// results come back as signals on the GUI thread. Views are coalesced: while
-// one is being read, further requests make one more read after it.
+// at once; the store is written on a thread of its own (HistoryWorker) and
+// read for the window on another, through a connection of its own, so a
+// long read never holds up an answer; results come back as signals on the
+// GUI thread. Views are coalesced: while one is being read, further
+// requests make one more read after it.
 class HistoryService : public QObject {
   Q_OBJECT
  public:
@@ -37,6 +39,8 @@ class HistoryService : public QObject {
   // Runs f on the worker's thread.
   template <typename F>
   void onWorker(F f);
+  template <typename F>
+  void onReader(F f);
   // Runs f on the GUI thread (dropped when the service is gone).
   template <typename F>
   void onGui(F f);
@@ -44,6 +48,8 @@ class HistoryService : public QObject {
 
   QThread* thread_ = nullptr;
   HistoryWorker* worker_ = nullptr;
+  QThread* readThread_ = nullptr;
+  HistoryWorker* reader_ = nullptr;
   HistoryState state_;
   bool viewBusy_ = false;
   std::optional<HistoryQuery> nextView_;

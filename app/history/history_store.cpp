@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QHash>
 #include <QSaveFile>
 #include <QSqlDatabase>
 #include <QSqlDriver>
@@ -36,6 +35,11 @@ constexpr const char* kSchema2Columns =
     ", app_version TEXT NOT NULL DEFAULT ''"
     ", run_started TEXT NOT NULL DEFAULT ''";
 
+// The summary per value reads this index alone, in its order, with no sort.
+constexpr const char* kValuesIndex =
+    "CREATE INDEX IF NOT EXISTS answers_by_value ON answers (mode, counter, question, answer, "
+    "wrong)";
+
 // SQLite's primary result code of a failed statement (Qt reports the
 // extended one).
 int primaryCode(const QSqlError& e) { return e.nativeErrorCode().toInt() & 0xff; }
@@ -61,17 +65,6 @@ QSqlDatabase database(const QString& connection) {
 
 QString describe(const QSqlError& e) {
   return e.databaseText().isEmpty() ? e.text() : e.databaseText();
-}
-
-// Numbers order as numbers, sequences as text.
-bool valueLess(const QString& a, const QString& b) {
-  bool aNumber = false;
-  bool bNumber = false;
-  const qlonglong x = a.toLongLong(&aNumber);
-  const qlonglong y = b.toLongLong(&bNumber);
-  if (aNumber && bNumber) return x < y;
-  if (aNumber != bNumber) return aNumber;
-  return a < b;
 }
 
 // The WHERE clause of a query, with its values bound in order.
@@ -185,7 +178,8 @@ bool HistoryStore::open(const QString& folder) {
   // cannot be written shows here, not in the middle of a run.
   ok = ok && exec(QStringLiteral("PRAGMA journal_mode = WAL")) &&
        exec(QStringLiteral("PRAGMA synchronous = FULL")) && migrate(version) &&
-       exec(QStringLiteral("BEGIN IMMEDIATE")) && exec(QStringLiteral("COMMIT"));
+       exec(QString::fromLatin1(kValuesIndex)) && exec(QStringLiteral("BEGIN IMMEDIATE")) &&
+       exec(QStringLiteral("COMMIT"));
   if (!ok) {
     close();
     return false;
@@ -369,55 +363,69 @@ bool HistoryStore::record(const AnswerRecord& r) {
 QList<ValueSummary> HistoryStore::summary(const HistoryQuery& filter) const {
   QList<ValueSummary> result;
   if (!open_) return result;
-  QSqlDatabase db = database(connection_);
   // One value said with different counter words or in the other mode is a
-  // different question: 1本, 1分 and a plain 1 each have their row.
-  QSqlQuery totals(db);
-  totals.setForwardOnly(true);
-  totals.prepare(
-      QStringLiteral("SELECT mode, counter, question, COUNT(*), SUM(wrong) FROM answers") +
-      whereClause(filter, QString()) + QStringLiteral(" GROUP BY mode, counter, question"));
-  bindQuery(totals, filter);
-  if (!totals.exec()) return result;
-  while (totals.next()) {
-    ValueSummary v;
-    v.mode = totals.value(0).toInt();
-    v.counter = totals.value(1).toInt();
-    v.value = totals.value(2).toString();
-    v.asked = totals.value(3).toInt();
-    v.wrong = totals.value(4).toInt();
-    result.append(v);
+  // different question: 1本, 1分 and a plain 1 each have their row. One pass
+  // over the answers index: each question's answers counted, right and wrong.
+  QSqlQuery q(database(connection_));
+  q.setForwardOnly(true);
+  q.prepare(QStringLiteral("SELECT mode, counter, question, answer, wrong, COUNT(*) FROM answers") +
+            whereClause(filter, QString()) +
+            QStringLiteral(" GROUP BY mode, counter, question, answer, wrong"));
+  bindQuery(q, filter);
+  if (!q.exec()) return result;
+  // The rows come grouped by value (the index's order): a value's rows
+  // follow one another.
+  while (q.next()) {
+    const int mode = q.value(0).toInt();
+    const int counter = q.value(1).toInt();
+    const QString value = q.value(2).toString();
+    if (result.isEmpty() || result.last().mode != mode || result.last().counter != counter ||
+        result.last().value != value) {
+      ValueSummary v;
+      v.mode = mode;
+      v.counter = counter;
+      v.value = value;
+      result.append(v);
+    }
+    ValueSummary& v = result.last();
+    const int n = q.value(5).toInt();
+    v.asked += n;
+    if (q.value(4).toInt() == 0) continue;
+    v.wrong += n;
+    Confusion c;
+    if (!q.value(3).isNull()) c.answer = q.value(3).toString();
+    c.count = n;
+    v.confusions.append(c);
   }
-  std::sort(result.begin(), result.end(), [](const ValueSummary& a, const ValueSummary& b) {
+  for (ValueSummary& v : result)
+    std::stable_sort(v.confusions.begin(), v.confusions.end(),
+                     [](const Confusion& a, const Confusion& b) { return a.count > b.count; });
+  // Numbers in numeric order (each converted once), sequences as text.
+  struct Order {
+    int mode;
+    int counter;
+    bool number;
+    qlonglong n;
+    qsizetype at;
+  };
+  std::vector<Order> order;
+  order.reserve(static_cast<std::size_t>(result.size()));
+  for (qsizetype i = 0; i < result.size(); ++i) {
+    bool number = false;
+    const qlonglong n = result[i].value.toLongLong(&number);
+    order.push_back({result[i].mode, result[i].counter, number, n, i});
+  }
+  std::sort(order.begin(), order.end(), [&](const Order& a, const Order& b) {
     if (a.mode != b.mode) return a.mode < b.mode;
     if (a.counter != b.counter) return a.counter < b.counter;
-    return valueLess(a.value, b.value);
+    if (a.number != b.number) return a.number;
+    if (a.number) return a.n < b.n;
+    return result[a.at].value < result[b.at].value;
   });
-  const auto key = [](int mode, int counter, const QString& value) {
-    return QStringLiteral("%1/%2/").arg(mode).arg(counter) + value;
-  };
-  QHash<QString, qsizetype> index;
-  for (qsizetype i = 0; i < result.size(); ++i)
-    index.insert(key(result[i].mode, result[i].counter, result[i].value), i);
-
-  QSqlQuery wrongs(db);
-  wrongs.setForwardOnly(true);
-  wrongs.prepare(
-      QStringLiteral("SELECT mode, counter, question, answer, COUNT(*) AS n FROM answers") +
-      whereClause(filter, QStringLiteral("wrong = 1")) +
-      QStringLiteral(" GROUP BY mode, counter, question, answer ORDER BY n DESC, answer"));
-  bindQuery(wrongs, filter);
-  if (!wrongs.exec()) return result;
-  while (wrongs.next()) {
-    const auto it = index.constFind(
-        key(wrongs.value(0).toInt(), wrongs.value(1).toInt(), wrongs.value(2).toString()));
-    if (it == index.constEnd()) continue;
-    Confusion c;
-    if (!wrongs.value(3).isNull()) c.answer = wrongs.value(3).toString();
-    c.count = wrongs.value(4).toInt();
-    result[*it].confusions.append(c);
-  }
-  return result;
+  QList<ValueSummary> sorted;
+  sorted.reserve(result.size());
+  for (const Order& o : order) sorted.append(std::move(result[o.at]));
+  return sorted;
 }
 
 QList<ProgressPoint> HistoryStore::progress(const HistoryQuery& query, const QString& groupBy,

@@ -8,8 +8,8 @@
 
 namespace ruzdo {
 
-HistoryWorker::HistoryWorker(const QString& folder, Reports reports)
-    : folder_(folder), reports_(std::move(reports)) {
+HistoryWorker::HistoryWorker(const QString& folder, Reports reports, bool reader)
+    : folder_(folder), reports_(std::move(reports)), reader_(reader) {
   retry_ = new QTimer(this);
   retry_->setSingleShot(true);
   connect(retry_, &QTimer::timeout, this, &HistoryWorker::flush);
@@ -40,7 +40,7 @@ bool HistoryWorker::ensureOpen() {
     state_.fault = store_.fault();
     state_.detail = store_.errorText();
     if (store_.fault() == HistoryFault::Newer) newer_ = true;
-    if (store_.fault() != HistoryFault::Damaged) return false;
+    if (store_.fault() != HistoryFault::Damaged || reader_) return false;
     setAside();  // then a new file, once
   }
   return false;
@@ -100,9 +100,9 @@ void HistoryWorker::report() {
   reports_.state(state_);
 }
 
-HistoryView HistoryWorker::view(const HistoryQuery& query) const {
+HistoryView HistoryWorker::view(const HistoryQuery& query) {
   HistoryView v;
-  v.available = store_.isOpen();
+  v.available = ensureOpen();
   if (!v.available) return v;
   v.values = store_.summary(query);
   v.days = store_.progressByDay(query);

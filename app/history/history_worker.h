@@ -44,12 +44,16 @@ class HistoryWorker : public QObject {
     std::function<void(const HistoryState&)> state;
     std::function<void(const QList<HistoryStore::Recent>&)> opened;
   };
-  HistoryWorker(const QString& folder, Reports reports);
+  // A reader only reads views, through a connection of its own: it never
+  // sets a file aside and never retries (the writer does both).
+  HistoryWorker(const QString& folder, Reports reports, bool reader = false);
 
   void start();
   QString filePath() const { return state_.file; }
   void add(const AnswerRecord& r);
-  HistoryView view(const HistoryQuery& query) const;
+  HistoryView view(const HistoryQuery& query);
+  // Lets go of the file (a reader, after the writer set a damaged one aside).
+  void release() { store_.close(); }
   // Deletes every answer, also those still waiting; false with why.
   bool clear(QString* why);
   bool exportCsv(const QString& file, QString* why);
@@ -69,6 +73,7 @@ class HistoryWorker : public QObject {
   std::deque<AnswerRecord> waiting_;
   QTimer* retry_ = nullptr;
   int retryMs_ = kFirstRetryMs;
+  bool reader_ = false;
   bool newer_ = false;
   bool announced_ = false;
   HistoryState state_;

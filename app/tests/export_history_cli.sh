@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# ruzdo --export-history without a display: a history of the first schema as
+# CSV (exit 0), and a file it cannot write: exit 1, a message, no file left.
+#   export_history_cli.sh RUZDO_EXECUTABLE SCHEMA1_HISTORY
+set -euo pipefail
+exe=$1
+fixture=$2
+home=$(mktemp -d /tmp/ruzdo-export.XXXXXX)
+trap 'rm -rf "$home"' EXIT
+mkdir -p "$home/data/Ruzdo"
+cp "$fixture" "$home/data/Ruzdo/history.sqlite3"
+chmod u+w "$home/data/Ruzdo/history.sqlite3"
+run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_DATA_HOME="$home/data" "$exe" "$@"; }
+
+run --export-history "$home/out.csv"
+lines=$(wc -l <"$home/out.csv")
+echo "exported $lines lines"
+[ "$lines" -eq 13 ] || { echo "expected a header and 12 answers"; exit 1; }
+head -n 1 "$home/out.csv" | grep -q '^asked_at,run_started,mode,' || { echo "no header row"; exit 1; }
+grep -q $'^2026-12-02T09:00:27.063Z,,1,0,9,0,(___),(123),,1,,89,,0,,,,\r$' "$home/out.csv" ||
+  { echo "the unanswered sequence is not as stored"; exit 1; }
+ls "$home" | grep -qv -e '^out.csv$' -e '^data$' && { echo "a temporary file was left"; exit 1; }
+
+status=0
+run --export-history "$home/missing/out.csv" 2>"$home/err" || status=$?
+cat "$home/err"
+[ "$status" -eq 1 ] || { echo "exit status $status on failure"; exit 1; }
+[ -s "$home/err" ] || { echo "no message on failure"; exit 1; }
+[ ! -e "$home/missing/out.csv" ] || { echo "a file was left"; exit 1; }
+echo "ok"
