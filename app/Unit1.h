@@ -37,6 +37,7 @@ class QSlider;
 class QSpinBox;
 class QTimer;
 class QVBoxLayout;
+class PlateButton;
 class TfAbout;
 class TrainingOptionsWindow;
 namespace ruzdo {
@@ -159,6 +160,7 @@ class TMainForm : public QWidget {
   QWidget* pRunLines = nullptr;
   QVBoxLayout* runLines = nullptr;
   ElidedLabel* lSaid = nullptr;  // what the last question or plate said
+  QLabel* lRunState = nullptr;   // «Пауза» while paused, the summary after a run
   HistoryWindow* fHistory = nullptr;
 
   // --- drill ---
@@ -243,6 +245,22 @@ class TMainForm : public QWidget {
   void buildInfoGroup();
   void buildOptionsWindow();
   void fitInfoGroup();
+
+  // --- feedback (Unit1_feedback.cpp) ---
+  void buildFeedback();
+  void showRunState(const QString& text);
+  void beforeQuestion();
+  void questionSoundPlayed(const ruzdo::WaveRef& wave);
+  void markRightPlate(bool on);
+  void runJudged(bool wrong);
+  QString runSummary() const;
+  QTimer* markClear_ = nullptr;
+  PlateButton* marked_ = nullptr;
+  bool markedInTick_ = false;
+  bool awaitingQuestionSound_ = false;
+  bool questionOpen_ = false;
+  int runJudged_ = 0;
+  std::vector<std::pair<QString, int>> runMisses_;  // value, times missed
   void setTabOrder();
   void connectEvents();
 

@@ -1,4 +1,5 @@
 // The drill: the question timer, answer checking, statistics and the error flash.
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QSlider>
@@ -63,6 +64,7 @@ void TMainForm::tMainTimer() {
     }
     if (QuestionCount < sMaxQuestion->value()) {
       LastNumber = nextQuestionNumber();
+      beforeQuestion();
       SpeakNumber(LastNumber, sSpechSpeed->value());
       questionAsked();
       ++QuestionCount;
@@ -80,6 +82,7 @@ void TMainForm::tMainTimer() {
     }
     if (QuestionCount < sMaxQuestion->value()) {
       RuzdoPole->RandomPlateCaption(LastText);
+      beforeQuestion();
       SpeakSequence(LastText, sSpechSpeed->value());
       questionAsked();
       ++QuestionCount;
@@ -100,27 +103,50 @@ void TMainForm::bStartClick() {
                                     [](const PlateButton* p) { return p->text().isEmpty(); }))
     return;
   ResetStats();
+  runJudged_ = 0;
+  runMisses_.clear();
+  questionOpen_ = false;
+  markRightPlate(false);
+  showRunState(QString());
   gGenerate->setEnabled(false);
   gRuzdoPoleSetting->setEnabled(false);
-  tMain->start();
+  tMain->start(sTimerInterval->value());
   gEasy->setEnabled(false);
   bStart->setEnabled(false);
+  bPause->setEnabled(true);
+  // The focus was on a control the run has just disabled: it goes to the
+  // plates, where the answers are given.
+  const QWidget* focused = QApplication::focusWidget();
+  if ((!focused || !focused->isEnabled()) && !plates.empty())
+    plates.front()->setFocus(Qt::OtherFocusReason);
 }
 
 void TMainForm::bStopClick() {
+  const bool running = !bStart->isEnabled();
   tMain->stop();
+  tMain->setInterval(sTimerInterval->value());
+  awaitingQuestionSound_ = false;
   gGenerate->setEnabled(true);
   gRuzdoPoleSetting->setEnabled(true);
   gEasy->setEnabled(true);
   bStart->setEnabled(true);
+  bPause->setEnabled(false);
+  if (!running) return;
+  // A question still open is named, not judged.
+  if (questionOpen_) showSaid(question_, false, false, std::nullopt);
+  questionOpen_ = false;
+  showRunState(runSummary());
 }
 
 void TMainForm::bPauseClick() {
   if (bStart->isEnabled()) return;
-  if (tMain->isActive())
+  if (tMain->isActive()) {
     tMain->stop();
-  else
-    tMain->start();  // a full interval from now
+    showRunState(QStringLiteral("Пауза"));
+  } else {
+    tMain->start(sTimerInterval->value());  // a full interval from now
+    showRunState(QString());
+  }
 }
 
 void TMainForm::SynthesisFailed() {

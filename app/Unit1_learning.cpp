@@ -48,6 +48,11 @@ void TMainForm::buildLearningAids() {
   connect(sVoice, &QComboBox::currentIndexChanged, this, &TMainForm::saveSettings);
   connect(sVariants, &QCheckBox::toggled, this, &TMainForm::saveSettings);
   connect(sWeakFirst, &QCheckBox::toggled, this, &TMainForm::saveSettings);
+  connect(fOptions->afterSpeech, &QCheckBox::toggled, this, &TMainForm::saveSettings);
+  connect(fOptions->showAnswer, &QCheckBox::toggled, this, &TMainForm::saveSettings);
+  connect(fOptions->showAnswer, &QCheckBox::toggled, this, [this](bool on) {
+    if (!on) markRightPlate(false);
+  });
   // R also as К: the key's letter on a Russian layout.
   for (const QKeySequence& key : {QKeySequence(Qt::Key_R), QKeySequence(QChar(0x041A)),
                                   QKeySequence(Qt::CTRL | Qt::Key_R), QKeySequence(Qt::Key_F5)}) {
@@ -83,6 +88,7 @@ int TMainForm::nextQuestionNumber() {
 }
 
 void TMainForm::questionAsked() {
+  questionOpen_ = true;
   question_ = lastSaid_;
   questionAt_ = QDateTime::currentDateTimeUtc();
   if (QuestionCount == 0) runStartedAt_ = questionAt_;
@@ -92,7 +98,10 @@ void TMainForm::questionAsked() {
 void TMainForm::questionEnded(bool wrong, const std::optional<QString>& clicked) {
   // A click before the run's first question has nothing to be compared with.
   if (QuestionCount == 0) return;
+  questionOpen_ = false;
   showSaid(question_, true, wrong, clicked);
+  markRightPlate(wrong);
+  runJudged(wrong);
 
   if (Mode == 0) {
     bool isNumber = false;

@@ -65,7 +65,9 @@ void TMainForm::ShowFieldSettings() {
   sRows->setValue(RuzdoPole->Rows());
   sCols->setValue(RuzdoPole->Cols());
   sIndention->setValue(RuzdoPole->Indention());
-  sTani->setCurrentIndex(RuzdoPole->Tani());
+  // The sequence mode says no counter: the picker keeps the choice for the
+  // numbers mode.
+  if (Mode == 0) sTani->setCurrentIndex(RuzdoPole->Tani());
 }
 
 void TMainForm::sApplyClick() {

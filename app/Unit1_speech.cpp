@@ -313,6 +313,9 @@ void TMainForm::speechReady(const ruzdo::SynthesisJob& job, ruzdo::WaveRef wave)
   playWave(std::move(wave));
 }
 
-void TMainForm::playWave(ruzdo::WaveRef wave) { soundOutput().play(std::move(wave)); }
+void TMainForm::playWave(ruzdo::WaveRef wave) {
+  questionSoundPlayed(wave);
+  soundOutput().play(std::move(wave));
+}
 
 void TMainForm::Beep() { soundOutput().beep(); }

@@ -173,6 +173,7 @@ void TMainForm::buildWorkArea() {
   buildFieldGroup();
   buildInfoGroup();
   buildOptionsWindow();
+  buildFeedback();
 }
 
 void TMainForm::buildOptionsWindow() {
@@ -209,6 +210,7 @@ void TMainForm::buildRunButtons() {
   bStop = addRunButton(pRunButtons, "bStop", QStringLiteral("Stop"), 195, 0, 100, 68);
   // Created last, so it lies over the lower parts of the other two.
   bPause = addRunButton(pRunButtons, "bPause", QStringLiteral("Pause"), 65, 45, 164, 68);
+  bPause->setEnabled(false);  // only a run can be paused
 
   // A small button in the gap above Pause, between Start and Stop.
   bReplay = new QToolButton(pRunButtons);
@@ -266,6 +268,9 @@ void TMainForm::buildGenerateGroup() {
   addLabel(g, QStringLiteral("Скорость\nречи:"), 10, 120)->setBuddy(sSpechSpeed);
   sTimerInterval = addTrackBar(g, "sTimerInterval", QStringLiteral("Интервал"), 95, 160, 195, 100,
                                10000, 500, 2000);
+  // The keys move it by its stated step of 0.5 s.
+  sTimerInterval->setSingleStep(500);
+  sTimerInterval->setPageStep(500);
   addLabel(g, QStringLiteral("Интервал \n (шаг 0.5с):"), 10, 170)->setBuddy(sTimerInterval);
 
   sMaxQuestion = addSpin(g, "sMaxQuestion", QStringLiteral("Количество вопросов"), 180, 210, 101,

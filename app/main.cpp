@@ -23,12 +23,11 @@ int main(int argc, char* argv[]) {
 
   // Without its voice the program cannot say anything: say why and stop.
   if (!Onsei_LoadVoice()) {
-    ruzdo::ShowMessage(
-        nullptr,
-        QStringLiteral("Не удалось загрузить голос для синтеза речи:\n%1\n\n"
-                       "Установите пакет Debian hts-voice-nitech-jp-atr503-m001 "
-                       "(раздел contrib).")
-            .arg(QString::fromLocal8Bit(Onsei_VoicePath())));
+    ruzdo::ShowMessage(nullptr,
+                       QStringLiteral("Не удалось загрузить голос для синтеза речи:\n%1\n\n"
+                                      "Установите пакет Debian hts-voice-nitech-jp-atr503-m001 "
+                                      "(раздел contrib).")
+                           .arg(QString::fromLocal8Bit(Onsei_VoicePath())));
     return 1;
   }
 

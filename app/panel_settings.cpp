@@ -12,6 +12,7 @@
 
 #include "Unit1.h"
 #include "core/window_placement.h"
+#include "training_options_window.h"
 #include "widgets/pane_splitter.h"
 
 namespace ruzdo {
@@ -80,6 +81,8 @@ void SavePanelSettings(const TMainForm& f, QSettings& s) {
   s.setValue(QStringLiteral("weakFirst"), f.sWeakFirst->isChecked());
   s.setValue(QStringLiteral("voice"), f.sVoice->currentData().toString());
   s.setValue(QStringLiteral("variants"), f.sVariants->isChecked());
+  s.setValue(QStringLiteral("afterSpeech"), f.fOptions->afterSpeechChosen());
+  s.setValue(QStringLiteral("showAnswer"), f.fOptions->showAnswer->isChecked());
   s.setValue(QStringLiteral("condition"), f.listeningCondition());
   s.setValue(QStringLiteral("noiseDb"), f.noiseLevelDb());
   s.endGroup();
@@ -121,6 +124,10 @@ void RestorePanelSettings(TMainForm& f, QSettings& s) {
   restoreSpin(s, QStringLiteral("indent"), f.sIndention);
   if (auto weak = storedBool(s, QStringLiteral("weakFirst"))) f.sWeakFirst->setChecked(*weak);
   if (auto variants = storedBool(s, QStringLiteral("variants"))) f.sVariants->setChecked(*variants);
+  if (auto after = storedBool(s, QStringLiteral("afterSpeech")))
+    f.fOptions->afterSpeech->setChecked(*after);
+  if (auto show = storedBool(s, QStringLiteral("showAnswer")))
+    f.fOptions->showAnswer->setChecked(*show);
   // A voice by its engine name; one the engine no longer has is ignored.
   if (s.contains(QStringLiteral("voice"))) {
     const int voice = f.sVoice->findData(s.value(QStringLiteral("voice")).toString());

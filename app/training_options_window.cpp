@@ -73,6 +73,16 @@ TrainingOptionsWindow::TrainingOptionsWindow(QWidget* parent) : QWidget(parent, 
       said, section(Section::Said), "sWeakFirst", QStringLiteral("Чаще ошибочные"),
       QStringLiteral("Чаще спрашивать числа, в которых недавно ошибались или которые путали"));
 
+  QGroupBox* pace = box(Section::Pace);
+  afterSpeech =
+      addCheck(pace, section(Section::Pace), "sAfterSpeech", QStringLiteral("Интервал после речи"),
+               QStringLiteral("Отсчитывать интервал от конца сказанного: каждый вопрос "
+                              "слышен целиком, и на ответ есть весь интервал"));
+  showAnswer = addCheck(pace, section(Section::Pace), "sShowAnswer",
+                        QStringLiteral("Показывать верный ответ"),
+                        QStringLiteral("После ошибки или пропуска отметить верную плашку до "
+                                       "следующего вопроса"));
+
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Закрыть"));
   connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
@@ -86,6 +96,26 @@ TrainingOptionsWindow::TrainingOptionsWindow(QWidget* parent) : QWidget(parent, 
 QGroupBox* TrainingOptionsWindow::box(Section s) const { return boxes_[static_cast<int>(s)]; }
 
 QFormLayout* TrainingOptionsWindow::section(Section s) const { return forms_[static_cast<int>(s)]; }
+
+void TrainingOptionsWindow::forceAfterSpeech(bool forced) {
+  if (forced == afterSpeechForced_) return;
+  afterSpeechForced_ = forced;
+  if (forced) {
+    afterSpeechChosen_ = afterSpeech->isChecked();
+    afterSpeech->setChecked(true);
+  } else {
+    afterSpeech->setChecked(afterSpeechChosen_);
+  }
+  afterSpeech->setEnabled(!forced);
+}
+
+bool TrainingOptionsWindow::afterSpeechInForce() const {
+  return afterSpeechForced_ || afterSpeech->isChecked();
+}
+
+bool TrainingOptionsWindow::afterSpeechChosen() const {
+  return afterSpeechForced_ ? afterSpeechChosen_ : afterSpeech->isChecked();
+}
 
 void TrainingOptionsWindow::showInFront() {
   if (!placed_ && parentWidget()) {

@@ -48,9 +48,18 @@ class TrainingOptionsWindow : public QWidget {
   // Brings the window up in front, as the button and the menu item do.
   void showInFront();
 
-  QComboBox* voice = nullptr;      // the engine's voice presets, then «Разные»
-  QCheckBox* variants = nullptr;   // a random accepted reading per question
-  QCheckBox* weakFirst = nullptr;  // draws recently missed values more often
+  // «Интервал после речи» in force whatever the box says while forced (as
+  // long questions need): the box then shows it checked and greyed, and
+  // afterSpeechChosen() keeps what the learner chose for when it is not.
+  void forceAfterSpeech(bool forced);
+  bool afterSpeechInForce() const;
+  bool afterSpeechChosen() const;
+
+  QComboBox* voice = nullptr;        // the engine's voice presets, then «Разные»
+  QCheckBox* variants = nullptr;     // a random accepted reading per question
+  QCheckBox* weakFirst = nullptr;    // draws recently missed values more often
+  QCheckBox* afterSpeech = nullptr;  // the interval counts from the end of the speech
+  QCheckBox* showAnswer = nullptr;   // marks the right plate after a miss
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -60,4 +69,6 @@ class TrainingOptionsWindow : public QWidget {
   QGroupBox* boxes_[4] = {};
   QFormLayout* forms_[4] = {};
   bool placed_ = false;
+  bool afterSpeechForced_ = false;
+  bool afterSpeechChosen_ = false;  // while forced
 };

@@ -1,5 +1,7 @@
 // The drill: questions at each tick, answers, errors, the flash, pause and
 // stop, the question limit, both modes and a synthesis failure.
+#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QGroupBox>
@@ -13,6 +15,7 @@
 #include "core/random_source.h"
 #include "drill_fixture.h"
 #include "platform/message_box.h"
+#include "training_options_window.h"
 #include "widgets/group_bar_group.h"
 #include "widgets/image_button.h"
 #include "widgets/plate_button.h"
@@ -233,6 +236,83 @@ class TestDrill : public QObject {
       QVERIFY2(clock.elapsed() >= 500, qPrintable(QString::number(clock.elapsed())));
       f.bStopClick();
     }
+  }
+
+  // «Интервал после речи»: off, the ticks keep the interval; on (or forced
+  // on with the box unchecked), the next question waits the interval after
+  // the end of the sound (here 0.1 s).
+  void intervalAfterSpeech_data() {
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<bool>("forced");
+    QTest::addColumn<int>("wait");
+    QTest::newRow("off") << false << false << 2000;
+    QTest::newRow("on") << true << false << 2100;
+    QTest::newRow("forced") << false << true << 2100;
+  }
+  void intervalAfterSpeech() {
+    QFETCH(bool, checked);
+    QFETCH(bool, forced);
+    QFETCH(int, wait);
+    TMainForm& f = d->form;
+    d->engine.wav = true;
+    f.fOptions->afterSpeech->setChecked(checked);
+    f.fOptions->forceAfterSpeech(forced);
+    QCOMPARE(f.fOptions->afterSpeech->isChecked(), checked || forced);
+    f.bStartClick();
+    f.tMainTimer();
+    QCOMPARE(f.tMain->interval(), wait);
+    QVERIFY(f.tMain->isActive());
+    f.bStopClick();
+    QCOMPARE(f.tMain->interval(), 2000);
+    f.fOptions->forceAfterSpeech(false);
+    QCOMPARE(f.fOptions->afterSpeech->isChecked(), checked);
+  }
+
+  // The run's state shows: Start and Pause drawn disabled when they do
+  // nothing, «Пауза» while paused, a summary when the run ends; a question
+  // open when it is stopped is named, not judged; a marked right plate after
+  // a miss with «Показывать верный ответ».
+  void theRunsStateAndSummary() {
+    TMainForm& f = d->form;
+    f.fOptions->showAnswer->setChecked(true);
+    f.sMinRuzdo->setValue(6);
+    f.sMaxRuzdo->setValue(7);
+    f.sMaxQuestion->setValue(3);
+    const QImage idleStart = f.bStart->grab().toImage();
+    QVERIFY(!f.bPause->isEnabled());
+    QApplication::setActiveWindow(&f);
+    f.sMinRuzdo->setFocus();
+    QCOMPARE(QApplication::focusWidget(), f.sMinRuzdo);
+    f.bStartClick();
+    QVERIFY(f.bPause->isEnabled());
+    QVERIFY(f.bStart->grab().toImage() != idleStart);
+    QCOMPARE(qobject_cast<PlateButton*>(QApplication::focusWidget()), f.RuzdoPole->Plates()[0]);
+    const auto plateOf = [&](int value) { return f.RuzdoPole->Plates()[value == 6 ? 0 : 1]; };
+    const auto marked = [&]() -> PlateButton* {
+      for (PlateButton* p : f.RuzdoPole->Plates())
+        if (p->accessibleDescription() == QStringLiteral("Верный ответ")) return p;
+      return nullptr;
+    };
+    f.tMainTimer();
+    const int first = f.LastNumber;
+    QTest::mouseClick(plateOf(13 - first), Qt::LeftButton);  // wrong
+    QCOMPARE(marked(), plateOf(first));
+    f.tMainTimer();
+    QCOMPARE(marked(), nullptr);  // gone with the next question
+    QTest::mouseClick(plateOf(f.LastNumber), Qt::LeftButton);
+    f.bPauseClick();
+    QVERIFY(f.lRunState->isVisible());
+    QCOMPARE(f.lRunState->accessibleName(), QStringLiteral("Пауза"));
+    f.bPauseClick();
+    QVERIFY(!f.lRunState->isVisible());
+    f.tMainTimer();
+    const QString third = QString::number(f.LastNumber);
+    f.bStopClick();
+    QCOMPARE(f.lRunState->accessibleName(),
+             QStringLiteral("Итог: 1 из 2; ошибки: %1 ×1").arg(first));
+    QVERIFY(f.lSaid->accessibleName().startsWith(QStringLiteral("Сказано: ") + third + "; "));
+    QVERIFY(!f.bPause->isEnabled());
+    QCOMPARE(f.bStart->grab().toImage(), idleStart);
   }
 
   void startIsRefusedWithTheSettings() {

@@ -328,6 +328,7 @@ class TestMainWindow : public QObject {
     int starts = 0, pauses = 0;
     connect(form->bStart, &QAbstractButton::clicked, [&] { ++starts; });
     connect(form->bPause, &QAbstractButton::clicked, [&] { ++pauses; });
+    form->bPause->setEnabled(true);  // as in a run
     QTest::mouseClick(form->bPause, Qt::LeftButton, {}, QPoint(80, 32));
     QCOMPARE(pauses, 1);
     QCOMPARE(starts, 0);

@@ -183,10 +183,12 @@ class TestSettings : public QObject {
     QCOMPARE(f.Mode, std::uint8_t{0});
     QCOMPARE(f.RuzdoPole->Plates()[3]->text(), QStringLiteral("3"));
     QCOMPARE(f.RuzdoPole->Tani(), tanHiki);  // still selected in the picker
-    // After Apply in the sequence mode the picker stands on "Нет".
+    // Apply in the sequence mode keeps the counter chosen for the numbers mode.
     f.gEasyItems1Click();
     f.sApplyClick();
-    QCOMPARE(f.sTani->currentIndex(), 0);
+    QCOMPARE(f.RuzdoPole->Tani(), tanNone);
+    f.gEasyItems0Click();
+    QCOMPARE(f.RuzdoPole->Tani(), tanHiki);
   }
 
   void counterPickerHoldsTheCachedPictures() {

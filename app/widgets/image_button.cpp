@@ -13,6 +13,15 @@ ImageButton::ImageButton(QWidget* parent) : QAbstractButton(parent) {
 void ImageButton::setImages(const QImage& face, const QImage& up, const QImage& down) {
   up_ = up;
   down_ = down;
+  // Disabled: the up image in grey, faded halfway to white.
+  disabled_ = up.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
+  for (int y = 0; y < disabled_.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(disabled_.scanLine(y));
+    for (int x = 0; x < disabled_.width(); ++x) {
+      const int g = (qGray(line[x]) + 255) / 2;
+      line[x] = qRgb(g, g, g);
+    }
+  }
   shape_ = QRegion();
   if (!face.isNull()) {
     const QImage rgb = face.convertToFormat(QImage::Format_RGB32);
@@ -36,7 +45,9 @@ bool ImageButton::hitButton(const QPoint& pos) const {
 
 void ImageButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  if (isDown() && !down_.isNull())
+  if (!isEnabled() && !disabled_.isNull())
+    p.drawImage(0, 0, disabled_);
+  else if (isDown() && !down_.isNull())
     p.drawImage(1, 1, down_);
   else
     p.drawImage(0, 0, up_);

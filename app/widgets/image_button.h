@@ -6,8 +6,8 @@
 // A push button shaped by its picture: the colour of the face image's
 // bottom-left pixel is transparent and not part of the button, so a click on
 // a transparent corner reaches the widget underneath. While pressed, the down
-// image is drawn one pixel right and one lower. A disabled button looks like
-// an enabled one; it only ignores clicks. Tab reaches it (a click does not
+// image is drawn one pixel right and one lower. A disabled button is drawn
+// in faded grey and ignores clicks. Tab reaches it (a click does not
 // take the focus), and Space, Enter or Return press it.
 class ImageButton : public QAbstractButton {
   Q_OBJECT
@@ -24,5 +24,6 @@ class ImageButton : public QAbstractButton {
  private:
   QImage up_;
   QImage down_;
+  QImage disabled_;
   QRegion shape_;
 };

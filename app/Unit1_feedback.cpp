@@ -1,0 +1,124 @@
+// Feedback around the drill: the interval counted from the end of the speech,
+// the right plate marked after a miss, the run's state and its summary.
+#include <QCheckBox>
+#include <QLabel>
+#include <QSlider>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "Unit1.h"
+#include "core/pcm_wave.h"
+#include "training_options_window.h"
+#include "widgets/image_button.h"
+#include "widgets/plate_button.h"
+
+namespace {
+
+// With the interval after the speech, the next question waits at most this
+// long for the sound of the one asked (a synthesis still under way).
+constexpr int kLongestSpeechWaitMs = 30000;
+// The right plate of a question left unanswered stays marked this long into
+// the next one.
+constexpr int kMissMarkMs = 1200;
+
+int soundLengthMs(const ruzdo::WaveRef& wave) {
+  if (!wave) return 0;
+  const auto pcm = ruzdo::ReadPcmWave(wave->data(), wave->size());
+  if (!pcm || pcm->rateHz <= 0) return 0;
+  return static_cast<int>(static_cast<long long>(pcm->samples.size()) * 1000 / pcm->rateHz);
+}
+
+}  // namespace
+
+void TMainForm::buildFeedback() {
+  lRunState = new QLabel(pRunLines);
+  lRunState->setObjectName(QStringLiteral("lRunState"));
+  lRunState->setTextFormat(Qt::PlainText);
+  lRunState->setVisible(false);
+  runLines->addWidget(lRunState);
+  markClear_ = new QTimer(this);
+  markClear_->setSingleShot(true);
+  markClear_->setInterval(kMissMarkMs);
+  connect(markClear_, &QTimer::timeout, this, [this] { markRightPlate(false); });
+}
+
+void TMainForm::showRunState(const QString& text) {
+  lRunState->setText(text);
+  lRunState->setAccessibleName(text);
+  lRunState->setToolTip(text);
+  lRunState->setVisible(!text.isEmpty());
+}
+
+void TMainForm::beforeQuestion() {
+  // A mark made by this very tick (the question before went unanswered)
+  // stays a moment; any other goes with the new question.
+  if (markedInTick_)
+    markClear_->start();
+  else
+    markRightPlate(false);
+  markedInTick_ = false;
+  awaitingQuestionSound_ = true;
+  if (fOptions->afterSpeechInForce())
+    tMain->start(kLongestSpeechWaitMs);  // until its sound is known
+  else if (tMain->interval() != sTimerInterval->value())
+    tMain->start(sTimerInterval->value());
+}
+
+void TMainForm::questionSoundPlayed(const ruzdo::WaveRef& wave) {
+  if (!awaitingQuestionSound_) return;
+  awaitingQuestionSound_ = false;
+  // The full interval after the last of it; not while paused.
+  if (fOptions->afterSpeechInForce() && tMain->isActive())
+    tMain->start(sTimerInterval->value() + soundLengthMs(wave));
+}
+
+void TMainForm::markRightPlate(bool on) {
+  markClear_->stop();
+  if (marked_) {
+    marked_->setPalette(QPalette());
+    marked_->setAccessibleDescription(QString());
+    marked_ = nullptr;
+  }
+  if (!on || !fOptions->showAnswer->isChecked()) return;
+  // The plate that answers the question, as long as it still shows it.
+  for (PlateButton* plate : RuzdoPole->Plates())
+    if (Mode == 0 ? plate->property("Tag").toInt() == LastNumber : plate->text() == LastText) {
+      QPalette p = plate->palette();
+      p.setColor(QPalette::Button, QColor(0x7C, 0xD6, 0x7C));
+      plate->setPalette(p);
+      plate->setAccessibleDescription(QStringLiteral("Верный ответ"));
+      marked_ = plate;
+      markedInTick_ = inQuestionTick_;
+      return;
+    }
+}
+
+void TMainForm::runJudged(bool wrong) {
+  ++runJudged_;
+  if (!wrong) return;
+  const QString value = Mode == 0 ? QString::number(LastNumber) : LastText;
+  auto it = std::find_if(runMisses_.begin(), runMisses_.end(),
+                         [&](const auto& m) { return m.first == value; });
+  if (it == runMisses_.end())
+    runMisses_.push_back({value, 1});
+  else
+    ++it->second;
+}
+
+QString TMainForm::runSummary() const {
+  // The most missed first; equal ones in the order they were first missed.
+  auto misses = runMisses_;
+  std::stable_sort(misses.begin(), misses.end(),
+                   [](const auto& a, const auto& b) { return a.second > b.second; });
+  int wrong = 0;
+  QStringList parts;
+  for (const auto& [value, count] : misses) {
+    wrong += count;
+    parts << QStringLiteral("%1 ×%2").arg(value).arg(count);
+  }
+  QString text = QStringLiteral("Итог: %1 из %2").arg(runJudged_ - wrong).arg(runJudged_);
+  text += parts.isEmpty() ? QStringLiteral("; без ошибок")
+                          : QStringLiteral("; ошибки: ") + parts.join(QStringLiteral(", "));
+  return text;
+}
