@@ -5,11 +5,13 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStorageInfo>
 #include <QVariant>
 #include <algorithm>
 #include <atomic>
@@ -21,6 +23,9 @@
 
 namespace ruzdo {
 namespace {
+
+// Less free space than this on the history's volume counts as a full disk.
+constexpr qint64 kFullBelowBytes = 64 * 1024;
 
 // The longest the check of a file at opening may take, in ms.
 constexpr qint64 kQuickCheckMs = 1500;
@@ -122,6 +127,13 @@ void HistoryStore::close() {
 }
 
 bool HistoryStore::fail(HistoryFault fault, const QString& why) {
+  // A write refused for want of space does not always say so (an I/O error
+  // on the log): the free space tells.
+  if (fault == HistoryFault::Unwritable && !path_.isEmpty()) {
+    const QStorageInfo volume(QFileInfo(path_).absolutePath());
+    if (volume.isValid() && volume.bytesAvailable() < kFullBelowBytes)
+      fault = HistoryFault::DiskFull;
+  }
   fault_ = fault;
   error_ = why;
   return false;

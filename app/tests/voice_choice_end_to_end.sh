@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The voice setting as a user meets it: the real program in its own X server
 # with a PulseAudio null sink; a plate is clicked in the standard voice, then
-# "Быстрый" is picked in the "Голос" box of «Параметры обучения» (opened with
+# «Мужчина 1, быстрый» is picked in the "Голос" box of «Параметры обучения» (opened with
 # the button beside replay) with the mouse and the keyboard and
 # the plate clicked again. The recordings are measured with sox: the fast
 # voice says the same number in clearly less time. Screenshots of the open
@@ -41,7 +41,7 @@ sleep 1.0
 xdotool key space  # opens the list
 sleep 0.5
 import -window root "$out/voice_list.png"
-xdotool key Down Down Down Return  # Обычный → Низкий → Высокий → Быстрый
+xdotool key Down Down Down Return  # Мужчина 1: обычный → низкий → высокий → быстрый
 sleep 0.5
 import -window root "$out/voice_chosen.png"
 hear_plate fast

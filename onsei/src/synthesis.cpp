@@ -1,6 +1,9 @@
 // The back end: utterance → labels → samples → WAV image, in that order.
 #include "onsei/synthesis.hpp"
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <cmath>
 #include <cstddef>
 #include <cstdlib>
@@ -61,6 +64,10 @@ Result<HtsVoice*> ensureVoice(const VoiceFile& file) {
   const auto loaded = voices().find(&file);
   if (loaded != voices().end()) return &loaded->second;
   const std::string path = VoiceFilePath(file);
+  struct stat st {};
+  if (file.file != kDebianVoicePath && stat(path.c_str(), &st) != 0 && errno == ENOENT)
+    return Error{"the voice file " + path + " is missing (Debian package " +
+                 std::string(kVoicesPackage) + ")"};
   // A voice that loads may still fail to speak; the check says a short word.
   auto probe = AnalyseUtf8("い'ち。");
   Status checked = CheckVoiceFile(path, probe ? MakeLabels(*probe) : std::vector<std::string>{});

@@ -30,6 +30,8 @@ struct VoicePreset {
 };
 
 inline constexpr const char* kStandardVoice = "standard";
+// The Debian package of the voices the engine ships.
+inline constexpr const char* kVoicesPackage = "onsei-voices";
 
 // Every voice file of the table.
 const std::vector<VoiceFile>& VoiceFiles();
