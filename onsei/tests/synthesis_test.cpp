@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -382,15 +383,17 @@ TEST(VoiceCheck, EveryFileThatOnceFailedIsHandled) {
 
 // Voices whose structure is sound but whose numbers are absurd: every
 // duration PDF says "this state lasts millions of frames". Loading works; the
-// test synthesis in the child runs out of its memory bound or its time.
+// test synthesis in the child runs out of its memory bound or its time. Which
+// of the two comes first for the smaller figure depends on the machine's
+// speed, so either refusal is right there.
 TEST(VoiceCheck, RefusesVoicesThatFailWhenSpeaking) {
   struct Case {
     float duration;
-    const char* message;
+    std::vector<const char*> messages;
   };
   const Case cases[] = {
-      {3e8f, "hts_engine fails on it"},
-      {1e6f, "takes longer than 20 s"},
+      {3e8f, {"hts_engine fails on it"}},
+      {1e6f, {"takes longer than 20 s", "hts_engine fails on it"}},
   };
   const auto probe = AnalyseUtf8("い'ち。");
   ASSERT_TRUE(probe.ok());
@@ -406,7 +409,9 @@ TEST(VoiceCheck, RefusesVoicesThatFailWhenSpeaking) {
         writeTemp("duration" + std::to_string(static_cast<int>(c.duration)) + ".htsvoice", bytes);
     const Status s = CheckVoiceFile(path, labels);
     ASSERT_FALSE(s.ok()) << c.duration;
-    EXPECT_NE(s.error().message.find(c.message), std::string::npos) << s.error().message;
+    EXPECT_TRUE(std::any_of(c.messages.begin(), c.messages.end(), [&](const char* m) {
+      return s.error().message.find(m) != std::string::npos;
+    })) << s.error().message;
   }
 }
 
