@@ -12,13 +12,8 @@ out=$2
 mkdir -p "$out"
 here=$(cd "$(dirname "$0")" && pwd)
 
-if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] || [ -z "${RUZDO_IN_SESSION:-}" ]; then
-  exec env RUZDO_IN_SESSION=1 dbus-run-session -- "$0" "$@"
-fi
-
+ruzdo_atspi=1
 . "$here/ruzdo_session.sh"
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-atspi() { /usr/bin/python3 "$here/atspi_query.py" "$@"; }
 answers() {
   /usr/bin/python3 -c 'import sqlite3, sys
 print(sqlite3.connect(sys.argv[1]).execute("SELECT COUNT(*) FROM answers").fetchone()[0])' \
