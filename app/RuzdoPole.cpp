@@ -209,7 +209,8 @@ void TRuzdoPole::PlacePlates() {
     const QSignalBlocker quiet(FScroll);
     FScroll->setRange(0, range);
     FScroll->setPageStep(std::max(1, height()));
-    FScroll->setSingleStep(std::max(1, FCellHeight / std::max(1, QApplication::wheelScrollLines())));
+    FScroll->setSingleStep(
+        std::max(1, FCellHeight / std::max(1, QApplication::wheelScrollLines())));
   }
   FScroll->setGeometry(width() - barWidth, 0, barWidth, height());
   FScroll->setVisible(range > 0);

@@ -18,6 +18,10 @@ fi
 atspi() { /usr/bin/python3 "$here/atspi_query.py" "$@"; }
 . "$here/pulse_null_sink.sh"
 . "$here/xvfb_display.sh"
+# The accessibility bus starts on the first query, with its socket in this
+# run's own runtime folder: in the shared default one, a test ending at the
+# same time would take it away.
+[ -z "${ruzdo_atspi:-}" ] || dbus-update-activation-environment XDG_RUNTIME_DIR DISPLAY
 app=""
 session_dirs=()
 stop_ruzdo() {

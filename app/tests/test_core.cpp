@@ -31,10 +31,10 @@ class TestCore : public QObject {
     QTest::newRow("explicit rows") << 452 << 629 << 2 << 2 << 0 << 9 << 0 << 226 << 314 << 941;
     QTest::newRow("2 rows for 0 ... 10 in 3 columns")
         << 452 << 629 << 3 << 2 << 0 << 10 << 0 << 150 << 314 << 627;
-    QTest::newRow("the rows the plates need") << 452 << 629 << 2 << 5 << 0 << 9 << 0 << 226 << 125
-                                              << 0;
-    QTest::newRow("more rows than needed") << 452 << 629 << 2 << 10 << 0 << 9 << 0 << 226 << 62
-                                           << 0;
+    QTest::newRow("the rows the plates need")
+        << 452 << 629 << 2 << 5 << 0 << 9 << 0 << 226 << 125 << 0;
+    QTest::newRow("more rows than needed")
+        << 452 << 629 << 2 << 10 << 0 << 9 << 0 << 226 << 62 << 0;
     QTest::newRow("one plate") << 452 << 629 << 2 << 0 << 20 << 20 << 0 << 226 << 629 << 0;
     QTest::newRow("hundred plates") << 451 << 629 << 10 << 0 << 0 << 99 << 0 << 45 << 62 << 0;
     QTest::newRow("odd width drops remainder")
