@@ -66,6 +66,18 @@ plate_after_tone() {
   lead=$(lead_ms "$1")
   echo $(($(after_tone click_plate "$1") - lead))
 }
+# Start, then TRIES times Stop and Start again: Start → the first question's
+# sound, each against a tone.
+start_after_tone() {
+  local figures=""
+  xdotool mousemove 690 45 click 1  # Start
+  for _ in $(seq "$tries"); do
+    xdotool mousemove 885 45 click 1  # Stop
+    sleep 0.3
+    figures+="$(after_tone xdotool mousemove 690 45 click 1) "
+  done
+  echo "$figures"
+}
 
 sox -n -r 48000 -c 1 -b 16 "$out/tone.wav" synth 0.1 sine 1000 vol 0.5
 echo "load: $(uptime)"
@@ -92,29 +104,15 @@ for i in $(seq "$tries"); do
   cached+="$(plate_after_tone 0) "
 done
 # A run: Start, and the first question ticks one interval (2 s) later.
-tick=""
-xdotool mousemove 690 45 click 1  # Start
-for _ in $(seq "$tries"); do
-  xdotool mousemove 885 45 click 1  # Stop
-  sleep 0.3
-  tick+="$(after_tone xdotool mousemove 690 45 click 1) "
-done
+tick=$(start_after_tone)
 stop_ruzdo
 
 # The same with the questions in sentences (bare numbers: the grid's 0 ... 9).
 export XDG_CONFIG_HOME=$out/config
-mkdir -p "$XDG_CONFIG_HOME/Ruzdo"
-printf '[panel]\nsentences=true\n' >"$XDG_CONFIG_HOME/Ruzdo/Ruzdo.conf"
-start_ruzdo
-wait_for_ruzdo >/dev/null
+printf '[panel]\nsentences=true\n' | ruzdo_settings
+start_ruzdo "$exe" 2>/dev/null
 sleep 2
-sentence_tick=""
-xdotool mousemove 690 45 click 1  # Start
-for _ in $(seq "$tries"); do
-  xdotool mousemove 885 45 click 1  # Stop
-  sleep 0.3
-  sentence_tick+="$(after_tone xdotool mousemove 690 45 click 1) "
-done
+sentence_tick=$(start_after_tone)
 stop_ruzdo
 
 report() {
@@ -141,7 +139,7 @@ while IFS=$'\t' read -r key _ phonetic _; do
   [ -z "$key" ] && [ -n "$phonetic" ] || continue
   "$onsei" say "${phonetic/\{\}/<NUMK VAL=5 COUNTER=>}" --speed 90 -o "$out/sentence.wav"
   sentence_leads+="$(awk -v s="$(onset "$out/sentence.wav" 0)" 'BEGIN {printf "%.0f", s * 1000}') "
-done < <(grep -v '^#' "$here/../app/data/carriers.tsv")
+done < <(grep -v '^#' "$tests/../data/carriers.tsv")
 sentence_lead=$(tr ' ' '\n' <<<"$sentence_leads" | grep . | median)
 echo "(the sentences start with $sentence_lead ms of quiet (median; $sentence_leads):" \
   "tick → sound about $((${sentence_ms%.*} - 2000 - ${sentence_lead%.*})) ms)"

@@ -5,6 +5,7 @@
 #   launch_ruzdo EXE   starts the program, its process id in $app
 #   start_ruzdo EXE    the same, then waits for its window, its id in $win
 #   stop_ruzdo         ends it (SIGTERM, as the desktop at logout) and waits
+#   ruzdo_settings     makes its input the program's settings file
 . "$here/pulse_null_sink.sh"
 . "$here/xvfb_display.sh"
 app=""
@@ -30,4 +31,8 @@ start_ruzdo() {  # EXE
   launch_ruzdo "$1"
   win=$(wait_for_ruzdo)
   [ -n "$win" ] || { echo "no Ruzdo window appeared"; exit 1; }
+}
+ruzdo_settings() {
+  mkdir -p "$XDG_CONFIG_HOME/Ruzdo"
+  cat >"$XDG_CONFIG_HOME/Ruzdo/Ruzdo.conf"
 }
