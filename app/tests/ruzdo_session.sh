@@ -6,6 +6,7 @@
 #   start_ruzdo EXE    the same, then waits for its window, its id in $win
 #   stop_ruzdo         ends it (SIGTERM, as the desktop at logout) and waits
 #   atspi ARGS...      reads or presses the program over AT-SPI (atspi_query.py)
+#   ruzdo_settings     makes its input the program's settings file
 # A test that uses atspi sets ruzdo_atspi=1 before sourcing this: it then runs
 # again in a session bus of its own, where the accessibility registry starts,
 # with the program's accessibility on.
@@ -45,4 +46,8 @@ start_ruzdo() {  # EXE
   launch_ruzdo "$1"
   win=$(wait_for_ruzdo)
   [ -n "$win" ] || { echo "no Ruzdo window appeared"; exit 1; }
+}
+ruzdo_settings() {
+  mkdir -p "$XDG_CONFIG_HOME/Ruzdo"
+  cat >"$XDG_CONFIG_HOME/Ruzdo/Ruzdo.conf"
 }
