@@ -6,7 +6,6 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
-#include <future>
 #include <memory>
 #include <optional>
 #include <string>
@@ -15,6 +14,7 @@
 #include "RuzdoPole.h"
 #include "core/noise_staircase.h"
 #include "core/weak_picker.h"
+#include "platform/babble_maker.h"
 #include "platform/synthesis_worker.h"
 
 class ElidedLabel;
@@ -25,6 +25,7 @@ class QSettings;
 class QToolButton;
 class GroupBarGroup;
 class ImageButton;
+class NoticeLine;
 class PaneSplitter;
 class QCheckBox;
 class QComboBox;
@@ -95,6 +96,14 @@ class TMainForm : public QWidget {
   QString listeningCondition() const { return QString::fromStdString(listeningCondition_); }
   void setNoiseLevelDb(double db);
   double noiseLevelDb() const { return noiseLevel_.levelDb(); }
+  // The other talkers of the crowd and the station are got in the background
+  // once such a condition is chosen; until they are at hand, the babble is
+  // made of the utterance itself. They are kept in a file in folder (the
+  // user's cache folder in the program; nowhere unless given) and made by
+  // source (the engine's voices unless replaced).
+  void useBabbleCache(const QString& folder);
+  void setBabbleSource(ruzdo::BabbleMaker::Source source);
+  bool babbleReady() const { return talkers_ != nullptr; }
 
   // Whether the engine can say a text (Onsei_Reading unless replaced); asked
   // for the template on Apply, so a template it cannot say is refused there.
@@ -124,9 +133,8 @@ class TMainForm : public QWidget {
   QFrame* pSetting = nullptr;
   QWidget* pRunButtons = nullptr;
   QWidget* pGroups = nullptr;
-  QWidget* pNotice = nullptr;        // the pane under the group boxes: notices
-  QLabel* lNotice = nullptr;         // sound
-  QLabel* lHistoryNotice = nullptr;  // the history of answers
+  QWidget* pNotice = nullptr;     // the pane under the group boxes: notices
+  NoticeLine* lNotice = nullptr;  // sound and the history of answers
   ImageButton* bStart = nullptr;
   ImageButton* bStop = nullptr;
   ImageButton* bPause = nullptr;
@@ -291,7 +299,6 @@ class TMainForm : public QWidget {
 
   void Beep();
   ruzdo::SoundOutput& soundOutput();
-  void showNotice(const QString& text);
   bool TemplateSayable(const QString& pattern) const;
   void SwitchMode(std::uint8_t mode);
 
@@ -368,9 +375,15 @@ class TMainForm : public QWidget {
   ruzdo::NoiseStaircase noiseLevel_;
   QLabel* lNoise = nullptr;         // «Шум: 11 дБ» in the statistics, with noise only
   QComboBox* sCondition = nullptr;  // «Условия» in «Параметры обучения»
-  // The crowd's talkers, made at the window's priority as soon as a
-  // condition needs them, not by the first sound made ahead at a lower one.
-  std::future<void> talkersMade_;
+  // The crowd's talkers: got as soon as a condition needs them, made with
+  // the engine only while none of the workers above wants it.
+  void getTalkers();
+  void talkersReady(std::shared_ptr<const ruzdo::Talkers> talkers);
+  std::shared_ptr<ruzdo::EngineDemand> engineDemand_ = std::make_shared<ruzdo::EngineDemand>();
+  std::optional<ruzdo::BabbleMaker::Source> babbleSource_;
+  QString babbleFile_;
+  std::shared_ptr<const ruzdo::Talkers> talkers_;
+  std::unique_ptr<ruzdo::BabbleMaker> babbleMaker_;
   bool speechOnWorker_ = true;
   bool painted_ = false;
   bool speechErrorOpen_ = false;

@@ -2,6 +2,8 @@
 // street, a crowd, a station) and the learner's noise level, which follows
 // the answers. The sounds are conditioned where they are made.
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -9,7 +11,6 @@
 #include <cmath>
 
 #include "Unit1.h"
-#include "core/babble_talkers.h"
 #include "core/listening_condition.h"
 #include "platform/speech_cache.h"
 #include "training_options_window.h"
@@ -23,6 +24,15 @@ QString utf8(std::string_view text) {
 bool noisy(const std::string& key) {
   return ruzdo::ConditionInfo(ruzdo::ConditionFromKey(key)).noisy;
 }
+
+// Whose babble is made of other talkers.
+bool babble(const std::string& key) {
+  const ruzdo::ListeningCondition c = ruzdo::ConditionFromKey(key);
+  return c == ruzdo::ListeningCondition::kCrowd || c == ruzdo::ListeningCondition::kStation;
+}
+
+// Lower than the window and the sounds asked for, as the sounds made ahead.
+constexpr int kTalkersNiceness = 10;
 
 }  // namespace
 
@@ -63,11 +73,36 @@ void TMainForm::setListeningCondition(const QString& key) {
   listeningCondition_ = k;
   if (sCondition)
     sCondition->setCurrentIndex(std::max(0, sCondition->findData(QString::fromStdString(k))));
-  const ruzdo::ListeningCondition c = ruzdo::ConditionFromKey(k);
-  if ((c == ruzdo::ListeningCondition::kCrowd || c == ruzdo::ListeningCondition::kStation) &&
-      !talkersMade_.valid())
-    talkersMade_ = std::async(std::launch::async, [] { ruzdo::BabbleTalkers(); });
+  if (babble(k)) getTalkers();
   showNoiseLevel();
+  schedulePrefetch();
+}
+
+void TMainForm::useBabbleCache(const QString& folder) {
+  babbleFile_ = folder.isEmpty() ? QString() : QDir(folder).filePath(QStringLiteral("talkers.bin"));
+}
+
+void TMainForm::setBabbleSource(ruzdo::BabbleMaker::Source source) {
+  babbleSource_ = std::move(source);
+}
+
+void TMainForm::getTalkers() {
+  if (talkers_ || babbleMaker_) return;
+  if (!babbleSource_) babbleSource_ = ruzdo::BabbleMaker::EngineTalkers(RUZDO_VERSION);
+  babbleMaker_ = std::make_unique<ruzdo::BabbleMaker>(
+      *babbleSource_, QFile::encodeName(babbleFile_).toStdString(), engineDemand_,
+      [this](std::shared_ptr<const ruzdo::Talkers> talkers) {
+        QMetaObject::invokeMethod(
+            this, [this, talkers = std::move(talkers)] { talkersReady(talkers); },
+            Qt::QueuedConnection);
+      },
+      kTalkersNiceness);
+}
+
+void TMainForm::talkersReady(std::shared_ptr<const ruzdo::Talkers> talkers) {
+  // From now on the babble has them; the sounds made ahead with the
+  // utterance's own babble are made again from their plain sounds.
+  talkers_ = std::move(talkers);
   schedulePrefetch();
 }
 
@@ -105,7 +140,10 @@ std::optional<double> TMainForm::heardNoiseDb() const {
 
 ruzdo::SynthesisJob TMainForm::soundJob(const std::string& text, int speed,
                                         const std::string& voice) const {
-  return {text, speed, voice, {}, listeningCondition_, heardNoiseDb().value_or(0), nullptr};
+  ruzdo::SynthesisJob job{text,   speed, voice, {}, listeningCondition_, heardNoiseDb().value_or(0),
+                          nullptr};
+  if (babble(listeningCondition_)) job.talkers = talkers_;
+  return job;
 }
 
 ruzdo::SynthesisJob TMainForm::withPlainSound(ruzdo::SynthesisJob job) {

@@ -23,6 +23,7 @@
 #include "widgets/group_bar_group.h"
 #include "widgets/group_bar_item.h"
 #include "widgets/image_button.h"
+#include "widgets/notice_line.h"
 
 namespace {
 
@@ -194,8 +195,8 @@ void TMainForm::openHistory(const QString& folder) {
 }
 
 void TMainForm::historyStateChanged(const ruzdo::HistoryState& state) {
-  // One short line in the notice pane; the whole story in the tool tip and
-  // the accessible description.
+  // One short line in the notice pane; the whole story in its tool tip and
+  // accessible description.
   const QString waiting = QStringLiteral(" (ждут записи: %1)").arg(state.waiting);
   QString text;
   QString more;
@@ -229,11 +230,7 @@ void TMainForm::historyStateChanged(const ruzdo::HistoryState& state) {
   }
   QStringList tip{more, state.file, state.detail};
   tip.removeAll(QString());
-  lHistoryNotice->setText(text);
-  lHistoryNotice->setAccessibleName(text);
-  lHistoryNotice->setAccessibleDescription(tip.join(QLatin1Char('\n')));
-  lHistoryNotice->setToolTip(tip.join(QLatin1Char('\n')));
-  lHistoryNotice->setVisible(!text.isEmpty());
+  lNotice->setNotice(NoticeLine::Source::History, text, tip.join(QLatin1Char('\n')));
 }
 
 void TMainForm::RzGroup1Items1Click() {

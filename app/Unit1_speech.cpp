@@ -22,6 +22,7 @@
 #include "platform/synthesis_worker.h"
 #include "widgets/group_bar_group.h"
 #include "widgets/group_bar_item.h"
+#include "widgets/notice_line.h"
 #include "widgets/plate_button.h"
 
 namespace {
@@ -73,10 +74,13 @@ void TMainForm::startSpeechWorkers() {
         this, [this, job, wave = std::move(wave)] { speechReady(job, wave); },
         Qt::QueuedConnection);
   };
-  speechWorker_ = std::make_unique<ruzdo::SynthesisWorker>(engine(), release_, done);
-  prefetchWorker_ =
-      std::make_unique<ruzdo::SynthesisWorker>(engine(), release_, done, kPrefetchNiceness);
-  aheadWorker_ = std::make_unique<ruzdo::SynthesisWorker>(engine(), release_, done);
+  // The talkers of the babble are made only while none of these has work.
+  speechWorker_ =
+      std::make_unique<ruzdo::SynthesisWorker>(engine(), release_, done, 0, engineDemand_);
+  prefetchWorker_ = std::make_unique<ruzdo::SynthesisWorker>(engine(), release_, done,
+                                                             kPrefetchNiceness, engineDemand_);
+  aheadWorker_ =
+      std::make_unique<ruzdo::SynthesisWorker>(engine(), release_, done, 0, engineDemand_);
   schedulePrefetch();
 }
 
@@ -148,18 +152,12 @@ ruzdo::SoundOutput& TMainForm::soundOutput() {
   if (!player_) {
     player_ = new ruzdo::AudioPlayer(this);
     connect(player_, &ruzdo::AudioPlayer::unavailable, this,
-            [this] { showNotice(kNoSoundNotice); });
+            [this] { lNotice->setNotice(NoticeLine::Source::Sound, kNoSoundNotice); });
     // Sound is back: the notice no longer holds.
-    connect(player_, &ruzdo::AudioPlayer::available, this, [this] {
-      if (lNotice->text() == kNoSoundNotice) lNotice->setVisible(false);
-    });
+    connect(player_, &ruzdo::AudioPlayer::available, this,
+            [this] { lNotice->setNotice(NoticeLine::Source::Sound, QString()); });
   }
   return *player_;
-}
-
-void TMainForm::showNotice(const QString& text) {
-  lNotice->setText(text);
-  lNotice->setVisible(true);
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {

@@ -23,6 +23,7 @@
 #include "widgets/group_bar_group.h"
 #include "widgets/group_bar_item.h"
 #include "widgets/image_button.h"
+#include "widgets/notice_line.h"
 #include "widgets/pane_splitter.h"
 #include "widgets/picture_combo_box.h"
 
@@ -154,19 +155,10 @@ void TMainForm::buildWorkArea() {
   pNotice->setObjectName(QStringLiteral("pNotice"));
   auto* noticeLayout = new QVBoxLayout(pNotice);
   noticeLayout->setContentsMargins(6, 2, 6, 2);
-  // Sound and the history each have a notice of their own: they come and go
-  // apart.
-  const auto notice = [&](const char* name) {
-    auto* label = new QLabel(pNotice);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setVisible(false);
-    noticeLayout->addWidget(label);
-    return label;
-  };
-  lNotice = notice("lNotice");
-  lHistoryNotice = notice("lHistoryNotice");
+  // Sound and the history each have a notice of their own, in one line.
+  lNotice = new NoticeLine(pNotice);
+  lNotice->setObjectName(QStringLiteral("lNotice"));
+  noticeLayout->addWidget(lNotice);
   RzSplitter4->addWidget(pNotice);
   RzSplitter4->setSizes({485, 24});
 

@@ -34,6 +34,9 @@ int main(int argc, char* argv[]) {
   TMainForm mainForm;
   TfAbout fAbout(&mainForm);
   mainForm.setAboutWindow(&fAbout);
+  // The crowd's talkers, made once and kept for the next start (before the
+  // settings, which may choose the crowd).
+  mainForm.useBabbleCache(QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
   // Settings in the user's configuration folder, answers in the data folder.
   mainForm.useSettings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                                    QStringLiteral("Ruzdo"),

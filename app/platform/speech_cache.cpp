@@ -3,9 +3,15 @@
 namespace ruzdo {
 
 namespace {
-std::tuple<std::string, int, std::string, std::string, std::string, double> keyOf(
+std::tuple<std::string, int, std::string, std::string, std::string, double, bool> keyOf(
     const SynthesisJob& job) {
-  return {job.text, job.speed, job.voice, job.variant, job.condition, job.noiseDb};
+  return {job.text,
+          job.speed,
+          job.voice,
+          job.variant,
+          job.condition,
+          job.noiseDb,
+          job.talkers != nullptr};
 }
 }  // namespace
 

@@ -12,9 +12,9 @@
 namespace ruzdo {
 
 // The most recently used waveforms by speech text, speed, voice and voice
-// variant (empty: the default voice) and listening condition with its level,
-// so that a plate heard before plays again without waiting for synthesis. Bounded by count and by
-// bytes; the oldest go first.
+// variant (empty: the default voice) and listening condition with its level (and whether its babble
+// has other talkers), so that a plate heard before plays again without waiting for synthesis.
+// Bounded by count and by bytes; the oldest go first.
 class SpeechCache {
  public:
   SpeechCache(std::size_t maxEntries, std::size_t maxBytes)
@@ -36,7 +36,7 @@ class SpeechCache {
   std::size_t size() const { return entries_.size(); }
 
  private:
-  using Key = std::tuple<std::string, int, std::string, std::string, std::string, double>;
+  using Key = std::tuple<std::string, int, std::string, std::string, std::string, double, bool>;
   struct Entry {
     Key key;
     WaveRef wave;

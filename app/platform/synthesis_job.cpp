@@ -6,7 +6,6 @@
 #include <string_view>
 #include <vector>
 
-#include "core/babble_talkers.h"
 #include "core/listening_condition.h"
 
 namespace ruzdo {
@@ -32,12 +31,9 @@ std::uint32_t seedOf(const SynthesisJob& job) {
 
 WaveRef HeardUnderCondition(const SynthesisJob& job, WaveRef made) {
   if (!made || job.condition.empty()) return made;
-  const ListeningCondition condition = ConditionFromKey(job.condition);
-  const bool babble =
-      condition == ListeningCondition::kCrowd || condition == ListeningCondition::kStation;
   const auto heard = ApplyListeningCondition(
       made->data(), made->size(),
-      {condition, job.noiseDb, seedOf(job), babble ? &BabbleTalkers() : nullptr});
+      {ConditionFromKey(job.condition), job.noiseDb, seedOf(job), job.talkers.get()});
   if (!heard) return nullptr;
   auto bytes = std::make_shared<std::vector<unsigned char>>(std::move(*heard));
   // The image lives as long as the function that would release it.

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <utility>
 
+#include "core/listening_condition.h"
 #include "wave_image.h"
 
 namespace ruzdo {
@@ -11,7 +13,9 @@ namespace ruzdo {
 // belong to the key as well; empty means the default voice. The listening
 // condition (its key, "" for quiet) and its speech-to-noise level are applied
 // to the sound once it is made; the level is 0 where the condition has no
-// noise, so that those sounds are keyed once.
+// noise, so that those sounds are keyed once. The crowd and the station are
+// heard with other talkers once they are at hand, and until then with the
+// utterance itself as the babble: the two are keyed apart.
 struct SynthesisJob {
   // Any leading part of the fields, the rest left at their defaults.
   SynthesisJob(std::string text_ = {}, int speed_ = 0, std::string voice_ = {},
@@ -34,10 +38,12 @@ struct SynthesisJob {
   // The engine's sound for this job when already at hand: the worker then
   // only applies the condition. Not part of the key.
   WaveRef made;
+  // The other talkers of the babble; whether there are any is part of the key.
+  std::shared_ptr<const Talkers> talkers;
 
   bool operator==(const SynthesisJob& o) const {
     return text == o.text && speed == o.speed && voice == o.voice && variant == o.variant &&
-           condition == o.condition && noiseDb == o.noiseDb;
+           condition == o.condition && noiseDb == o.noiseDb && !talkers == !o.talkers;
   }
   // The same sound as the engine makes it, before any condition.
   SynthesisJob plain() const { return {text, speed, voice, variant, {}, 0, nullptr}; }

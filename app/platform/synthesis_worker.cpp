@@ -9,8 +9,12 @@
 
 namespace ruzdo {
 
-SynthesisWorker::SynthesisWorker(Synthesise synthesise, Release release, Done done, int niceness)
-    : synthesise_(std::move(synthesise)), release_(std::move(release)), done_(std::move(done)) {
+SynthesisWorker::SynthesisWorker(Synthesise synthesise, Release release, Done done, int niceness,
+                                 std::shared_ptr<EngineDemand> demand)
+    : synthesise_(std::move(synthesise)),
+      release_(std::move(release)),
+      done_(std::move(done)),
+      demand_(std::move(demand)) {
   thread_ = std::thread([this, niceness] { run(niceness); });
 }
 
@@ -22,12 +26,22 @@ SynthesisWorker::~SynthesisWorker() {
   }
   wake_.notify_all();
   thread_.join();
+  busy_ = false;
+  updateDemand();
+}
+
+void SynthesisWorker::updateDemand() {
+  const bool demanding = busy_ || !jobs_.empty();
+  if (!demand_ || demanding == demanding_) return;
+  demanding_ = demanding;
+  demand_->add(demanding ? 1 : -1);
 }
 
 void SynthesisWorker::post(std::vector<SynthesisJob> jobs) {
   {
     std::lock_guard<std::mutex> lock(mutex_);
     jobs_.assign(std::make_move_iterator(jobs.begin()), std::make_move_iterator(jobs.end()));
+    updateDemand();
   }
   wake_.notify_all();
 }
@@ -78,6 +92,7 @@ void SynthesisWorker::run(int niceness) {
       // asks again is not told to wait for it.
       std::lock_guard<std::mutex> lock(mutex_);
       busy_ = false;
+      updateDemand();
     }
     if (done_ && made && plain && !job.condition.empty()) done_(job.plain(), plain);
     if (done_) done_(job, std::move(wave));

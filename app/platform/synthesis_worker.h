@@ -3,11 +3,13 @@
 #include <condition_variable>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "engine_demand.h"
 #include "synthesis_job.h"
 #include "wave_image.h"
 
@@ -29,8 +31,10 @@ class SynthesisWorker {
   using Done = std::function<void(const SynthesisJob& job, WaveRef wave)>;
 
   // A positive `niceness` lowers the thread's scheduling priority, for work
-  // that must not compete with what the user is waiting for.
-  SynthesisWorker(Synthesise synthesise, Release release, Done done, int niceness = 0);
+  // that must not compete with what the user is waiting for. While it has
+  // jobs, the worker counts in `demand`, if given.
+  SynthesisWorker(Synthesise synthesise, Release release, Done done, int niceness = 0,
+                  std::shared_ptr<EngineDemand> demand = nullptr);
   // Waits for the job under way; those not started are dropped.
   ~SynthesisWorker();
   SynthesisWorker(const SynthesisWorker&) = delete;
@@ -47,6 +51,8 @@ class SynthesisWorker {
 
  private:
   void run(int niceness);
+  // Counts the worker in the demand while it has jobs; the caller holds the lock.
+  void updateDemand();
 
   Synthesise synthesise_;
   Release release_;
@@ -57,6 +63,8 @@ class SynthesisWorker {
   SynthesisJob current_;
   bool busy_ = false;
   bool quit_ = false;
+  std::shared_ptr<EngineDemand> demand_;
+  bool demanding_ = false;
   std::thread thread_;
 };
 

@@ -3,9 +3,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSet>
 #include <QSettings>
 #include <QSlider>
 #include <QSpinBox>
@@ -27,10 +29,12 @@
 #include "history/progress_model.h"
 #include "history/value_summary_model.h"
 #include "widgets/group_bar.h"
+#include "widgets/notice_line.h"
 #include "widgets/pane_splitter.h"
 
 using Weights = std::vector<int>;
 using Answers = std::vector<ruzdo::PastAnswer>;
+using Source = NoticeLine::Source;
 Q_DECLARE_METATYPE(Weights)
 Q_DECLARE_METATYPE(Answers)
 
@@ -287,7 +291,7 @@ class TestLearning : public QObject {
     d.form.tMainTimer();
     d.form.bStopClick();  // the third was still open: not an answer
     QTRY_COMPARE(storedCount(dir.path()), 2);
-    QVERIFY(!d.form.lHistoryNotice->isVisible());
+    QTRY_VERIFY(!d.form.lNotice->isVisible());  // the count above may hold the file a moment
     const auto values = stored(dir.path());
     QCOMPARE(values.size(), 1);
     QCOMPARE(values[0].value, QStringLiteral("5"));
@@ -335,18 +339,68 @@ class TestLearning : public QObject {
     blocker.close();
     LearningFixture d;
     d.form.openHistory(blocker.fileName() + QStringLiteral("/Ruzdo"));
-    QTRY_VERIFY(d.form.lHistoryNotice->isVisible());
-    QVERIFY(d.form.lHistoryNotice->text().startsWith(QStringLiteral("Нет записи в папку данных")));
-    QVERIFY(!d.form.lNotice->isVisible());  // the sound's notice is another
+    QTRY_VERIFY(d.form.lNotice->isVisible());
+    QCOMPARE(d.form.lNotice->notices(),
+             QStringList{QStringLiteral("Нет записи в папку данных (ждут записи: 0)")});
+    QVERIFY(d.form.lNotice->notice(Source::Sound).isEmpty());  // the sound's notice is another
     d.startWithRange(0, 9);
     for (int i = 0; i < 3; ++i) d.form.tMainTimer();
     QCOMPARE(d.form.QuestionCount, 3);
     QCOMPARE(d.form.ErrorCount, 2);
     // The two missed questions wait to be written.
-    QTRY_VERIFY(d.form.lHistoryNotice->text().endsWith(QStringLiteral("(ждут записи: 2)")));
+    QTRY_VERIFY(
+        d.form.lNotice->notice(Source::History).endsWith(QStringLiteral("(ждут записи: 2)")));
     d.form.RzGroup1Items1Click();
     QVERIFY(d.form.fHistory->isVisible());
     QVERIFY(!d.form.fHistory->clearButton->isEnabled());
+  }
+
+  void theNoticesShareOneLine_data() {
+    QTest::addColumn<bool>("sound");
+    QTest::addColumn<bool>("history");
+    QTest::newRow("sound") << true << false;
+    QTest::newRow("history") << false << true;
+    QTest::newRow("both") << true << true;
+  }
+  void theNoticesShareOneLine() {
+    // Whatever shows, the pane keeps its designed height and the statistics
+    // their place; the line is never cut through, every notice is shown in
+    // its turn, and the tool tip and a screen reader have them all in full.
+    QFETCH(bool, sound);
+    QFETCH(bool, history);
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath(QStringLiteral("data")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    LearningFixture d;
+    QVERIFY(QTest::qWaitForWindowExposed(&d.form));
+    const QRect info = d.form.gInfo->geometry();
+    const int pane = d.form.pNotice->height();
+    if (history) d.form.openHistory(blocker.fileName() + QStringLiteral("/Ruzdo"));
+    QTRY_COMPARE(d.form.lNotice->notice(Source::History).isEmpty(), !history);
+    if (sound)
+      d.form.lNotice->setNotice(Source::Sound,
+                                QStringLiteral("Нет вывода звука: речь не будет слышна."));
+    QApplication::processEvents();
+    NoticeLine* line = d.form.lNotice;
+    QCOMPARE(d.form.pNotice->height(), pane);
+    QCOMPARE(d.form.gInfo->geometry(), info);
+    QVERIFY(line->isVisible() && line->height() >= line->fontMetrics().height());
+    const QStringList all = line->notices();
+    QCOMPARE(all.size(), int(sound) + int(history));
+    for (const QString& n : all) {
+      QVERIFY(line->toolTip().contains(n));
+      QVERIFY(line->accessibleName().contains(n));
+    }
+    line->findChild<QTimer*>()->setInterval(10);
+    QSet<QString> seen;
+    for (int i = 0; i < 50 && seen.size() < all.size(); ++i, QTest::qWait(5)) {
+      const QString shown = line->text();
+      QVERIFY(line->fontMetrics().horizontalAdvance(shown) <= line->contentsRect().width());
+      const QString start = shown.endsWith(QChar(0x2026)) ? shown.chopped(1) : shown;
+      for (const QString& n : all)
+        if (!start.isEmpty() && (n.startsWith(start) || shown.contains(n))) seen.insert(n);
+    }
+    QCOMPARE(seen.size(), all.size());
   }
 
   void theHistoryWindowShowsAndClears() {

@@ -2,6 +2,9 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
 #include <cstring>
@@ -10,6 +13,7 @@
 #include "core/listening_condition.h"
 #include "core/pcm_wave.h"
 #include "core/speech_text.h"
+#include "core/talkers_file.h"
 #include "onsei/onsei.h"
 
 using ruzdo::ListeningCondition;
@@ -184,7 +188,7 @@ class TestListeningCondition : public QObject {
     QTest::newRow("rate 0") << changed(24, {0, 0, 0, 0});
     QTest::newRow("not RIFF") << changed(0, {'R', 'I', 'F', 'X'});
     Bytes unpadded(good.begin(), good.begin() + 36);
-    unpadded.insert(unpadded.end(), {'L', 'I', 'S', 'T', 1, 0, 0, 0, 'x'});
+    for (unsigned char c : {'L', 'I', 'S', 'T', '\1', '\0', '\0', '\0', 'x'}) unpadded.push_back(c);
     QTest::newRow("an odd chunk last, without its pad byte") << unpadded;
   }
   void badInputFails() {
@@ -194,6 +198,71 @@ class TestListeningCondition : public QObject {
       if (info.condition != ListeningCondition::kQuiet)
         QVERIFY(!ruzdo::ApplyListeningCondition(image.data(), wav.size(),
                                                 request(info.condition, 0, 1)));
+  }
+
+  void keptTalkersSoundTheSame() {
+    // Talkers read back from their file make the very sound the made ones do.
+    QTemporaryDir dir;
+    const std::string file = dir.filePath(QStringLiteral("cache/talkers.bin")).toStdString();
+    QVERIFY(ruzdo::WriteTalkersFile(file, ruzdo::BabbleTalkers(), "key"));
+    const auto kept = ruzdo::ReadTalkersFile(file, "key");
+    QVERIFY(kept);
+    // No temporary file is left beside it.
+    QCOMPARE(QDir(dir.filePath(QStringLiteral("cache"))).entryList(QDir::Files),
+             QStringList{QStringLiteral("talkers.bin")});
+    const Bytes& wav = utterance();
+    for (ListeningCondition c : {ListeningCondition::kCrowd, ListeningCondition::kStation}) {
+      ruzdo::ConditionRequest fromFile = request(c, 0, 9);
+      fromFile.talkers = &*kept;
+      QVERIFY(ruzdo::ApplyListeningCondition(wav.data(), wav.size(), fromFile) ==
+              ruzdo::ApplyListeningCondition(wav.data(), wav.size(), request(c, 0, 9)));
+    }
+  }
+
+  void damagedOrForeignTalkersAreRefused_data() {
+    QTest::addColumn<Bytes>("bytes");
+    QTest::addColumn<QByteArray>("key");
+    const Bytes good = ruzdo::EncodeTalkers(ruzdo::BabbleTalkers(), "key");
+    auto flipped = [&](std::size_t at) {
+      Bytes b = good;
+      b[at] ^= 0x40;
+      return b;
+    };
+    Bytes noise(4096);
+    for (std::size_t i = 0; i < noise.size(); ++i)
+      noise[i] = static_cast<unsigned char>(i * 131 + 7);
+    QTest::newRow("another key") << good << QByteArray("other");
+    QTest::newRow("empty") << Bytes() << QByteArray("key");
+    QTest::newRow("random bytes") << noise << QByteArray("key");
+    QTest::newRow("cut short") << Bytes(good.begin(), good.end() - 1) << QByteArray("key");
+    QTest::newRow("a sample changed") << flipped(good.size() / 2) << QByteArray("key");
+    QTest::newRow("a count changed") << flipped(20) << QByteArray("key");
+    QTest::newRow("the checksum changed") << flipped(good.size() - 1) << QByteArray("key");
+  }
+  void damagedOrForeignTalkersAreRefused() {
+    QFETCH(Bytes, bytes);
+    QFETCH(QByteArray, key);
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("talkers.bin")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    file.close();
+    QVERIFY(!ruzdo::ReadTalkersFile(file.fileName().toStdString(), key.toStdString()));
+    // Made again, they are written over it.
+    QVERIFY(ruzdo::WriteTalkersFile(file.fileName().toStdString(), ruzdo::BabbleTalkers(),
+                                    key.toStdString()));
+    QVERIFY(ruzdo::ReadTalkersFile(file.fileName().toStdString(), key.toStdString()));
+  }
+
+  void talkersThatCannotBeWrittenLeaveNothing() {
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath(QStringLiteral("data")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QVERIFY(!ruzdo::WriteTalkersFile((blocker.fileName() + "/Ruzdo/talkers.bin").toStdString(),
+                                     ruzdo::BabbleTalkers(), "key"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+             QStringList{QStringLiteral("data")});
   }
 
   void shortSoundIsPadded() {

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "Unit1.h"
+#include "widgets/notice_line.h"
 #include "widgets/plate_button.h"
 
 class TestNoSound : public QObject {
@@ -22,7 +23,8 @@ class TestNoSound : public QObject {
     PlateButton* plate = form.RuzdoPole->Plates()[3];
     QTest::mouseClick(plate, Qt::LeftButton);  // real engine, no sound server
     QTRY_VERIFY_WITH_TIMEOUT(form.lNotice->isVisible(), 5000);
-    QVERIFY(form.lNotice->text().startsWith(QStringLiteral("Нет вывода звука")));
+    QVERIFY(form.lNotice->notice(NoticeLine::Source::Sound)
+                .startsWith(QStringLiteral("Нет вывода звука")));
     // Further clicks neither hang nor pile up notices.
     QTest::mouseClick(plate, Qt::LeftButton);
     QTest::mouseClick(form.RuzdoPole->Plates()[4], Qt::LeftButton);

@@ -5,18 +5,53 @@
 // newest request wins, and the plates' sounds are made ahead.
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <atomic>
 
 #include "Unit1.h"
 #include "fake_speech.h"
 #include "platform/speech_cache.h"
 #include "widgets/plate_button.h"
+
+namespace {
+
+// Talkers for the crowd that come only when let go (at most 5 s), counting
+// how often they were asked for.
+struct HeldTalkers {
+  std::mutex mutex;
+  std::condition_variable changed;
+  bool held = true;
+  std::atomic<int> asked{0};
+
+  static ruzdo::BabbleMaker::Source source(std::shared_ptr<HeldTalkers> t) {
+    return {2,
+            [t](int i) -> std::optional<ruzdo::PcmSound> {
+              ++t->asked;
+              std::unique_lock<std::mutex> lock(t->mutex);
+              t->changed.wait_for(lock, std::chrono::seconds(5), [&] { return !t->held; });
+              ruzdo::PcmSound talker{16000, std::vector<float>(8000)};
+              for (std::size_t k = 0; k < talker.samples.size(); ++k)
+                talker.samples[k] = 0.3f * static_cast<float>(std::sin(k * (0.02 + 0.01 * i)));
+              return talker;
+            },
+            "held"};
+  }
+  void letGo() {
+    std::lock_guard<std::mutex> lock(mutex);
+    held = false;
+    changed.notify_all();
+  }
+};
+
+}  // namespace
 
 class TestSpeech : public QObject {
   Q_OBJECT
@@ -263,6 +298,45 @@ class TestSpeech : public QObject {
     form->sMaxRuzdo->setValue(11);
     form->sApply->click();
     QTRY_VERIFY(form->speechCache().find("<NUMK VAL=11 COUNTER=>\x81\x42", 120) != nullptr);
+  }
+
+  void theCrowdWaitsForNoTalkers() {
+    // Until its talkers are made, the crowd is heard with the utterance's
+    // own babble; they are made only while no sound is wanted from the
+    // engine, then kept for the next window, which does not make them.
+    QTemporaryDir cache;
+    auto talkers = std::make_shared<HeldTalkers>();
+    engine->wav = true;
+    engine->gated = true;
+    form->setSpeechOnWorker(true);
+    form->useBabbleCache(cache.path());
+    form->setBabbleSource(HeldTalkers::source(talkers));
+    QTRY_VERIFY(engine->waiting > 0);  // the plates are being made
+    form->setListeningCondition(QStringLiteral("crowd"));
+    QTest::qWait(100);
+    QCOMPARE(talkers->asked.load(), 0);
+    engine->open();
+    QTRY_COMPARE(talkers->asked.load(), 1);
+    QTest::mouseClick(form->RuzdoPole->Plates()[2], Qt::LeftButton);
+    QTRY_COMPARE(output->played.size(), 1);
+    QVERIFY(!form->babbleReady());
+    talkers->letGo();
+    QTRY_VERIFY(form->babbleReady());
+    QTest::mouseClick(form->RuzdoPole->Plates()[2], Qt::LeftButton);
+    QTRY_COMPARE(output->played.size(), 2);
+    auto bytes = [](const ruzdo::WaveRef& w) {
+      return QByteArray(reinterpret_cast<const char*>(w->data()),
+                        static_cast<qsizetype>(w->size()));
+    };
+    QVERIFY(bytes(output->played[0]) != bytes(output->played[1]));  // other talkers
+
+    TMainForm again;
+    auto unused = std::make_shared<HeldTalkers>();
+    again.useBabbleCache(cache.path());
+    again.setBabbleSource(HeldTalkers::source(unused));
+    again.setListeningCondition(QStringLiteral("crowd"));
+    QTRY_VERIFY(again.babbleReady());
+    QCOMPARE(unused->asked.load(), 0);
   }
 
   void platesAreMadeAheadUnderTheCondition() {
