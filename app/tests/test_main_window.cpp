@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <functional>
 
 #include "Unit1.h"
 #include "onsei/onsei.h"
@@ -278,6 +279,65 @@ class TestMainWindow : public QObject {
     // Space on it answers; the mode menu stays open.
     QTest::keyClick(plate(0), Qt::Key_Space);
     QVERIFY(form->gEasy->isOpen());
+  }
+
+  // Apply, a mode switch (which applies) and Start, with the focus on a
+  // control they disable, or on a plate they rebuild: the focus goes to the
+  // first plate; on one still enabled it stays.
+  void focusAfterApply_data() {
+    QTest::addColumn<QString>("focused");
+    QTest::addColumn<int>("action");  // 0 Apply, 1 to numbers, 2 to sequences, 3 Start
+    QTest::addColumn<QString>("after");
+    QTest::newRow("the template, to numbers") << "sTemplate" << 1 << "plate0";
+    QTest::newRow("the counter, to sequences") << "sTani" << 2 << "plate0";
+    QTest::newRow("Start") << "bStart" << 3 << "plate0";
+    QTest::newRow("a plate, Apply") << "plate3" << 0 << "plate0";
+    QTest::newRow("Apply itself") << "sApply" << 0 << "sApply";
+  }
+  void focusAfterApply() {
+    QFETCH(QString, focused);
+    QFETCH(int, action);
+    if (focused == QStringLiteral("sTemplate")) form->gEasyItems1Click();
+    form->findChild<QWidget*>(focused)->setFocus();
+    QCOMPARE(form->focusWidget()->objectName(), focused);
+    const std::function<void()> actions[] = {
+        [&] { form->sApplyClick(); }, [&] { form->gEasyItems0Click(); },
+        [&] { form->gEasyItems1Click(); }, [&] { form->bStartClick(); }};
+    actions[action]();
+    QTEST(form->focusWidget()->objectName(), "after");
+  }
+
+  // The track bars' values beside them and in their names; the keys move
+  // the interval by its step of 0.5 s.
+  void trackBarsTellTheirValues() {
+    QCOMPARE(form->sSpechSpeed->geometry(), QRect(95, 115, 195, 40));
+    QCOMPARE(form->sTimerInterval->geometry(), QRect(95, 160, 195, 40));
+    QCOMPARE(form->findChild<QLabel*>("lSpeechSpeed")->text(), QStringLiteral("90 %"));
+    form->sTimerInterval->setFocus();
+    QTest::keyClick(form->sTimerInterval, Qt::Key_Right);
+    QTest::keyClick(form->sTimerInterval, Qt::Key_PageUp);
+    QCOMPARE(form->sTimerInterval->value(), 3000);
+    QCOMPARE(form->findChild<QLabel*>("lTimerInterval")->text(), QStringLiteral("3,0 с"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(form->sTimerInterval)->text(QAccessible::Name),
+             QStringLiteral("Интервал: 3,0 с"));
+    for (auto* value : {form->lSpeechSpeed, form->lTimerInterval})
+      QVERIFY(value->geometry().right() < form->sSpechSpeed->x());
+  }
+
+  // F6 starts, F7 and Pause pause and go on, F8 stops; the tool tips say so.
+  void runKeys() {
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    const QList<QPair<Qt::Key, bool>> steps = {{Qt::Key_F7, false},    {Qt::Key_F6, true},
+                                               {Qt::Key_F7, false},    {Qt::Key_Pause, true},
+                                               {Qt::Key_Pause, false}, {Qt::Key_F8, false}};
+    for (const auto& [key, ticking] : steps) {
+      QTest::keyClick(form->focusWidget(), key);
+      QTRY_COMPARE(form->tMain->isActive(), ticking);
+    }
+    QTRY_VERIFY(form->bStart->isEnabled());
+    QVERIFY(form->bStart->toolTip().contains(QStringLiteral("(F6)")));
+    QVERIFY(form->bStop->toolTip().contains(QStringLiteral("(F8)")));
   }
 
   void emptyGroupsAreJustTheirCaptions() {

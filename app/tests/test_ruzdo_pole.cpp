@@ -1,4 +1,6 @@
 // The plate grid: setters with their guards, layout arithmetic, captions, clicks.
+#include <QApplication>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
@@ -233,6 +235,82 @@ class TestRuzdoPole : public QObject {
     QVERIFY(grid->Plates()[5]->hasFocus());
     QTest::keyClick(grid->Plates()[5], Qt::Key_Left);
     QVERIFY(grid->Plates()[4]->hasFocus());
+  }
+
+  // Answering on a focused plate (3 of 0 ... 12, three columns) from the
+  // keyboard. Keys: digits as typed, < Backspace, x Escape, D Down, R Return,
+  // N the keypad's Enter.
+  void typedAnswers_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("clicked");  // "" none
+    QTest::addColumn<QString>("hint");     // "" hidden
+    QTest::addColumn<int>("focused");
+    QTest::newRow("Enter presses the focused plate") << "R"
+                                                     << "3"
+                                                     << "" << 3;
+    QTest::newRow("the arrows, then Enter") << "DR"
+                                            << "6"
+                                            << "" << 6;
+    QTest::newRow("the arrows drop the digits") << "1DR"
+                                                << "4"
+                                                << "" << 4;
+    QTest::newRow("digits, then Enter") << "11R"
+                                        << "11"
+                                        << "" << 11;
+    QTest::newRow("the keypad's Enter") << "1N"
+                                        << "1"
+                                        << "" << 1;
+    QTest::newRow("digits show, the focus on their plate") << "12"
+                                                           << ""
+                                                           << "Набрано: 12" << 12;
+    QTest::newRow("digits of no plate") << "99"
+                                        << ""
+                                        << "Набрано: 99 — такой плашки нет" << 9;
+    QTest::newRow("Enter on them presses none") << "13R"
+                                                << ""
+                                                << "Нет плашки 13: ничего не нажато" << 1;
+    QTest::newRow("Backspace takes one back") << "13<R"
+                                              << "1"
+                                              << "" << 1;
+    QTest::newRow("Escape takes all back") << "5xR"
+                                           << "5"
+                                           << "" << 5;
+  }
+  void typedAnswers() {
+    QFETCH(QString, keys);
+    auto grid = makeGrid();
+    grid->SetCols(3);
+    grid->SetMaxRuzdo(12);
+    QStringList clicks;
+    grid->OnButtonClick = [&](int, const QString& tel) { clicks << tel; };
+    grid->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(grid.get()));
+    grid->Plates()[3]->setFocus();
+    const QMap<QChar, QPair<Qt::Key, Qt::KeyboardModifiers>> named = {
+        {'<', {Qt::Key_Backspace, {}}},
+        {'x', {Qt::Key_Escape, {}}},
+        {'D', {Qt::Key_Down, {}}},
+        {'R', {Qt::Key_Return, {}}},
+        {'N', {Qt::Key_Enter, Qt::KeypadModifier}}};
+    for (const QChar k : keys) {
+      if (named.contains(k))
+        QTest::keyClick(QApplication::focusWidget(), named[k].first, named[k].second);
+      else
+        QTest::keyClicks(QApplication::focusWidget(), QString(k));
+    }
+    QFETCH(QString, clicked);
+    QCOMPARE(clicks, clicked.isEmpty() ? QStringList() : QStringList{clicked});
+    auto* label = grid->findChild<QLabel*>(QStringLiteral("lTyped"));
+    QFETCH(QString, hint);
+    QCOMPARE(label->isVisible() ? label->accessibleName() : QString(), hint);
+    QFETCH(int, focused);
+    PlateButton* plate = grid->Plates()[size_t(focused)];
+    QVERIFY(plate->hasFocus());
+    // Its frame, in the highlight colour, is as wide as it is meant to be.
+    const QImage face = plate->grab().toImage();
+    for (int x = 0; x < PlateButton::kFocusFrame; ++x)
+      QCOMPARE(face.pixelColor(PlateButton::kFocusInset + x, face.height() / 2),
+               plate->palette().color(QPalette::Highlight));
   }
 };
 
