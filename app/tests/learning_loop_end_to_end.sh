@@ -17,8 +17,6 @@ if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] || [ -z "${RUZDO_IN_SESSION:-}" ]; the
 fi
 
 . "$here/ruzdo_session.sh"
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-atspi() { /usr/bin/python3 "$here/atspi_query.py" "$@"; }
 answers() {
   /usr/bin/python3 -c 'import sqlite3, sys
 print(sqlite3.connect(sys.argv[1]).execute("SELECT COUNT(*) FROM answers").fetchone()[0])' \

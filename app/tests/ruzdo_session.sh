@@ -5,8 +5,13 @@
 #   launch_ruzdo EXE   starts the program, its process id in $app
 #   start_ruzdo EXE    the same, then waits for its window, its id in $win
 #   stop_ruzdo         ends it (SIGTERM, as the desktop at logout) and waits
+#   atspi ...          atspi_query.py: the program read as a screen reader
+#                      reads it, in scripts run again in a session bus of
+#                      their own with RUZDO_IN_SESSION set
 . "$here/pulse_null_sink.sh"
 . "$here/xvfb_display.sh"
+[ -z "${RUZDO_IN_SESSION:-}" ] || export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+atspi() { /usr/bin/python3 "$here/atspi_query.py" "$@"; }
 app=""
 session_dirs=()
 stop_ruzdo() {
