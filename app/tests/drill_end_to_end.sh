@@ -3,9 +3,10 @@
 # the keyboard alone: F6 starts a run, three questions pass, the sink's
 # monitor is recorded and the speech in it measured, F8 stops it; then a run
 # of six questions at the default interval is answered with keys only (a
-# plate's digits then Enter or keypad Enter; the arrows or Tab, then Enter),
-# and the counters, the summary and the history, read over AT-SPI and from
-# the history file, show every question answered. Screenshots go to OUT_DIR.
+# plate's digits then Enter or keypad Enter; the arrows or Tab, then Enter;
+# paused with F7 and resumed with Pause on the way), and the counters and
+# summary, read over AT-SPI, and the history file show every question
+# answered. Screenshots go to OUT_DIR.
 #   drill_end_to_end.sh RUZDO OUT_DIR
 set -euo pipefail
 exe=$1
@@ -41,7 +42,12 @@ for i in "${!answers[@]}"; do
   atspi wait "^Текущий вопрос: $((i + 1))\$" 10 >/dev/null
   # shellcheck disable=SC2086
   xdotool key ${answers[i]}
-  if [ "$i" -eq 1 ]; then import -window root "$out/drill_keys.png"; fi
+  if [ "$i" -eq 1 ]; then  # F7 pauses, Pause goes on
+    import -window root "$out/drill_keys.png"
+    xdotool key F7
+    atspi wait '^Пауза$' >/dev/null
+    xdotool key Pause
+  fi
 done
 summary=$(atspi wait '^Итог: ' 10)
 errors=$(atspi wait '^Количество ошибок: ')

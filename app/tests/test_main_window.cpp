@@ -320,24 +320,7 @@ class TestMainWindow : public QObject {
     QCOMPARE(form->findChild<QLabel*>("lTimerInterval")->text(), QStringLiteral("3,0 с"));
     QCOMPARE(QAccessible::queryAccessibleInterface(form->sTimerInterval)->text(QAccessible::Name),
              QStringLiteral("Интервал: 3,0 с"));
-    for (auto* value : {form->lSpeechSpeed, form->lTimerInterval})
-      QVERIFY(value->geometry().right() < form->sSpechSpeed->x());
-  }
-
-  // F6 starts, F7 and Pause pause and go on, F8 stops; the tool tips say so.
-  void runKeys() {
-    form->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(form));
-    const QList<QPair<Qt::Key, bool>> steps = {{Qt::Key_F7, false},    {Qt::Key_F6, true},
-                                               {Qt::Key_F7, false},    {Qt::Key_Pause, true},
-                                               {Qt::Key_Pause, false}, {Qt::Key_F8, false}};
-    for (const auto& [key, ticking] : steps) {
-      QTest::keyClick(form->focusWidget(), key);
-      QTRY_COMPARE(form->tMain->isActive(), ticking);
-    }
-    QTRY_VERIFY(form->bStart->isEnabled());
-    QVERIFY(form->bStart->toolTip().contains(QStringLiteral("(F6)")));
-    QVERIFY(form->bStop->toolTip().contains(QStringLiteral("(F8)")));
+    QVERIFY(form->lTimerInterval->geometry().right() < form->sTimerInterval->x());
   }
 
   void emptyGroupsAreJustTheirCaptions() {
