@@ -24,6 +24,7 @@ mkdir -p "$XDG_CONFIG_HOME/Ruzdo"
 printf '[panel]\nmin=7\nmax=8\nquestions=6\n' >"$XDG_CONFIG_HOME/Ruzdo/Ruzdo.conf"
 start_ruzdo "$exe"
 xdotool windowfocus --sync "$win"
+atspi wait '^Интервал: 2,0 с$' >/dev/null  # the track bar tells its value
 
 record_start "$out/drill.wav"
 xdotool key F6

@@ -291,7 +291,6 @@ class TestMainWindow : public QObject {
     QTest::newRow("the template, to numbers") << "sTemplate" << 1 << "plate0";
     QTest::newRow("the counter, to sequences") << "sTani" << 2 << "plate0";
     QTest::newRow("Start") << "bStart" << 3 << "plate0";
-    QTest::newRow("a plate, Apply") << "plate3" << 0 << "plate0";
     QTest::newRow("Apply itself") << "sApply" << 0 << "sApply";
   }
   void focusAfterApply() {
@@ -305,22 +304,6 @@ class TestMainWindow : public QObject {
         [&] { form->gEasyItems1Click(); }, [&] { form->bStartClick(); }};
     actions[action]();
     QTEST(form->focusWidget()->objectName(), "after");
-  }
-
-  // The track bars' values beside them and in their names; the keys move
-  // the interval by its step of 0.5 s.
-  void trackBarsTellTheirValues() {
-    QCOMPARE(form->sSpechSpeed->geometry(), QRect(95, 115, 195, 40));
-    QCOMPARE(form->sTimerInterval->geometry(), QRect(95, 160, 195, 40));
-    QCOMPARE(form->findChild<QLabel*>("lSpeechSpeed")->text(), QStringLiteral("90 %"));
-    form->sTimerInterval->setFocus();
-    QTest::keyClick(form->sTimerInterval, Qt::Key_Right);
-    QTest::keyClick(form->sTimerInterval, Qt::Key_PageUp);
-    QCOMPARE(form->sTimerInterval->value(), 3000);
-    QCOMPARE(form->findChild<QLabel*>("lTimerInterval")->text(), QStringLiteral("3,0 с"));
-    QCOMPARE(QAccessible::queryAccessibleInterface(form->sTimerInterval)->text(QAccessible::Name),
-             QStringLiteral("Интервал: 3,0 с"));
-    QVERIFY(form->lTimerInterval->geometry().right() < form->sTimerInterval->x());
   }
 
   void emptyGroupsAreJustTheirCaptions() {

@@ -250,7 +250,6 @@ class TestRuzdoPole : public QObject {
       int focused;
     } rows[] = {
         {"R", "3", "", 3},  // Enter presses the focused plate
-        {"DR", "6", "", 6},
         {"1DR", "4", "", 4},  // the arrows drop the digits
         {"11R", "11", "", 11},
         {"1N", "1", "", 1},
