@@ -20,22 +20,19 @@ plate() { xdotool mousemove 520 575 click 1; }
 text="<NUMK VAL=99999 COUNTER=>。"
 
 hear() {  # CONDITION LEVEL SECONDS_TO_MAKE
-  mkdir -p "$XDG_CONFIG_HOME/Ruzdo"
-  printf '[panel]\nmin=99990\nmax=99999\ncondition=%s\nnoiseDb=%s\n' "$1" "$2" \
-    >"$XDG_CONFIG_HOME/Ruzdo/Ruzdo.conf"
+  local name=${1:-quiet}
+  printf '[panel]\nmin=99990\nmax=99999\ncondition=%s\nnoiseDb=%s\n' "$1" "$2" | ruzdo_settings
   start_ruzdo "$exe"
   sleep 1
   plate
   sleep "$3"
-  record_start "$out/${1:-quiet}_$2.wav"
+  record_start "$out/${name}_$2.wav"
   plate
   sleep 2.5
   record_stop
-  import -window root "$out/${1:-quiet}_$2.png"
-  kill "$app"
-  wait "$app" 2>/dev/null || true
-  app=""
-  echo "${1:-quiet} at $2 dB: $("$measure" "$out/${1:-quiet}_$2.wav" "$text" "${1:-quiet}")"
+  import -window root "$out/${name}_$2.png"
+  stop_ruzdo
+  echo "$name at $2 dB: $("$measure" "$out/${name}_$2.wav" "$text" "$name")"
 }
 
 hear "" 15 6

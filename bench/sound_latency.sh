@@ -26,7 +26,11 @@ here=$tests
 session_dirs+=("$out")
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
-median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
+# The median of the figures in the words of $1.
+median() {
+  tr ' ' '\n' <<<"$1" | grep . | sort -n |
+    awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'
+}
 # Seconds from the start of FILE to the first sound at or after FROM seconds.
 onset() {
   local total rest
@@ -54,17 +58,32 @@ after_tone() {
 click_plate() {  # N: the plates of the 2-column grid (window at 10,12)
   xdotool mousemove $((294 + ($1 % 2) * 226)) $((75 + ($1 / 2) * 125)) click 1
 }
-# Milliseconds of quiet at the start of plate N's sound (the grid shows 0 ... 9
-# without a counter at speed 90 when the program starts afresh).
+# Milliseconds of quiet at the start of the engine's sound for TEXT (at
+# speed 90, the program's first).
 lead_ms() {
-  "$onsei" say "<NUMK VAL=$1 COUNTER=>。" --speed 90 -o "$out/plate.wav"
-  awk -v s="$(onset "$out/plate.wav" 0)" 'BEGIN {printf "%.0f", s * 1000}'
+  "$onsei" say "$1" --speed 90 -o "$out/lead.wav"
+  awk -v s="$(onset "$out/lead.wav" 0)" 'BEGIN {printf "%.0f", s * 1000}'
 }
+# The same for plate N (the grid shows 0 ... 9 without a counter when the
+# program starts afresh).
+plate_lead_ms() { lead_ms "<NUMK VAL=$1 COUNTER=>。"; }
 # Click → sound for plate N, less its own quiet start.
 plate_after_tone() {
   local lead
-  lead=$(lead_ms "$1")
+  lead=$(plate_lead_ms "$1")
   echo $(($(after_tone click_plate "$1") - lead))
+}
+# Start, then TRIES times Stop and Start again: Start → the first question's
+# sound, each against a tone.
+start_after_tone() {
+  local figures=""
+  xdotool mousemove 690 45 click 1  # Start
+  for _ in $(seq "$tries"); do
+    xdotool mousemove 885 45 click 1  # Stop
+    sleep 0.3
+    figures+="$(after_tone xdotool mousemove 690 45 click 1) "
+  done
+  echo "$figures"
 }
 
 sox -n -r 48000 -c 1 -b 16 "$out/tone.wav" synth 0.1 sine 1000 vol 0.5
@@ -92,56 +111,41 @@ for i in $(seq "$tries"); do
   cached+="$(plate_after_tone 0) "
 done
 # A run: Start, and the first question ticks one interval (2 s) later.
-tick=""
-xdotool mousemove 690 45 click 1  # Start
-for _ in $(seq "$tries"); do
-  xdotool mousemove 885 45 click 1  # Stop
-  sleep 0.3
-  tick+="$(after_tone xdotool mousemove 690 45 click 1) "
-done
+tick=$(start_after_tone)
 stop_ruzdo
 
 # The same with the questions in sentences (bare numbers: the grid's 0 ... 9).
 export XDG_CONFIG_HOME=$out/config
-mkdir -p "$XDG_CONFIG_HOME/Ruzdo"
-printf '[panel]\nsentences=true\n' >"$XDG_CONFIG_HOME/Ruzdo/Ruzdo.conf"
-start_ruzdo
-wait_for_ruzdo >/dev/null
+printf '[panel]\nsentences=true\n' | ruzdo_settings
+start_ruzdo "$exe" 2>/dev/null
 sleep 2
-sentence_tick=""
-xdotool mousemove 690 45 click 1  # Start
-for _ in $(seq "$tries"); do
-  xdotool mousemove 885 45 click 1  # Stop
-  sleep 0.3
-  sentence_tick+="$(after_tone xdotool mousemove 690 45 click 1) "
-done
+sentence_tick=$(start_after_tone)
 stop_ruzdo
 
 report() {
-  printf "%-52s median %6s ms   (%s)\n" "$1" "$(tr ' ' '\n' <<<"$2" | grep . | median)" "$2"
+  printf "%-52s median %6s ms   (%s)\n" "$1" "$(median "$2")" "$2"
 }
 report "paplay → paplay, later than 1.0 s:" "$ref"
 report "exec → window mapped:" "$mapped"
 report "click → sound, plate never clicked, vs paplay:" "$fresh"
 report "click → sound, plate heard before, vs paplay:" "$cached"
-tick_ms=$(tr ' ' '\n' <<<"$tick" | grep . | median)
+tick_ms=$(median "$tick")
 report "Start → first question's sound, vs paplay:" "$tick"
 # The question is a random number of 0 ... 9: its quiet start is taken as
 # the median of theirs.
 leads=""
-for n in $(seq 0 9); do leads+="$(lead_ms "$n") "; done
-lead=$(tr ' ' '\n' <<<"$leads" | grep . | median)
+for n in $(seq 0 9); do leads+="$(plate_lead_ms "$n") "; done
+lead=$(median "$leads")
 echo "(the first tick comes 2000 ms after Start, and the numbers' sounds start with" \
   "$lead ms of quiet (median; $leads): tick → sound about $((${tick_ms%.*} - 2000 - ${lead%.*})) ms)"
-sentence_ms=$(tr ' ' '\n' <<<"$sentence_tick" | grep . | median)
+sentence_ms=$(median "$sentence_tick")
 report "Start → first question's sound in a sentence, vs paplay:" "$sentence_tick"
-# The bare numbers' sentences, each with 5 in it: their quiet starts.
+# The bare numbers' sentences (those of an empty key), each with 5 in it:
+# their quiet starts.
 sentence_leads=""
-while IFS=$'\t' read -r key _ phonetic _; do
-  [ -z "$key" ] && [ -n "$phonetic" ] || continue
-  "$onsei" say "${phonetic/\{\}/<NUMK VAL=5 COUNTER=>}" --speed 90 -o "$out/sentence.wav"
-  sentence_leads+="$(awk -v s="$(onset "$out/sentence.wav" 0)" 'BEGIN {printf "%.0f", s * 1000}') "
-done < <(grep -v '^#' "$here/../app/data/carriers.tsv")
-sentence_lead=$(tr ' ' '\n' <<<"$sentence_leads" | grep . | median)
+while IFS= read -r phonetic; do
+  sentence_leads+="$(lead_ms "${phonetic/\{\}/<NUMK VAL=5 COUNTER=>}") "
+done < <(awk -F'\t' '!/^#/ && $1 == "" && $3 != "" {print $3}' "$tests/../data/carriers.tsv")
+sentence_lead=$(median "$sentence_leads")
 echo "(the sentences start with $sentence_lead ms of quiet (median; $sentence_leads):" \
   "tick → sound about $((${sentence_ms%.*} - 2000 - ${sentence_lead%.*})) ms)"

@@ -26,41 +26,56 @@ constexpr int kHighestRate = 192000;
 
 }  // namespace
 
-std::optional<PcmSound> ReadPcmWave(const unsigned char* data, std::size_t size) {
+bool WalkWaveChunks(
+    const unsigned char* data, std::size_t size,
+    const std::function<WaveChunkStep(const unsigned char* id, const unsigned char* body,
+                                      std::size_t length)>& visit) {
   if (!data || size < 12 || std::memcmp(data, "RIFF", 4) != 0 ||
       std::memcmp(data + 8, "WAVE", 4) != 0)
-    return std::nullopt;
-  bool haveFormat = false;
-  int rate = 0;
-  std::size_t at = 12;
-  // Chunks are walked by their stated sizes, each checked against what is
-  // left, so no size can reach past the image.
-  while (size - at >= 8) {
-    const unsigned char* chunk = data + at;
-    const std::size_t length = le32(chunk + 4);
-    const std::size_t left = size - at - 8;
-    if (std::memcmp(chunk, "fmt ", 4) == 0) {
-      if (length < 16 || length > left) return std::nullopt;
-      const unsigned char* f = chunk + 8;
-      const std::uint32_t r = le32(f + 4);
-      if (le16(f) != 1 || le16(f + 2) != 1 || le16(f + 14) != 16 || r < kLowestRate ||
-          r > kHighestRate || le16(f + 12) != 2 || le32(f + 8) != r * 2)
-        return std::nullopt;
-      rate = static_cast<int>(r);
-      haveFormat = true;
-    } else if (std::memcmp(chunk, "data", 4) == 0) {
-      if (!haveFormat || length > left || length % 2 != 0) return std::nullopt;
-      PcmSound sound{rate, std::vector<float>(length / 2)};
-      const unsigned char* s = chunk + 8;
-      for (std::size_t i = 0; i < sound.samples.size(); ++i)
-        sound.samples[i] =
-            static_cast<float>(static_cast<std::int16_t>(le16(s + 2 * i))) / 32768.0f;
-      return sound;
+    return false;
+  // An odd length is followed by a pad byte, which may be missing at the
+  // end: at can pass size by one.
+  for (std::size_t at = 12; at + 8 <= size;) {
+    const std::size_t length = le32(data + at + 4);
+    if (length > size - at - 8) return false;
+    switch (visit(data + at, data + at + 8, length)) {
+      case WaveChunkStep::kFound: return true;
+      case WaveChunkStep::kRefused: return false;
+      case WaveChunkStep::kNext: break;
     }
-    if (length > left) return std::nullopt;
     at += 8 + length + (length & 1);
   }
-  return std::nullopt;
+  return false;
+}
+
+WaveFormat ReadWaveFormat(const unsigned char* body) {
+  return {le16(body), le16(body + 2), le32(body + 4), le32(body + 8), le16(body + 12),
+          le16(body + 14)};
+}
+
+std::optional<PcmSound> ReadPcmWave(const unsigned char* data, std::size_t size) {
+  std::optional<int> rate;
+  std::optional<PcmSound> sound;
+  WalkWaveChunks(data, size, [&](const unsigned char* id, const unsigned char* body,
+                                 std::size_t length) {
+    if (std::memcmp(id, "fmt ", 4) == 0) {
+      if (length < 16) return WaveChunkStep::kRefused;
+      const WaveFormat f = ReadWaveFormat(body);
+      if (f.tag != 1 || f.channels != 1 || f.bits != 16 || f.rate < kLowestRate ||
+          f.rate > kHighestRate || f.blockAlign != 2 || f.byteRate != f.rate * 2)
+        return WaveChunkStep::kRefused;
+      rate = static_cast<int>(f.rate);
+    } else if (std::memcmp(id, "data", 4) == 0) {
+      if (!rate || length % 2 != 0) return WaveChunkStep::kRefused;
+      sound = PcmSound{*rate, std::vector<float>(length / 2)};
+      for (std::size_t i = 0; i < sound->samples.size(); ++i)
+        sound->samples[i] =
+            static_cast<float>(static_cast<std::int16_t>(le16(body + 2 * i))) / 32768.0f;
+      return WaveChunkStep::kFound;
+    }
+    return WaveChunkStep::kNext;
+  });
+  return sound;
 }
 
 double MeanPower(const std::vector<float>& x, std::size_t begin, std::size_t end) {

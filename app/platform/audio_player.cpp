@@ -1,43 +1,33 @@
 #include "audio_player.h"
 
-#include <QtEndian>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 
+#include "core/pcm_wave.h"
 #include "pulse_channel.h"
 
 namespace ruzdo {
-namespace {
-
-quint32 le32(const unsigned char* p) { return qFromLittleEndian<quint32>(p); }
-quint16 le16(const unsigned char* p) { return qFromLittleEndian<quint16>(p); }
-
-}  // namespace
 
 bool ParseWav(const unsigned char* data, std::size_t size, PcmFormat& format, const char*& pcm,
               qsizetype& bytes) {
-  if (!data || size < 12 || std::memcmp(data, "RIFF", 4) || std::memcmp(data + 8, "WAVE", 4))
-    return false;
   bool haveFormat = false;
-  std::size_t at = 12;
-  while (at + 8 <= size) {
-    const quint32 length = le32(data + at + 4);
-    const unsigned char* body = data + at + 8;
-    if (length > size - at - 8) return false;
-    if (!std::memcmp(data + at, "fmt ", 4) && length >= 16) {
-      if (le16(body) != 1 || le16(body + 14) != 16) return false;  // 16-bit PCM only
-      format.rate = static_cast<int>(le32(body + 4));
-      format.channels = le16(body + 2);
+  return WalkWaveChunks(data, size, [&](const unsigned char* id, const unsigned char* body,
+                                        std::size_t length) {
+    if (!std::memcmp(id, "fmt ", 4) && length >= 16) {
+      const WaveFormat f = ReadWaveFormat(body);
+      if (f.tag != 1 || f.bits != 16) return WaveChunkStep::kRefused;  // 16-bit PCM only
+      format.rate = static_cast<int>(f.rate);
+      format.channels = f.channels;
       haveFormat = true;
-    } else if (!std::memcmp(data + at, "data", 4) && haveFormat) {
+    } else if (!std::memcmp(id, "data", 4) && haveFormat) {
       pcm = reinterpret_cast<const char*>(body);
       bytes = static_cast<qsizetype>(length);
-      return format.rate > 0 && format.channels > 0;
+      return format.rate > 0 && format.channels > 0 ? WaveChunkStep::kFound
+                                                    : WaveChunkStep::kRefused;
     }
-    at += 8 + length + (length & 1);
-  }
-  return false;
+    return WaveChunkStep::kNext;
+  });
 }
 
 AudioPlayer::AudioPlayer(QObject* parent) : QObject(parent) {

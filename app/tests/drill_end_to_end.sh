@@ -20,8 +20,7 @@ fi
 . "$here/ruzdo_session.sh"
 
 # Two plates, 7 and 8, side by side; six questions.
-mkdir -p "$XDG_CONFIG_HOME/Ruzdo"
-printf '[panel]\nmin=7\nmax=8\nquestions=6\n' >"$XDG_CONFIG_HOME/Ruzdo/Ruzdo.conf"
+printf '[panel]\nmin=7\nmax=8\nquestions=6\n' | ruzdo_settings
 start_ruzdo "$exe"
 xdotool windowfocus --sync "$win"
 atspi wait '^Интервал: 2,0 с$' >/dev/null  # the track bar tells its value

@@ -26,8 +26,7 @@ answers_at_least() { [ "$(answers)" -ge "$1" ]; }
 
 # One number, 7, so every question is 7; three questions 3 s apart (time
 # enough to answer after the count of questions says one was asked).
-mkdir -p "$XDG_CONFIG_HOME/Ruzdo"
-cat >"$XDG_CONFIG_HOME/Ruzdo/Ruzdo.conf" <<CONF
+ruzdo_settings <<CONF
 [panel]
 min=7
 max=7

@@ -5,6 +5,7 @@
 #   launch_ruzdo EXE   starts the program, its process id in $app
 #   start_ruzdo EXE    the same, then waits for its window, its id in $win
 #   stop_ruzdo         ends it (SIGTERM, as the desktop at logout) and waits
+#   ruzdo_settings     makes its input the program's settings file
 #   atspi ...          atspi_query.py: the program read as a screen reader
 #                      reads it, in scripts run again in a session bus of
 #                      their own with RUZDO_IN_SESSION set
@@ -35,4 +36,8 @@ start_ruzdo() {  # EXE
   launch_ruzdo "$1"
   win=$(wait_for_ruzdo)
   [ -n "$win" ] || { echo "no Ruzdo window appeared"; exit 1; }
+}
+ruzdo_settings() {
+  mkdir -p "$XDG_CONFIG_HOME/Ruzdo"
+  cat >"$XDG_CONFIG_HOME/Ruzdo/Ruzdo.conf"
 }

@@ -64,6 +64,19 @@ int storedCount(const QString& folder) {
   return store.open(folder) ? store.count() : -1;
 }
 
+// Writes a settings file with numbers up to 9, the window at where, and then
+// key = value.
+void storeSettings(const QString& file, const QRect& where, const QString& key = {},
+                   const QString& value = {}) {
+  QSettings s(file, QSettings::IniFormat);
+  s.setValue(QStringLiteral("panel/max"), 9);
+  s.setValue(QStringLiteral("window/x"), where.x());
+  s.setValue(QStringLiteral("window/y"), where.y());
+  s.setValue(QStringLiteral("window/width"), where.width());
+  s.setValue(QStringLiteral("window/height"), where.height());
+  if (!key.isEmpty()) s.setValue(key, value);
+}
+
 }  // namespace
 
 class TestLearning : public QObject {
@@ -504,16 +517,8 @@ class TestLearning : public QObject {
     QFETCH(QString, value);
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("Ruzdo.conf"));
-    {
-      QSettings s(file, QSettings::IniFormat);
-      s.setValue(QStringLiteral("panel/min"), 0);
-      s.setValue(QStringLiteral("panel/max"), 9);
-      s.setValue(QStringLiteral("window/x"), 10);
-      s.setValue(QStringLiteral("window/y"), 12);
-      s.setValue(QStringLiteral("window/width"), 930);
-      s.setValue(QStringLiteral("window/height"), 631);
-      s.setValue(key, value);
-    }
+    QSettings(file, QSettings::IniFormat).setValue(QStringLiteral("panel/min"), 0);
+    storeSettings(file, QRect(10, 12, 930, 631), key, value);
     LearningFixture d;
     const QPoint where = d.form.pos();
     d.form.useSettings(std::make_unique<QSettings>(file, QSettings::IniFormat));
@@ -552,14 +557,7 @@ class TestLearning : public QObject {
     QFETCH(bool, keepsPosition);
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("Ruzdo.conf"));
-    {
-      QSettings s(file, QSettings::IniFormat);
-      s.setValue(QStringLiteral("panel/max"), 9);
-      s.setValue(QStringLiteral("window/x"), stored.x());
-      s.setValue(QStringLiteral("window/y"), stored.y());
-      s.setValue(QStringLiteral("window/width"), stored.width());
-      s.setValue(QStringLiteral("window/height"), stored.height());
-    }
+    storeSettings(file, stored);
     LearningFixture d;
     const QPoint where = d.form.pos();
     d.form.useSettings(std::make_unique<QSettings>(file, QSettings::IniFormat));

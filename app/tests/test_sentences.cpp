@@ -4,19 +4,14 @@
 #include <iconv.h>
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSlider>
-#include <QSpinBox>
-#include <QTest>
 #include <memory>
 
 #include "core/digit_sequence.h"
 #include "core/random_source.h"
 #include "core/speech_text.h"
 #include "drill_fixture.h"
-#include "widgets/plate_button.h"
 
 namespace {
 
@@ -55,18 +50,18 @@ class TestSentences : public QObject {
     QFETCH(int, tani);
     QFETCH(QString, written);
     TMainForm& f = d->form;
-    setRange(static_cast<TTani>(tani), 1, 12);
+    d->setRange(static_cast<TTani>(tani), 1, 12);
     f.bStartClick();
     QSet<QString> sentences;
     for (int i = 0; i < 12; ++i) {
       f.tMainTimer();
-      const QString said = utf8Of(FakeEngine::textOf(d->output.played.last()));
+      const QString said = lastSaid();
       const QString tag = QStringLiteral("<NUMK VAL=%1 COUNTER=%2>")
                               .arg(f.LastNumber)
                               .arg(QString::fromUtf8(CounterReading(static_cast<TTani>(tani))));
       QVERIFY2(said.contains(tag) && said != tag + u'。', qPrintable(said));
       sentences << QString(said).remove(tag);
-      QTest::mouseClick(f.RuzdoPole->Plates()[0], Qt::LeftButton);
+      d->clickPlate(0);
       // Answered, the line shows the written sentence with the number in it.
       QVERIFY2(f.lSaid->toolTip().startsWith(QStringLiteral("Сказано: ")) &&
                    f.lSaid->toolTip().contains(QString::number(f.LastNumber) + written) &&
@@ -75,19 +70,18 @@ class TestSentences : public QObject {
     }
     QVERIFY(sentences.size() > 1);
     // Replay: the same sentence in the same voice.
-    const ruzdo::WaveRef asked = d->output.played[d->output.played.size() - 1];
+    const QByteArray asked = d->lastText();
     f.bReplayClick();
-    QCOMPARE(FakeEngine::textOf(d->output.played.last()), FakeEngine::textOf(asked));
+    QCOMPARE(d->lastText(), asked);
   }
 
   // A value no sentence of its counter fits is said alone.
   void outOfEverySentenceSaidAlone() {
     TMainForm& f = d->form;
-    setRange(tanGatu, 40, 40);
+    d->setRange(tanGatu, 40, 40);
     f.bStartClick();
     f.tMainTimer();
-    QCOMPARE(utf8Of(FakeEngine::textOf(d->output.played.last())),
-             QStringLiteral("<NUMK VAL=40 COUNTER=がつ>。"));
+    QCOMPARE(lastSaid(), QStringLiteral("<NUMK VAL=40 COUNTER=がつ>。"));
   }
 
   void sequenceInsideASequenceSentence() {
@@ -98,10 +92,8 @@ class TestSentences : public QObject {
     f.bStartClick();
     for (int i = 0; i < 5; ++i) {
       f.tMainTimer();
-      QStringList captions;
-      for (PlateButton* p : f.RuzdoPole->Plates()) captions << p->text();
-      QVERIFY(captions.contains(f.LastText));
-      const QString said = utf8Of(FakeEngine::textOf(d->output.played.last()));
+      QVERIFY(captions().contains(f.LastText));
+      const QString said = lastSaid();
       QVERIFY2(said.contains(QStringLiteral("<NUM VAL=%1>").arg(f.LastText)) &&
                    said.size() > f.LastText.size() + 12,
                qPrintable(said));
@@ -121,24 +113,21 @@ class TestSentences : public QObject {
     // Start applies the settings, which draws the plates' captions afresh.
     ruzdo::SeedRandom(4);
     f.ApplySettings();
-    QList<QStringList> captions;
+    QList<QStringList> drawn;
     QStringList asked;
     for (int i = 0; i < 6; ++i) {
       QStringList c;
       for (int p = 0; p < plates; ++p) c << QString::fromStdString(ruzdo::MakeSequence("_-__"));
       asked << c[ruzdo::RandomBelow(plates)];
-      captions << c;
+      drawn << c;
     }
     ruzdo::SeedRandom(4);
     f.bStartClick();
     for (int i = 0; i < 6; ++i) {
       f.tMainTimer();
-      QStringList shown;
-      for (PlateButton* p : f.RuzdoPole->Plates()) shown << p->text();
-      QCOMPARE(shown, captions[i]);
+      QCOMPARE(captions(), drawn[i]);
       QCOMPARE(f.LastText, asked[i]);
-      QCOMPARE(utf8Of(FakeEngine::textOf(d->output.played.last())),
-               QStringLiteral("<NUM VAL=%1>").arg(asked[i]));
+      QCOMPARE(lastSaid(), QStringLiteral("<NUM VAL=%1>").arg(asked[i]));
     }
   }
 
@@ -146,7 +135,7 @@ class TestSentences : public QObject {
   // the tick plays it at once.
   void nextQuestionMadeAhead() {
     TMainForm& f = d->form;
-    setRange(tanHon, 0, 3);
+    d->setRange(tanHon, 0, 3);
     f.setSpeechOnWorker(true);
     f.bStartClick();
     f.tMainTimer();
@@ -156,18 +145,15 @@ class TestSentences : public QObject {
     f.tMainTimer();
     QVERIFY(!f.speechPending());
     QCOMPARE(d->output.played.size(), played + 1);
-    QVERIFY(utf8Of(FakeEngine::textOf(d->output.played.last()))
-                .contains(QStringLiteral("<NUMK VAL=%1 COUNTER=ほん>").arg(f.LastNumber)));
+    QVERIFY(lastSaid().contains(QStringLiteral("<NUMK VAL=%1 COUNTER=ほん>").arg(f.LastNumber)));
   }
 
  private:
-  void setRange(TTani tani, int min, int max) {
-    TMainForm& f = d->form;
-    f.sTani->setCurrentIndex(tani);
-    f.sMinRuzdo->setValue(min);
-    f.sMaxRuzdo->setValue(max);
-    f.sMaxQuestion->setValue(1000);
-    f.ApplySettings();
+  QString lastSaid() const { return utf8Of(d->lastText()); }
+  QStringList captions() const {
+    QStringList shown;
+    for (PlateButton* p : d->form.RuzdoPole->Plates()) shown << p->text();
+    return shown;
   }
 
   std::unique_ptr<DrillFixture> d;
