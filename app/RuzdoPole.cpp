@@ -1,9 +1,13 @@
 #include "RuzdoPole.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScrollBar>
 #include <QToolTip>
+#include <QWheelEvent>
+#include <algorithm>
 
 #include "core/digit_sequence.h"
 #include "core/plate_layout.h"
@@ -21,6 +25,14 @@ TRuzdoPole::TRuzdoPole(QWidget* owner) : QWidget(owner) {
   QFont f = font();
   f.setPointSize(14);
   setFont(f);
+  FScroll = new QScrollBar(Qt::Vertical, this);
+  FScroll->setObjectName(QStringLiteral("RuzdoPoleScroll"));
+  FScroll->setAccessibleName(QStringLiteral("Прокрутка поля выбора"));
+  // The plates keep the keyboard: one reached with Tab or an arrow key is
+  // scrolled into view.
+  FScroll->setFocusPolicy(Qt::NoFocus);
+  FScroll->setVisible(false);
+  connect(FScroll, &QScrollBar::valueChanged, this, [this] { PlacePlates(); });
 
   // In the colours and font of a tool tip.
   FTypedHint = new QLabel(this);
@@ -53,6 +65,41 @@ void TRuzdoPole::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   LayoutPlates();
   placeTypedHint();
+}
+
+void TRuzdoPole::wheelEvent(QWheelEvent* event) {
+  // The plates pass the wheel on to the grid, wherever the pointer is on it.
+  if (FScroll->isVisible())
+    QCoreApplication::sendEvent(FScroll, event);
+  else
+    QWidget::wheelEvent(event);
+}
+
+bool TRuzdoPole::eventFilter(QObject* watched, QEvent* event) {
+  // Only plates are watched. One pressed with the mouse stays where it is,
+  // under the pointer, so that the press ends on it.
+  if (event->type() == QEvent::FocusIn && FScroll->isVisible() &&
+      static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason) {
+    const QRect plate = static_cast<QWidget*>(watched)->geometry();
+    if (plate.top() < 0)
+      FScroll->setValue(FScroll->value() + plate.top());
+    else if (plate.bottom() >= height())
+      FScroll->setValue(FScroll->value() + plate.bottom() + 1 - height());
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void TRuzdoPole::BeginUpdate() { ++FUpdating; }
+
+void TRuzdoPole::EndUpdate() {
+  if (FUpdating == 0 || --FUpdating > 0) return;
+  const bool rebuild = FRebuildPending;
+  const bool layout = FLayoutPending;
+  FRebuildPending = FLayoutPending = false;
+  if (rebuild)
+    Rebuild();
+  else if (layout)
+    LayoutPlates();
 }
 
 void TRuzdoPole::SetTani(TTani v) {
@@ -107,12 +154,21 @@ void TRuzdoPole::SetTemplate(const QString& s) {
 }
 
 void TRuzdoPole::Rebuild() {
+  if (FUpdating > 0) {
+    FRebuildPending = true;
+    return;
+  }
   ClearTyped();
   // Deleting the focused plate would pass the focus on to whatever comes
   // next; it goes back to the grid's first plate instead.
   const QWidget* focused = window()->focusWidget();
   const bool plateHadFocus = focused && focused->parentWidget() == this;
   CreatePlates();
+  // New plates are shown from the top.
+  {
+    const QSignalBlocker quiet(FScroll);
+    FScroll->setValue(0);
+  }
   LayoutPlates();
   if (plateHadFocus && !FPlates.empty()) FPlates.front()->setFocus(Qt::OtherFocusReason);
 }
@@ -129,6 +185,7 @@ void TRuzdoPole::CreatePlates() {
     plate->setProperty("Tag", FMinRuzdo + i);
     plate->setGlyph(FGlyph);
     plate->setCounterWord(counterWord());
+    plate->installEventFilter(this);
     connect(plate, &QPushButton::clicked, this, [this, plate] { PlateClick(plate); });
     plate->onKey = [this](PlateButton* from, const QKeyEvent& e) { return plateKey(from, e); };
     FPlates.push_back(plate);
@@ -136,10 +193,23 @@ void TRuzdoPole::CreatePlates() {
 }
 
 void TRuzdoPole::LayoutPlates() {
+  if (FUpdating > 0) {
+    FLayoutPending = true;
+    return;
+  }
   // Painting is held back while the plates move, so the user never sees a
   // half-laid grid. (Hiding the grid would take the focus from its plate.)
   const bool wasEnabled = updatesEnabled();
   setUpdatesEnabled(false);
+  for (std::size_t i = 0; i < FPlates.size(); ++i)
+    FPlates[i]->setCaption(FTemplate.isEmpty() ? QString::number(FMinRuzdo + static_cast<int>(i))
+                                               : MakeSequence());
+  PlacePlates();
+  for (PlateButton* plate : FPlates) plate->setVisible(true);
+  setUpdatesEnabled(wasEnabled);
+}
+
+void TRuzdoPole::PlacePlates() {
   ruzdo::PlateGridShape shape;
   shape.width = width();
   shape.height = height();
@@ -148,17 +218,27 @@ void TRuzdoPole::LayoutPlates() {
   shape.minRuzdo = FMinRuzdo;
   shape.maxRuzdo = FMaxRuzdo;
   shape.indention = FIndention;
+  // The scroll bar takes its width from the plates only while they reach
+  // below the grid; a wheel notch moves them by one row.
+  const int range = ruzdo::ScrollRange(shape);
+  const int barWidth = FScroll->sizeHint().width();
+  if (range > 0) shape.width = std::max(0, shape.width - barWidth);
   FCellWidth = ruzdo::CellWidth(shape);
   FCellHeight = ruzdo::CellHeight(shape);
-  for (std::size_t i = 0; i < FPlates.size(); ++i) {
-    PlateButton* plate = FPlates[i];
-    plate->setCaption(FTemplate.isEmpty() ? QString::number(FMinRuzdo + static_cast<int>(i))
-                                          : MakeSequence());
-    const ruzdo::PlateRect r = ruzdo::PlateRectAt(shape, static_cast<int>(i));
-    plate->setGeometry(r.left, r.top, r.width, r.height);
-    plate->setVisible(true);
+  {
+    const QSignalBlocker quiet(FScroll);
+    FScroll->setRange(0, range);
+    FScroll->setPageStep(std::max(1, height()));
+    FScroll->setSingleStep(
+        std::max(1, FCellHeight / std::max(1, QApplication::wheelScrollLines())));
   }
-  setUpdatesEnabled(wasEnabled);
+  FScroll->setGeometry(width() - barWidth, 0, barWidth, height());
+  FScroll->setVisible(range > 0);
+  const int scrolled = FScroll->value();
+  for (std::size_t i = 0; i < FPlates.size(); ++i) {
+    const ruzdo::PlateRect r = ruzdo::PlateRectAt(shape, static_cast<int>(i), scrolled);
+    FPlates[i]->setGeometry(r.left, r.top, r.width, r.height);
+  }
 }
 
 QString TRuzdoPole::MakeSequence() const {

@@ -10,6 +10,7 @@
 #include "counter_image.h"
 
 class PlateButton;
+class QScrollBar;
 class QKeyEvent;
 class QLabel;
 
@@ -19,6 +20,7 @@ using TButtonClick = std::function<void(int num, const QString& tel)>;
 // The answer field: one plate per number of the range MinRuzdo ... MaxRuzdo,
 // laid out row by row in Cols columns, starting Indention cells in. With a
 // template the plates show random digit sequences instead of their numbers.
+// With fewer rows than the plates fill, the grid scrolls to the plates below.
 class TRuzdoPole : public QWidget {
   Q_OBJECT
   Q_PROPERTY(int Tani READ taniOrdinal WRITE setTaniOrdinal)
@@ -48,6 +50,14 @@ class TRuzdoPole : public QWidget {
   void SetIndention(int v);
   void SetTemplate(const QString& s);
 
+  // Setters called between BeginUpdate and EndUpdate guard and store their
+  // values as ever, but the plates are rebuilt or laid out once, by
+  // EndUpdate, for the values then in force: a range lowered from
+  // 99990 ... 100000 to 0 ... 9 passes through 0 ... 100000, which is never
+  // built.
+  void BeginUpdate();
+  void EndUpdate();
+
   // Raised once per plate click; written directly.
   TButtonClick OnButtonClick;
 
@@ -75,10 +85,14 @@ class TRuzdoPole : public QWidget {
   const std::vector<PlateButton*>& Plates() const { return FPlates; }
   int CellWidth() const { return FCellWidth; }
   int CellHeight() const { return FCellHeight; }
+  // Shown only while the plates reach below the grid.
+  QScrollBar* ScrollBar() const { return FScroll; }
 
  protected:
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   int taniOrdinal() const { return FTani; }
@@ -89,6 +103,8 @@ class TRuzdoPole : public QWidget {
   void Rebuild();
   void CreatePlates();
   void LayoutPlates();
+  // Sizes and places the plates, scrolled as the scroll bar stands.
+  void PlacePlates();
   QString MakeSequence() const;
   // The counter word as written after a number (本, か月); "" without one.
   QString counterWord() const;
@@ -112,4 +128,8 @@ class TRuzdoPole : public QWidget {
   bool FCreated = false;  // the first show has built the plates
   QString FTyped;         // the digits typed so far
   QLabel* FTypedHint = nullptr;
+  QScrollBar* FScroll = nullptr;
+  int FUpdating = 0;  // BeginUpdate calls not yet ended
+  bool FRebuildPending = false;
+  bool FLayoutPending = false;
 };

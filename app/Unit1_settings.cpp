@@ -31,15 +31,18 @@ bool TMainForm::ApplySettings() {
     return false;
   }
   if (sTemplate->isEnabled()) acceptedTemplate_ = sTemplate->text();
+  // Each setter clamps against what is already in force: the minimum goes
+  // before the maximum and the columns before the indent. The plates are
+  // built and laid out once, for where the setters end.
+  RuzdoPole->BeginUpdate();
   RuzdoPole->SetTani(sTani->isEnabled() ? static_cast<TTani>(sTani->currentIndex()) : tanNone);
   RuzdoPole->SetTemplate(sTemplate->isEnabled() ? sTemplate->text() : QString());
-  // Each setter clamps against what is already in force: the minimum goes
-  // before the maximum and the columns before the indent.
   RuzdoPole->SetMinRuzdo(sMinRuzdo->value());
   RuzdoPole->SetMaxRuzdo(sMaxRuzdo->value());
   RuzdoPole->SetRows(sRows->value());
   RuzdoPole->SetCols(sCols->value());
   RuzdoPole->SetIndention(sIndention->value());
+  RuzdoPole->EndUpdate();
   return true;
 }
 

@@ -18,12 +18,12 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "Unit1.h"
+#include "event_loop_meter.h"
 #include "onsei/onsei.h"
 #include "platform/sound_output.h"
 #include "platform/speech_cache.h"
@@ -48,41 +48,6 @@ double median(std::vector<double> v) {
   std::sort(v.begin(), v.end());
   return v.empty() ? 0 : v[v.size() / 2];
 }
-
-long rssKiB() {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line))
-    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
-  return 0;
-}
-
-// The longest gap between turns of the event loop, in ms, while `work` runs.
-struct StallMeter {
-  QElapsedTimer clock;
-  QTimer tick;
-  qint64 last = 0;
-  qint64 longest = 0;
-  StallMeter() {
-    tick.setTimerType(Qt::PreciseTimer);
-    tick.setInterval(1);
-    QObject::connect(&tick, &QTimer::timeout, [this] {
-      const qint64 now = clock.nsecsElapsed();
-      longest = std::max(longest, now - last);
-      last = now;
-    });
-  }
-  void start() {
-    clock.start();
-    last = 0;
-    longest = 0;
-    tick.start();
-  }
-  double stop() {
-    tick.stop();
-    return longest / 1e6;
-  }
-};
 
 }  // namespace
 

@@ -21,7 +21,15 @@ struct PlateRect {
 int CellWidth(const PlateGridShape& s);
 int CellHeight(const PlateGridShape& s);
 
-// Rectangle of plate i (0 = the plate of minRuzdo).
-PlateRect PlateRectAt(const PlateGridShape& s, int i);
+// Rows the plates and the leading empty cells fill.
+int RowsNeeded(const PlateGridShape& s);
+// How far the plates reach down: beyond the grid's height when fewer rows
+// are asked for than the plates fill, and the grid then scrolls by the rest.
+int ContentHeight(const PlateGridShape& s);
+int ScrollRange(const PlateGridShape& s);
+
+// Rectangle of plate i (0 = the plate of minRuzdo), with the grid scrolled
+// `scrolled` pixels down.
+PlateRect PlateRectAt(const PlateGridShape& s, int i, int scrolled = 0);
 
 }  // namespace ruzdo

@@ -6,6 +6,9 @@
   atspi_query.py cells TABLE      the cells of the table called TABLE, a row a line
   atspi_query.py wait REGEX [S]   waits up to S seconds (20) for a name matching
                                   REGEX and prints it
+  atspi_query.py children NAME    the names of what NAME holds, one a line
+  atspi_query.py where NAME       the screen rectangle of what is called NAME:
+                                  x y width height
 """
 import re
 import sys
@@ -66,6 +69,13 @@ def main():
                     return
             time.sleep(0.05)
         sys.exit(f"after {sys.argv[3] if len(sys.argv) > 3 else 20} s nothing matches {sys.argv[2]!r}")
+    elif command == "children":
+        node = find(sys.argv[2])
+        for i in range(node.childCount):
+            print(node.getChildAtIndex(i).name)
+    elif command == "where":
+        box = find(sys.argv[2]).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        print(box.x, box.y, box.width, box.height)
     else:
         sys.exit(f"unknown command {command}")
 

@@ -12,10 +12,7 @@ out=$2
 mkdir -p "$out"
 here=$(cd "$(dirname "$0")" && pwd)
 
-if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] || [ -z "${RUZDO_IN_SESSION:-}" ]; then
-  exec env RUZDO_IN_SESSION=1 dbus-run-session -- "$0" "$@"
-fi
-
+ruzdo_atspi=1
 . "$here/ruzdo_session.sh"
 answers() {
   /usr/bin/python3 -c 'import sqlite3, sys

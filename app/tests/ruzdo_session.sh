@@ -5,14 +5,24 @@
 #   launch_ruzdo EXE   starts the program, its process id in $app
 #   start_ruzdo EXE    the same, then waits for its window, its id in $win
 #   stop_ruzdo         ends it (SIGTERM, as the desktop at logout) and waits
+#   atspi ARGS...      reads or presses the program over AT-SPI (atspi_query.py)
 #   ruzdo_settings     makes its input the program's settings file
-#   atspi ...          atspi_query.py: the program read as a screen reader
-#                      reads it, in scripts run again in a session bus of
-#                      their own with RUZDO_IN_SESSION set
+# A test that uses atspi sets ruzdo_atspi=1 before sourcing this: it then runs
+# again in a session bus of its own, where the accessibility registry starts,
+# with the program's accessibility on.
+if [ -n "${ruzdo_atspi:-}" ]; then
+  if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] || [ -z "${RUZDO_IN_SESSION:-}" ]; then
+    exec env RUZDO_IN_SESSION=1 dbus-run-session -- "$0" "$@"
+  fi
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+fi
+atspi() { /usr/bin/python3 "$here/atspi_query.py" "$@"; }
 . "$here/pulse_null_sink.sh"
 . "$here/xvfb_display.sh"
-[ -z "${RUZDO_IN_SESSION:-}" ] || export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-atspi() { /usr/bin/python3 "$here/atspi_query.py" "$@"; }
+# The accessibility bus starts on the first query, with its socket in this
+# run's own runtime folder: in the shared default one, a test ending at the
+# same time would take it away.
+[ -z "${ruzdo_atspi:-}" ] || dbus-update-activation-environment XDG_RUNTIME_DIR DISPLAY
 app=""
 session_dirs=()
 stop_ruzdo() {

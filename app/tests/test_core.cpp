@@ -26,12 +26,21 @@ class TestCore : public QObject {
     QTest::addColumn<int>("indention");
     QTest::addColumn<int>("cellWidth");
     QTest::addColumn<int>("cellHeight");
-    QTest::newRow("defaults") << 452 << 629 << 2 << 0 << 0 << 9 << 0 << 226 << 125;
-    QTest::newRow("indent needs a sixth row") << 452 << 629 << 2 << 0 << 0 << 9 << 1 << 226 << 104;
-    QTest::newRow("explicit rows") << 452 << 629 << 2 << 2 << 0 << 9 << 0 << 226 << 314;
-    QTest::newRow("one plate") << 452 << 629 << 2 << 0 << 20 << 20 << 0 << 226 << 629;
-    QTest::newRow("hundred plates") << 451 << 629 << 10 << 0 << 0 << 99 << 0 << 45 << 62;
-    QTest::newRow("odd width drops remainder") << 455 << 100 << 3 << 0 << 0 << 2 << 0 << 151 << 100;
+    QTest::addColumn<int>("scrollRange");  // how far the plates reach below the grid
+    QTest::newRow("defaults") << 452 << 629 << 2 << 0 << 0 << 9 << 0 << 226 << 125 << 0;
+    QTest::newRow("indent needs a sixth row")
+        << 452 << 629 << 2 << 0 << 0 << 9 << 1 << 226 << 104 << 0;
+    QTest::newRow("explicit rows") << 452 << 629 << 2 << 2 << 0 << 9 << 0 << 226 << 314 << 941;
+    QTest::newRow("2 rows for 0 ... 10 in 3 columns")
+        << 452 << 629 << 3 << 2 << 0 << 10 << 0 << 150 << 314 << 627;
+    QTest::newRow("the rows the plates need")
+        << 452 << 629 << 2 << 5 << 0 << 9 << 0 << 226 << 125 << 0;
+    QTest::newRow("more rows than needed")
+        << 452 << 629 << 2 << 10 << 0 << 9 << 0 << 226 << 62 << 0;
+    QTest::newRow("one plate") << 452 << 629 << 2 << 0 << 20 << 20 << 0 << 226 << 629 << 0;
+    QTest::newRow("hundred plates") << 451 << 629 << 10 << 0 << 0 << 99 << 0 << 45 << 62 << 0;
+    QTest::newRow("odd width drops remainder")
+        << 455 << 100 << 3 << 0 << 0 << 2 << 0 << 151 << 100 << 0;
   }
   void cellSize() {
     QFETCH(int, width);
@@ -46,6 +55,11 @@ class TestCore : public QObject {
     QCOMPARE(ruzdo::CellWidth(s), cellWidth);
     QFETCH(int, cellHeight);
     QCOMPARE(ruzdo::CellHeight(s), cellHeight);
+    QFETCH(int, scrollRange);
+    QCOMPARE(ruzdo::ScrollRange(s), scrollRange);
+    // Scrolled to the end, the last plate ends at the grid's bottom edge or above it.
+    const ruzdo::PlateRect last = ruzdo::PlateRectAt(s, maxRuzdo - minRuzdo, scrollRange);
+    QVERIFY(last.top + last.height <= height);
   }
 
   void platePositions() {

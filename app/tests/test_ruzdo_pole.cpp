@@ -1,6 +1,7 @@
 // The plate grid: setters with their guards, layout arithmetic, captions, clicks.
 #include <QApplication>
 #include <QLabel>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
@@ -152,11 +153,34 @@ class TestRuzdoPole : public QObject {
     QCOMPARE(grid->Plates()[2]->pos(), QPoint(226, 104));
   }
 
-  void explicitRowsLeavePlatesBelowTheGrid() {
+  // Rows 2 for ten plates in two columns: plates 4 ... 9 start below the
+  // grid, and the wheel or the keyboard brings them into it.
+  void explicitRowsScrollToThePlatesBelow() {
     auto grid = makeGrid();
+    QVERIFY(!grid->ScrollBar()->isVisible());
     grid->SetRows(2);
     QCOMPARE(grid->CellHeight(), 314);
+    QVERIFY(grid->ScrollBar()->isVisible());
+    QCOMPARE(grid->CellWidth(), (452 - grid->ScrollBar()->width()) / 2);
     for (size_t i = 4; i < 10; ++i) QVERIFY(grid->Plates()[i]->y() >= 2 * 314);
+    PlateButton* last = grid->Plates()[9];
+    for (int notch = 0; notch < 4; ++notch) {  // as the plates pass the wheel on
+      QWheelEvent down(QPointF(10, 10), grid->mapToGlobal(QPointF(10, 10)), {}, {0, -120},
+                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+      QApplication::sendEvent(grid.get(), &down);
+    }
+    QVERIFY(grid->rect().contains(last->geometry()));
+    grid->SetRows(2);  // new plates start from the top
+    last = grid->Plates()[9];
+    QVERIFY(last->y() >= 2 * 314);
+    grid->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(grid.get()));
+    last->setFocus(Qt::TabFocusReason);
+    QVERIFY(grid->rect().contains(last->geometry()));
+    grid->Plates()[0]->setFocus(Qt::BacktabFocusReason);
+    QCOMPARE(grid->Plates()[0]->y(), 0);
+    grid->SetRows(0);
+    QVERIFY(!grid->ScrollBar()->isVisible());
   }
 
   void resizeRelaysThePlates() {

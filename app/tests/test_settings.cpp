@@ -55,6 +55,28 @@ class TestSettings : public QObject {
     QCOMPARE(int(f.RuzdoPole->Plates().size()), gridMax - gridMin + 1);
   }
 
+  // The grid passes through the setters' clamped values (99990 ... 100000 to
+  // 0 ... 9 goes by 0 ... 100000), but only the range applied is built.
+  void loweringAFarRangeBuildsOnlyItsPlates() {
+    TMainForm& f = d->form;
+    f.sCols->setValue(10);
+    f.sMinRuzdo->setValue(99990);
+    f.sMaxRuzdo->setValue(100000);
+    f.sApplyClick();
+    struct ChildCounter : QObject {
+      int added = 0;
+      bool eventFilter(QObject*, QEvent* e) override {
+        added += e->type() == QEvent::ChildAdded;
+        return false;
+      }
+    } plates;
+    f.RuzdoPole->installEventFilter(&plates);
+    f.sMinRuzdo->setValue(0);
+    f.sMaxRuzdo->setValue(9);
+    f.sApplyClick();
+    QCOMPARE(plates.added, 10);
+  }
+
   void aRangeOfAHundredIsRefused() {
     TMainForm& f = d->form;
     f.sMaxRuzdo->setValue(100);
