@@ -18,8 +18,10 @@ bool TMainForm::madeAhead() const {
   // Drawn ahead, a sequence question makes the same draws in the same order:
   // its plates' captions, the plate, its voice. A number question may depend
   // on the answer before it (Чаще ошибочные), so it is drawn ahead only in
-  // sentences, which it always was.
-  return sentencesOn() || Mode == 1;
+  // sentences, which it always was, and in voices drawn per question
+  // ("Разные") unless it depends on the answers: then one sound in the new
+  // voice is made ahead rather than every plate's.
+  return sentencesOn() || Mode == 1 || (voicesVary() && !sWeakFirst->isChecked());
 }
 
 const ruzdo::CarrierTable& TMainForm::carriers() {

@@ -125,6 +125,8 @@ bool TMainForm::voicesVary() const {
 
 std::string TMainForm::questionVoice() {
   if (!voicesVary()) return listeningVoice();
+  // A question drawn ahead has its own sound made ahead, voice and all.
+  if (madeAhead()) return ruzdo::RandomVoice(voicePresets());
   // This question takes the voice drawn ahead; the next one is drawn now and
   // its sounds are made while this one is answered.
   const std::string voice =
@@ -195,7 +197,9 @@ void TMainForm::prefetchPlates() {
   const int speed = sSpechSpeed->value();
   const std::string listening = listeningVoice();
   std::vector<std::string> questionVoices = {listening};
-  if (voicesVary()) {
+  if (voicesVary() && madeAhead()) {
+    questionVoices.clear();  // each question's sound is made when it is drawn
+  } else if (voicesVary()) {
     // Made ahead in the next question's voice only: every voice for every
     // plate would be more than can be made ahead, and loads every voice.
     if (!nextQuestionVoice_) nextQuestionVoice_ = ruzdo::RandomVoice(voicePresets());

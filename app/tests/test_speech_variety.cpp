@@ -154,6 +154,27 @@ class TestSpeechVariety : public QObject {
     QCOMPARE(d->lastVoice(), QByteArray());
   }
 
+  // With "Разные" each question is drawn one ahead and only its sound is
+  // made in its voice, not every plate's: the next tick is heard at once.
+  void variousVoicesMakeOneQuestionAhead() {
+    TMainForm& f = d->form;
+    f.sVoice->setCurrentIndex(f.sVoice->count() - 1);
+    d->setRange(tanNone, 0, 9);
+    f.setSpeechOnWorker(true);
+    f.bStartClick();
+    for (int question = 1; question <= 3; ++question) {
+      const auto played = d->output.played.size();
+      f.tMainTimer();
+      QTRY_COMPARE_WITH_TIMEOUT(d->output.played.size(), played + 1, 5000);
+      QTest::qWait(300);  // longer than the plates' made-ahead delay
+      int inOtherVoices = 0;
+      for (const FakeEngine::Call& c : d->engine.calls) inOtherVoices += !c.voice.isEmpty();
+      // This question's sound and the next one's, for each question so far.
+      QVERIFY2(inOtherVoices <= question + 1, qPrintable(QString::number(inOtherVoices)));
+    }
+    f.bStopClick();
+  }
+
   // The same plate in two voices is two sounds; each is made once.
   void cacheTellsVoicesApart() {
     TMainForm& f = d->form;
