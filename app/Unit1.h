@@ -86,6 +86,8 @@ class TMainForm : public QWidget {
   void setSpeechOnWorker(bool on);
   // Whether a synthesis asked for (not ahead) has yet to come back.
   bool speechPending() const { return wanted_; }
+  // Whether the next question is drawn and its sound made ahead.
+  bool nextQuestionReady() const;
 
   // Where the speech is heard: a listening condition's key ("" quiet, the
   // default: the sound exactly as the engine makes it), and the learner's
