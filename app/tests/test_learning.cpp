@@ -213,6 +213,18 @@ class TestLearning : public QObject {
               d.form.lSaid->contentsRect().width());
     QCOMPARE(d.form.lSaid->toolTip(), QStringLiteral("Сказано: 5 — ") + longReading);
     QVERIFY(d.form.lSaid->accessibleName().endsWith(longReading));
+    // Shortened only in the smallest size; some readings fit whole in a
+    // smaller one.
+    const auto sizeOf = [&] { return d.form.lSaid->fontInfo().pixelSize(); };
+    const int smallest = sizeOf();
+    QSet<int> wholeIn;
+    for (int n = 1; n < 120; ++n) {
+      d.form.setReadingFunction([&](const QByteArray&) { return QString(n, QChar(0x3042)); });
+      d.form.RuzdoPoleButtonClick(5, QStringLiteral("5"));
+      if (!d.form.lSaid->text().endsWith(QChar(0x2026))) wholeIn << sizeOf();
+      QVERIFY(sizeOf() == smallest || !d.form.lSaid->text().endsWith(QChar(0x2026)));
+    }
+    QVERIFY(wholeIn.contains(smallest) && wholeIn.size() == ElidedLabel::kShrinkSteps + 1);
   }
 
   // --- replay ---

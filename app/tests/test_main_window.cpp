@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <functional>
 
 #include "Unit1.h"
 #include "onsei/onsei.h"
@@ -276,6 +277,31 @@ class TestMainWindow : public QObject {
     // Space on it answers; the mode menu stays open.
     QTest::keyClick(plate(0), Qt::Key_Space);
     QVERIFY(form->gEasy->isOpen());
+  }
+
+  // Apply, a mode switch (which applies) and Start, with the focus on a
+  // control they disable, or on a plate they rebuild: the focus goes to the
+  // first plate; on one still enabled it stays.
+  void focusAfterApply_data() {
+    QTest::addColumn<QString>("focused");
+    QTest::addColumn<int>("action");  // 0 Apply, 1 to numbers, 2 to sequences, 3 Start
+    QTest::addColumn<QString>("after");
+    QTest::newRow("the template, to numbers") << "sTemplate" << 1 << "plate0";
+    QTest::newRow("the counter, to sequences") << "sTani" << 2 << "plate0";
+    QTest::newRow("Start") << "bStart" << 3 << "plate0";
+    QTest::newRow("Apply itself") << "sApply" << 0 << "sApply";
+  }
+  void focusAfterApply() {
+    QFETCH(QString, focused);
+    QFETCH(int, action);
+    if (focused == QStringLiteral("sTemplate")) form->gEasyItems1Click();
+    form->findChild<QWidget*>(focused)->setFocus();
+    QCOMPARE(form->focusWidget()->objectName(), focused);
+    const std::function<void()> actions[] = {
+        [&] { form->sApplyClick(); }, [&] { form->gEasyItems0Click(); },
+        [&] { form->gEasyItems1Click(); }, [&] { form->bStartClick(); }};
+    actions[action]();
+    QTEST(form->focusWidget()->objectName(), "after");
   }
 
   void emptyGroupsAreJustTheirCaptions() {

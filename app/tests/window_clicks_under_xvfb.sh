@@ -109,7 +109,7 @@ apply_range() {  # MIN MAX, then «Применить»
 # plates_are FIRST LAST: the grid holds the plates FIRST ... LAST and no other.
 plates_are() {
   local plates
-  plates=$(atspi children "Поле выбора" | grep -x '[0-9]*' | tr '\n' ' ')
+  plates=$(atspi children "Поле выбора" | grep -x '[0-9]\+' | tr '\n' ' ')
   [ "$plates" = "$(seq -s ' ' "$1" "$2") " ]
 }
 cpu_seconds() {
