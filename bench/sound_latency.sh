@@ -3,7 +3,8 @@
 # X server with a private PulseAudio server (null sink, its monitor recorded):
 #   - exec → window mapped (polled every 10 ms);
 #   - click → audible sound for a plate heard before and for a plate never
-#     clicked (after the window has been idle 2 s);
+#     clicked (after the window has been idle 2 s), also in a voice the
+#     program has not spoken in before;
 #   - a question tick → its sound, the number alone and (in a fresh settings
 #     folder with «В предложениях» on) inside a sentence; the sentence drawn
 #     is read off the line of what was said over AT-SPI, so that each try
@@ -64,18 +65,18 @@ click_plate() {  # N: the plates of the 2-column grid (window at 10,12)
   xdotool mousemove $((294 + ($1 % 2) * 226)) $((75 + ($1 / 2) * 125)) click 1
 }
 # Milliseconds of quiet at the start of the engine's sound for TEXT (at
-# speed 90, the program's first).
-lead_ms() {
-  "$onsei" say "$1" --speed 90 -o "$out/lead.wav"
+# speed 90, the program's first), in the standard voice or VOICE.
+lead_ms() {  # TEXT [VOICE]
+  "$onsei" say "$1" --speed 90 ${2:+--voice "$2"} -o "$out/lead.wav"
   awk -v s="$(onset "$out/lead.wav" 0)" 'BEGIN {printf "%.0f", s * 1000}'
 }
 # The same for plate N (the grid shows 0 ... 9 without a counter when the
 # program starts afresh).
-plate_lead_ms() { lead_ms "<NUMK VAL=$1 COUNTER=>。"; }
-# Click → sound for plate N, less its own quiet start.
-plate_after_tone() {
+plate_lead_ms() { lead_ms "<NUMK VAL=$1 COUNTER=>。" "${2:-}"; }
+# Click → sound for plate N (in VOICE), less its own quiet start.
+plate_after_tone() {  # N [VOICE]
   local lead
-  lead=$(plate_lead_ms "$1")
+  lead=$(plate_lead_ms "$1" "${2:-}")
   echo $(($(after_tone click_plate "$1") - lead))
 }
 # The engine's text of the bare-number sentence on the line of what was said
@@ -146,6 +147,18 @@ done
 tick=$(start_after_tone)
 stop_ruzdo
 
+# A voice not heard before: the program started afresh in a voice of a
+# woman, a plate clicked once the window has been idle 2 s.
+voice=mei
+printf '[panel]\nvoice=%s\n' "$voice" | ruzdo_settings
+in_voice=""
+for i in $(seq "$tries"); do
+  start_ruzdo "$exe" 2>/dev/null
+  sleep 2
+  in_voice+="$(plate_after_tone $((i % 10)) "$voice") "
+  stop_ruzdo
+done
+
 # The same with the questions in sentences (bare numbers: the grid's 0 ... 9).
 export XDG_CONFIG_HOME=$out/config QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 printf '[panel]\nsentences=true\n' | ruzdo_settings
@@ -161,6 +174,7 @@ report "paplay → paplay, later than 1.0 s:" "$ref"
 report "exec → window mapped:" "$mapped"
 report "click → sound, plate never clicked, vs paplay:" "$fresh"
 report "click → sound, plate heard before, vs paplay:" "$cached"
+report "click → first sound in a voice not heard ($voice):" "$in_voice"
 tick_ms=$(median "$tick")
 report "Start → first question's sound, vs paplay:" "$tick"
 # The question is a random number of 0 ... 9: its quiet start is taken as
