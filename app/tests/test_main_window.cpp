@@ -111,6 +111,9 @@ class TestMainWindow : public QObject {
     QCOMPARE(form->sTimerInterval->minimum(), 100);
     QCOMPARE(form->sTimerInterval->maximum(), 10000);
     QCOMPARE(form->sTimerInterval->value(), 2000);
+    // The keyboard moves the interval by its stated step of 0.5 s.
+    QCOMPARE(form->sTimerInterval->singleStep(), 500);
+    QCOMPARE(form->sTimerInterval->pageStep(), 500);
     QCOMPARE(form->lAll->text(), QStringLiteral("0"));
     QCOMPARE(form->lErr->text(), QStringLiteral("0"));
     QVERIFY(!form->tMain->isActive());
