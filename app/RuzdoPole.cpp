@@ -78,15 +78,19 @@ void TRuzdoPole::wheelEvent(QWheelEvent* event) {
 bool TRuzdoPole::eventFilter(QObject* watched, QEvent* event) {
   // Only plates are watched. One pressed with the mouse stays where it is,
   // under the pointer, so that the press ends on it.
-  if (event->type() == QEvent::FocusIn && FScroll->isVisible() &&
-      static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason) {
-    const QRect plate = static_cast<QWidget*>(watched)->geometry();
-    if (plate.top() < 0)
-      FScroll->setValue(FScroll->value() + plate.top());
-    else if (plate.bottom() >= height())
-      FScroll->setValue(FScroll->value() + plate.bottom() + 1 - height());
-  }
+  if (event->type() == QEvent::FocusIn &&
+      static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason)
+    ScrollToPlate(static_cast<QWidget*>(watched));
   return QWidget::eventFilter(watched, event);
+}
+
+void TRuzdoPole::ScrollToPlate(const QWidget* plate) {
+  if (!FScroll->isVisible()) return;
+  const QRect r = plate->geometry();
+  if (r.top() < 0)
+    FScroll->setValue(FScroll->value() + r.top());
+  else if (r.bottom() >= height())
+    FScroll->setValue(FScroll->value() + r.bottom() + 1 - height());
 }
 
 void TRuzdoPole::BeginUpdate() { ++FUpdating; }

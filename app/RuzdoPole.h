@@ -50,6 +50,9 @@ class TRuzdoPole : public QWidget {
   void SetIndention(int v);
   void SetTemplate(const QString& s);
 
+  // Scrolls the grid, if it scrolls, until PLATE shows whole.
+  void ScrollToPlate(const QWidget* plate);
+
   // Setters called between BeginUpdate and EndUpdate guard and store their
   // values as ever, but the plates are rebuilt or laid out once, by
   // EndUpdate, for the values then in force: a range lowered from
