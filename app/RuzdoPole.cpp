@@ -2,13 +2,17 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QScrollBar>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
 
 #include "core/digit_sequence.h"
 #include "core/plate_layout.h"
 #include "core/random_source.h"
+#include "core/typed_answer.h"
 #include "widgets/plate_button.h"
 
 TRuzdoPole::TRuzdoPole(QWidget* owner) : QWidget(owner) {
@@ -29,6 +33,20 @@ TRuzdoPole::TRuzdoPole(QWidget* owner) : QWidget(owner) {
   FScroll->setFocusPolicy(Qt::NoFocus);
   FScroll->setVisible(false);
   connect(FScroll, &QScrollBar::valueChanged, this, [this] { PlacePlates(); });
+
+  // In the colours and font of a tool tip.
+  FTypedHint = new QLabel(this);
+  FTypedHint->setObjectName(QStringLiteral("lTyped"));
+  FTypedHint->setTextFormat(Qt::PlainText);
+  FTypedHint->setFont(QToolTip::font());
+  FTypedHint->setFrameStyle(QFrame::Box | QFrame::Plain);
+  FTypedHint->setMargin(3);
+  FTypedHint->setAutoFillBackground(true);
+  QPalette tip = FTypedHint->palette();
+  tip.setColor(QPalette::Window, tip.color(QPalette::ToolTipBase));
+  tip.setColor(QPalette::WindowText, tip.color(QPalette::ToolTipText));
+  FTypedHint->setPalette(tip);
+  FTypedHint->setVisible(false);
 }
 
 void TRuzdoPole::showEvent(QShowEvent* event) {
@@ -46,6 +64,7 @@ void TRuzdoPole::showEvent(QShowEvent* event) {
 void TRuzdoPole::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   LayoutPlates();
+  placeTypedHint();
 }
 
 void TRuzdoPole::wheelEvent(QWheelEvent* event) {
@@ -59,15 +78,19 @@ void TRuzdoPole::wheelEvent(QWheelEvent* event) {
 bool TRuzdoPole::eventFilter(QObject* watched, QEvent* event) {
   // Only plates are watched. One pressed with the mouse stays where it is,
   // under the pointer, so that the press ends on it.
-  if (event->type() == QEvent::FocusIn && FScroll->isVisible() &&
-      static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason) {
-    const QRect plate = static_cast<QWidget*>(watched)->geometry();
-    if (plate.top() < 0)
-      FScroll->setValue(FScroll->value() + plate.top());
-    else if (plate.bottom() >= height())
-      FScroll->setValue(FScroll->value() + plate.bottom() + 1 - height());
-  }
+  if (event->type() == QEvent::FocusIn &&
+      static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason)
+    ScrollToPlate(static_cast<QWidget*>(watched));
   return QWidget::eventFilter(watched, event);
+}
+
+void TRuzdoPole::ScrollToPlate(const QWidget* plate) {
+  if (!FScroll->isVisible()) return;
+  const QRect r = plate->geometry();
+  if (r.top() < 0)
+    FScroll->setValue(FScroll->value() + r.top());
+  else if (r.bottom() >= height())
+    FScroll->setValue(FScroll->value() + r.bottom() + 1 - height());
 }
 
 void TRuzdoPole::BeginUpdate() { ++FUpdating; }
@@ -139,6 +162,7 @@ void TRuzdoPole::Rebuild() {
     FRebuildPending = true;
     return;
   }
+  ClearTyped();
   // Deleting the focused plate would pass the focus on to whatever comes
   // next; it goes back to the grid's first plate instead.
   const QWidget* focused = window()->focusWidget();
@@ -167,7 +191,7 @@ void TRuzdoPole::CreatePlates() {
     plate->setCounterWord(counterWord());
     plate->installEventFilter(this);
     connect(plate, &QPushButton::clicked, this, [this, plate] { PlateClick(plate); });
-    plate->onArrowKey = [this](PlateButton* from, int key) { moveFocus(from, key); };
+    plate->onKey = [this](PlateButton* from, const QKeyEvent& e) { return plateKey(from, e); };
     FPlates.push_back(plate);
   }
 }
@@ -234,6 +258,8 @@ QStringList TRuzdoPole::DrawCaptions() const {
 }
 
 void TRuzdoPole::SetCaptions(const QStringList& captions) {
+  // Digits typed for the captions before name nothing among the new ones.
+  ClearTyped();
   for (std::size_t i = 0; i < FPlates.size() && i < static_cast<std::size_t>(captions.size()); ++i)
     FPlates[i]->setCaption(captions[static_cast<qsizetype>(i)]);
 }
@@ -250,9 +276,77 @@ void TRuzdoPole::RandomPlateCaption(QString& text) const {
 }
 
 void TRuzdoPole::PlateClick(PlateButton* plate) {
+  ClearTyped();
   const int tag = plate->property("Tag").toInt();
   const QString caption = plate->text();
   if (OnButtonClick) OnButtonClick(tag, caption);
+}
+
+void TRuzdoPole::ClearTyped() {
+  FTyped.clear();
+  if (!FTypedHint->isHidden()) showTyped(QString());
+}
+
+void TRuzdoPole::showTyped(const QString& line) {
+  FTypedHint->setText(line);
+  FTypedHint->setAccessibleName(line);
+  FTypedHint->setVisible(!line.isEmpty());
+  placeTypedHint();
+}
+
+void TRuzdoPole::placeTypedHint() {
+  if (FTypedHint->isHidden()) return;
+  FTypedHint->adjustSize();
+  FTypedHint->move(4, std::max(0, height() - FTypedHint->height() - 4));
+  FTypedHint->raise();
+}
+
+bool TRuzdoPole::plateKey(PlateButton* from, const QKeyEvent& event) {
+  const auto modifiers = event.modifiers() & ~Qt::KeypadModifier;
+  const int key = event.key();
+  if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down) {
+    if (modifiers != Qt::NoModifier) return false;
+    ClearTyped();  // the plate is chosen by moving to it now
+    moveFocus(from, key);
+    return true;
+  }
+  if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+  std::vector<std::string> captions;
+  captions.reserve(FPlates.size());
+  for (const PlateButton* plate : FPlates) captions.push_back(plate->text().toStdString());
+  const QString text = event.text();
+  const bool digit = text.size() == 1 && text[0] >= QLatin1Char('0') && text[0] <= QLatin1Char('9');
+  if (digit || (key == Qt::Key_Backspace && !FTyped.isEmpty())) {
+    if (digit)
+      FTyped += text;
+    else
+      FTyped.chop(1);
+    const ruzdo::TypedMatch match = ruzdo::MatchTyped(FTyped.toStdString(), captions);
+    if (match.plate >= 0) FPlates[static_cast<std::size_t>(match.plate)]->setFocus();
+    QString line = QStringLiteral("Набрано: ") + FTyped;
+    if (match.plate < 0 && !match.partial) line += QStringLiteral(" — такой плашки нет");
+    showTyped(FTyped.isEmpty() ? QString() : line);
+    return true;
+  }
+  if (FTyped.isEmpty()) return false;  // Enter and Escape as on any button
+  if (key == Qt::Key_Escape) {
+    ClearTyped();
+    return true;
+  }
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    const ruzdo::TypedMatch match = ruzdo::MatchTyped(FTyped.toStdString(), captions);
+    if (match.plate >= 0) {
+      FPlates[static_cast<std::size_t>(match.plate)]->click();
+      return true;
+    }
+    // A slip of the finger is no answer: the question stays open.
+    const QString typed = FTyped;
+    FTyped.clear();
+    QApplication::beep();
+    showTyped(QStringLiteral("Нет плашки %1: ничего не нажато").arg(typed));
+    return true;
+  }
+  return false;
 }
 
 void TRuzdoPole::moveFocus(PlateButton* from, int key) {

@@ -11,6 +11,8 @@
 
 class PlateButton;
 class QScrollBar;
+class QKeyEvent;
+class QLabel;
 
 // Plate click event: the plate's number and its caption at the moment of the click.
 using TButtonClick = std::function<void(int num, const QString& tel)>;
@@ -48,6 +50,9 @@ class TRuzdoPole : public QWidget {
   void SetIndention(int v);
   void SetTemplate(const QString& s);
 
+  // Scrolls the grid, if it scrolls, until PLATE shows whole.
+  void ScrollToPlate(const QWidget* plate);
+
   // Setters called between BeginUpdate and EndUpdate guard and store their
   // values as ever, but the plates are rebuilt or laid out once, by
   // EndUpdate, for the values then in force: a range lowered from
@@ -58,6 +63,15 @@ class TRuzdoPole : public QWidget {
 
   // Raised once per plate click; written directly.
   TButtonClick OnButtonClick;
+
+  // Answering from the keyboard: on a focused plate, the digits of a plate's
+  // caption name it (the focus goes to it as soon as they do) and Enter
+  // presses it; Backspace takes back the last digit, Escape all of them.
+  // Digits that name no plate press nothing: Enter then only says so. What
+  // was typed shows in a hint at the grid's lower left corner (the label
+  // lTyped, over the plates while it shows).
+  const QString& Typed() const { return FTyped; }
+  void ClearTyped();
 
   // Gives every plate a fresh sequence from the template.
   void RegenerateCaptions();
@@ -98,7 +112,10 @@ class TRuzdoPole : public QWidget {
   // The counter word as written after a number (本, か月); "" without one.
   QString counterWord() const;
   void PlateClick(PlateButton* plate);
+  bool plateKey(PlateButton* from, const QKeyEvent& event);
   void moveFocus(PlateButton* from, int key);
+  void showTyped(const QString& line);
+  void placeTypedHint();
 
   TTani FTani = tanNone;
   int FCols = 2;
@@ -112,6 +129,8 @@ class TRuzdoPole : public QWidget {
   int FIndention = 0;
   QString FTemplate;
   bool FCreated = false;  // the first show has built the plates
+  QString FTyped;         // the digits typed so far
+  QLabel* FTypedHint = nullptr;
   QScrollBar* FScroll = nullptr;
   int FUpdating = 0;  // BeginUpdate calls not yet ended
   bool FRebuildPending = false;

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
@@ -86,6 +87,8 @@ class TMainForm : public QWidget {
   void setSpeechOnWorker(bool on);
   // Whether a synthesis asked for (not ahead) has yet to come back.
   bool speechPending() const { return wanted_; }
+  // Whether the next question is drawn and its sound made ahead.
+  bool nextQuestionReady() const;
 
   // Where the speech is heard: a listening condition's key ("" quiet, the
   // default: the sound exactly as the engine makes it), and the learner's
@@ -171,6 +174,9 @@ class TMainForm : public QWidget {
   QVBoxLayout* runLines = nullptr;
   ElidedLabel* lSaid = nullptr;  // what the last question or plate said
   QLabel* lRunState = nullptr;   // «Пауза» while paused, the summary after a run
+  // Beside the track bars, their values: «90 %», «2,0 с».
+  QLabel* lSpeechSpeed = nullptr;
+  QLabel* lTimerInterval = nullptr;
   HistoryWindow* fHistory = nullptr;
 
   // --- drill ---
@@ -296,6 +302,13 @@ class TMainForm : public QWidget {
   std::vector<std::pair<QString, int>> runMisses_;  // value, times missed
   void setTabOrder();
   void connectEvents();
+
+  // --- keyboard (Unit1_keyboard.cpp) ---
+  void buildKeyboard();
+  // Brings the focus to the first plate when the control that had it
+  // (before) is disabled now, or none has it.
+  void focusPlatesIfLost(const QPointer<QWidget>& before);
+  void showSliderValues();
 
   void Beep();
   ruzdo::SoundOutput& soundOutput();

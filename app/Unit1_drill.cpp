@@ -1,5 +1,4 @@
 // The drill: the question timer, answer checking, statistics and the error flash.
-#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QSlider>
@@ -102,6 +101,7 @@ void TMainForm::tMainTimer() {
 }
 
 void TMainForm::bStartClick() {
+  const QPointer<QWidget> focused = focusWidget();
   if (!ApplySettings()) return;
   // A plate without a caption could never be told from another: no run.
   const auto& plates = RuzdoPole->Plates();
@@ -121,11 +121,7 @@ void TMainForm::bStartClick() {
   gEasy->setEnabled(false);
   bStart->setEnabled(false);
   bPause->setEnabled(true);
-  // The focus was on a control the run has just disabled: it goes to the
-  // plates, where the answers are given.
-  const QWidget* focused = QApplication::focusWidget();
-  if ((!focused || !focused->isEnabled()) && !plates.empty())
-    plates.front()->setFocus(Qt::OtherFocusReason);
+  focusPlatesIfLost(focused);
   // The first question too is made during the first interval.
   planNext();
 }

@@ -88,6 +88,7 @@ void TMainForm::markRightPlate(bool on) {
       p.setColor(QPalette::Button, QColor(0x7C, 0xD6, 0x7C));
       plate->setPalette(p);
       plate->setAccessibleDescription(QStringLiteral("Верный ответ"));
+      RuzdoPole->ScrollToPlate(plate);  // one below the grid comes into view
       marked_ = plate;
       markedInTick_ = inQuestionTick_;
       return;

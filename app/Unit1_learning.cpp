@@ -94,6 +94,8 @@ int TMainForm::nextQuestionNumber() {
 }
 
 void TMainForm::questionAsked() {
+  // Digits typed before the question were meant for the one before.
+  RuzdoPole->ClearTyped();
   questionOpen_ = true;
   question_ = lastSaid_;
   questionAt_ = QDateTime::currentDateTimeUtc();

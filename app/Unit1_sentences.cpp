@@ -64,7 +64,20 @@ void TMainForm::planNext() {
   // Under the present listening condition and level; if the level moves with
   // the answer meanwhile, only the conditioning is left for the tick.
   const ruzdo::SynthesisJob job = soundJob(said.koe.toStdString(), speed, said.voice);
-  if (!speechCache_->find(job)) aheadWorker_->post({withPlainSound(job)});
+  if (speechCache_->find(job)) return;
+  // The question just asked may still wait for its own sound in the queue
+  // (a busy machine): a new post replaces the queue, so it goes first again.
+  std::vector<ruzdo::SynthesisJob> jobs;
+  if (wanted_ && aheadWorker_->has(wantedJob_) && !aheadWorker_->busyWith(wantedJob_))
+    jobs.push_back(withPlainSound(wantedJob_));
+  jobs.push_back(withPlainSound(job));
+  aheadWorker_->post(std::move(jobs));
+}
+
+bool TMainForm::nextQuestionReady() const {
+  return planned_ && !planned_->said.koe.isEmpty() &&
+         speechCache_->find(soundJob(planned_->said.koe.toStdString(), sSpechSpeed->value(),
+                                     planned_->said.voice));
 }
 
 void TMainForm::askQuestion(const PlannedQuestion& q) {

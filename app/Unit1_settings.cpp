@@ -74,7 +74,9 @@ void TMainForm::ShowFieldSettings() {
 }
 
 void TMainForm::sApplyClick() {
+  const QPointer<QWidget> focused = focusWidget();
   ApplySettings();
+  focusPlatesIfLost(focused);
   ShowFieldSettings();
   saveSettings();
 }
@@ -82,6 +84,7 @@ void TMainForm::sApplyClick() {
 void TMainForm::sCancelClick() { ShowFieldSettings(); }
 
 void TMainForm::SwitchMode(std::uint8_t mode) {
+  const QPointer<QWidget> focused = focusWidget();
   const std::uint8_t before = Mode;
   const auto enableFor = [this](std::uint8_t m) {
     sTemplate->setEnabled(m == 1);
@@ -91,6 +94,7 @@ void TMainForm::SwitchMode(std::uint8_t mode) {
   enableFor(mode);
   // Refused settings leave the grid as it was, so the mode stays as it was too.
   if (!ApplySettings()) enableFor(before);
+  focusPlatesIfLost(focused);
 }
 
 void TMainForm::gEasyItems0Click() { SwitchMode(0); }

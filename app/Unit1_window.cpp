@@ -64,6 +64,21 @@ QSlider* addTrackBar(QWidget* parent, const char* name, const QString& accessibl
   return slider;
 }
 
+// A label that continues line `line` of caption up to the left edge `right`
+// of its control.
+QLabel* addValueLabel(QLabel* caption, const char* name, int line, int right) {
+  auto* label = new QLabel(caption->parentWidget());
+  label->setObjectName(QString::fromLatin1(name));
+  label->setTextFormat(Qt::PlainText);
+  const QFontMetrics metrics = caption->fontMetrics();
+  const QString captionLine = caption->text().split(QLatin1Char('\n')).value(line).trimmed();
+  const int left = caption->x() + metrics.horizontalAdvance(captionLine + QLatin1Char(' '));
+  const int top = caption->y() + (caption->height() * line) /
+                                     std::max<int>(1, caption->text().count(QLatin1Char('\n')) + 1);
+  label->setGeometry(left, top, right - left, metrics.height());
+  return label;
+}
+
 QFrame* addPanel(QWidget* parent, const char* name) {
   auto* frame = new QFrame(parent);
   frame->setObjectName(QString::fromLatin1(name));
@@ -167,6 +182,7 @@ void TMainForm::buildWorkArea() {
   buildInfoGroup();
   buildOptionsWindow();
   buildFeedback();
+  buildKeyboard();
 }
 
 void TMainForm::buildOptionsWindow() {
@@ -267,13 +283,19 @@ void TMainForm::buildGenerateGroup() {
 
   sSpechSpeed =
       addTrackBar(g, "sSpechSpeed", QStringLiteral("Скорость речи"), 95, 115, 195, 50, 200, 5, 90);
-  addLabel(g, QStringLiteral("Скорость\nречи:"), 10, 120)->setBuddy(sSpechSpeed);
+  QLabel* speedLabel = addLabel(g, QStringLiteral("Скорость\nречи:"), 10, 120);
+  speedLabel->setBuddy(sSpechSpeed);
   sTimerInterval = addTrackBar(g, "sTimerInterval", QStringLiteral("Интервал"), 95, 160, 195, 100,
                                10000, 500, 2000);
   // The keys move it by its stated step of 0.5 s.
   sTimerInterval->setSingleStep(500);
   sTimerInterval->setPageStep(500);
-  addLabel(g, QStringLiteral("Интервал \n (шаг 0.5с):"), 10, 170)->setBuddy(sTimerInterval);
+  QLabel* intervalLabel = addLabel(g, QStringLiteral("Интервал \n (шаг 0.5с):"), 10, 170);
+  intervalLabel->setBuddy(sTimerInterval);
+  // The values go where the captions leave room before the track bars:
+  // «речи: 90 %», «Интервал 2,0 с».
+  lSpeechSpeed = addValueLabel(speedLabel, "lSpeechSpeed", 1, sSpechSpeed->x());
+  lTimerInterval = addValueLabel(intervalLabel, "lTimerInterval", 0, sTimerInterval->x());
 
   sMaxQuestion = addSpin(g, "sMaxQuestion", QStringLiteral("Количество вопросов"), 180, 210, 101,
                          21, 0, 10000, 100);

@@ -10,6 +10,8 @@
 #include "core/speech_text.h"
 #include "core/speech_voice.h"
 #include "core/tani.h"
+#include "core/typed_answer.h"
+#include "core/value_text.h"
 
 class TestCore : public QObject {
   Q_OBJECT
@@ -210,6 +212,22 @@ class TestCore : public QObject {
     QCOMPARE(ruzdo::NoiseStaircase(40).levelDb(), 20.0);
     QCOMPARE(ruzdo::NoiseStaircase(-9).levelDb(), -5.0);
     QCOMPARE(ruzdo::NoiseStaircase(std::nan("")).levelDb(), 15.0);
+  }
+
+  void trackBarValues_data() {
+    QTest::addColumn<int>("ms");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("least") << 100 << "0,1 с";
+    QTest::newRow("dragged") << 2137 << "2,14 с";
+    QTest::newRow("rounded up") << 9996 << "10,0 с";
+  }
+  void trackBarValues() {
+    QFETCH(int, ms);
+    QTEST(QString::fromStdString(ruzdo::IntervalText(ms)), "text");
+  }
+  // Typed on the plates, a sequence is its digits alone.
+  void sequenceDigitsNameTheirPlate() {
+    QCOMPARE(ruzdo::MatchTyped("407", {"4-08", "4-07"}).plate, 1);
   }
 };
 

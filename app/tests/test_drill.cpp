@@ -315,6 +315,24 @@ class TestDrill : public QObject {
     QCOMPARE(f.bStart->grab().toImage(), idleStart);
   }
 
+  // With fewer rows than the plates need, the right plate marked after a
+  // miss is scrolled into view.
+  void theMarkedRightPlateComesIntoView() {
+    TMainForm& f = d->form;
+    f.fOptions->showAnswer->setChecked(true);
+    f.sCols->setValue(3);
+    f.sRows->setValue(2);
+    d->setRange(tanNone, 0, 10);
+    f.bStartClick();
+    do f.tMainTimer();
+    while (f.LastNumber < 6);  // a plate below the grid
+    PlateButton* right = f.RuzdoPole->Plates()[static_cast<std::size_t>(f.LastNumber)];
+    QVERIFY(!f.RuzdoPole->rect().contains(right->geometry()));
+    d->clickPlate(0);
+    QCOMPARE(right->accessibleDescription(), QStringLiteral("Верный ответ"));
+    QVERIFY(f.RuzdoPole->rect().contains(right->geometry()));
+  }
+
   void startIsRefusedWithTheSettings() {
     TMainForm& f = d->form;
     f.sMaxRuzdo->setValue(150);

@@ -11,8 +11,6 @@
 #include <QSettings>
 #include <QSlider>
 #include <QSpinBox>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -28,6 +26,7 @@
 #include "history/history_window.h"
 #include "history/progress_model.h"
 #include "history/value_summary_model.h"
+#include "raw_query.h"
 #include "widgets/group_bar.h"
 #include "widgets/notice_line.h"
 #include "widgets/pane_splitter.h"
@@ -49,9 +48,8 @@ struct LearningFixture : DrillFixture {
       return QStringLiteral("よみ'");
     });
   }
-  void startWithRange(int min, int max) {
-    form.sMinRuzdo->setValue(min);
-    form.sMaxRuzdo->setValue(max);
+  void startWithRange(int min, int max, TTani tani = tanNone) {
+    setRange(tani, min, max);
     form.bStartClick();
   }
 };
@@ -110,19 +108,18 @@ class TestLearning : public QObject {
   }
 
   void weightedDrawsFollowTheWeights() {
-    ruzdo::SeedRandom(2024);
-    const Weights weights{1, 4, 0, 1};
-    std::vector<int> seen(4, 0);
-    for (int i = 0; i < 6000; ++i) ++seen[ruzdo::PickWeighted(10, weights) - 10];
+    const auto draw = [] {
+      ruzdo::SeedRandom(2024);
+      std::vector<int> seen(4, 0);
+      for (int i = 0; i < 6000; ++i) ++seen[ruzdo::PickWeighted(10, {1, 4, 0, 1}) - 10];
+      return seen;
+    };
+    const std::vector<int> seen = draw();
     QCOMPARE(seen[2], 0);
     QVERIFY2(seen[0] > 850 && seen[0] < 1150, qPrintable(QString::number(seen[0])));
     QVERIFY2(seen[1] > 3700 && seen[1] < 4300, qPrintable(QString::number(seen[1])));
     QVERIFY2(seen[3] > 850 && seen[3] < 1150, qPrintable(QString::number(seen[3])));
-    // The same seed, the same draws.
-    ruzdo::SeedRandom(2024);
-    std::vector<int> again(4, 0);
-    for (int i = 0; i < 6000; ++i) ++again[ruzdo::PickWeighted(10, weights) - 10];
-    QCOMPARE(again, seen);
+    QCOMPARE(draw(), seen);  // the same seed, the same draws
   }
 
   void withTheOptionOffTheDrawsAreTheUniformOnes() {
@@ -144,7 +141,6 @@ class TestLearning : public QObject {
   void withTheOptionOnAMissedValueComesBackMoreOften() {
     LearningFixture d;
     d.form.sWeakFirst->setChecked(true);
-    d.form.sMaxQuestion->setValue(1000);
     d.startWithRange(0, 9);
     ruzdo::SeedRandom(5);
     int sevens = 0;
@@ -180,8 +176,7 @@ class TestLearning : public QObject {
     QFETCH(bool, red);
     QFETCH(int, counter);
     LearningFixture d;
-    d.form.sTani->setCurrentIndex(counter);
-    d.startWithRange(25, 25);
+    d.startWithRange(25, 25, TTani(counter));
     d.form.tMainTimer();
     const QByteArray heard = d.engine.calls.last().text;
     // Nothing is given away while the question is open.
@@ -222,6 +217,18 @@ class TestLearning : public QObject {
               d.form.lSaid->contentsRect().width());
     QCOMPARE(d.form.lSaid->toolTip(), QStringLiteral("Сказано: 5 — ") + longReading);
     QVERIFY(d.form.lSaid->accessibleName().endsWith(longReading));
+    // Shortened only in the smallest size; some readings fit whole in a
+    // smaller one.
+    const auto sizeOf = [&] { return d.form.lSaid->fontInfo().pixelSize(); };
+    const int smallest = sizeOf();
+    QSet<int> wholeIn;
+    for (int n = 1; n < 120; ++n) {
+      d.form.setReadingFunction([&](const QByteArray&) { return QString(n, QChar(0x3042)); });
+      d.form.RuzdoPoleButtonClick(5, QStringLiteral("5"));
+      if (!d.form.lSaid->text().endsWith(QChar(0x2026))) wholeIn << sizeOf();
+      QVERIFY(sizeOf() == smallest || !d.form.lSaid->text().endsWith(QChar(0x2026)));
+    }
+    QVERIFY(wholeIn.contains(smallest) && wholeIn.size() == ElidedLabel::kShrinkSteps + 1);
   }
 
   // --- replay ---
@@ -315,21 +322,11 @@ class TestLearning : public QObject {
     QCOMPARE(d.form.noiseLevelDb(), 15.0);
     d.form.bStopClick();
     QTRY_COMPARE(storedCount(dir.path()), 4);  // written on the history's thread
-    QList<double> levels;
-    {
-      QSqlDatabase db =
-          QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("look"));
-      db.setDatabaseName(d.form.history()->filePath());
-      QVERIFY(db.open());
-      QSqlQuery q(db);
-      QVERIFY(q.exec(QStringLiteral("SELECT condition, noise_db FROM answers ORDER BY id")));
-      while (q.next()) {
-        QCOMPARE(q.value(0).toString(), QStringLiteral("street"));
-        levels.append(q.value(1).toDouble());
-      }
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("look"));
-    QCOMPARE(levels, (QList<double>{15, 15, 13, 15}));
+    QCOMPARE(rawQuery(d.form.history()->filePath(),
+                      QStringLiteral("SELECT group_concat(condition || ' ' || noise_db, ', ')"
+                                     " FROM (SELECT * FROM answers ORDER BY id)"))
+                 .toString(),
+             QStringLiteral("street 15.0, street 15.0, street 13.0, street 15.0"));
   }
 
   void anUnwritableFolderGivesOneNoticeAndTheDrillGoesOn() {
@@ -529,6 +526,7 @@ class TestLearning : public QObject {
   void badStoredValuesFallBackToDefaults_data() {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
+    QTest::addColumn<QByteArray>("damaged");  // the whole file instead, byte for byte
     const struct {
       const char* name;
       const char* key;
@@ -552,15 +550,25 @@ class TestLearning : public QObject {
         {"group bar wider than the window", "window/groupBar/first", "9999"},
     };
     for (const auto& row : rows)
-      QTest::newRow(row.name) << QString::fromLatin1(row.key) << row.value;
+      QTest::newRow(row.name) << QString::fromLatin1(row.key) << row.value << QByteArray();
+    QTest::newRow("a damaged file")
+        << QString() << QString()
+        << QByteArrayLiteral("[panel\x01\n\xff\xfe=\x00garbage\nmin=\n[window]\nx=\n");
   }
   void badStoredValuesFallBackToDefaults() {
     QFETCH(QString, key);
     QFETCH(QString, value);
+    QFETCH(QByteArray, damaged);
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("Ruzdo.conf"));
-    QSettings(file, QSettings::IniFormat).setValue(QStringLiteral("panel/min"), 0);
-    storeSettings(file, QRect(10, 12, 930, 631), key, value);
+    if (damaged.isEmpty()) {
+      QSettings(file, QSettings::IniFormat).setValue(QStringLiteral("panel/min"), 0);
+      storeSettings(file, QRect(10, 12, 930, 631), key, value);
+    } else {
+      QFile f(file);
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      f.write(damaged);
+    }
     LearningFixture d;
     const QPoint where = d.form.pos();
     d.form.useSettings(std::make_unique<QSettings>(file, QSettings::IniFormat));
@@ -605,19 +613,6 @@ class TestLearning : public QObject {
     d.form.useSettings(std::make_unique<QSettings>(file, QSettings::IniFormat));
     QCOMPARE(d.form.size(), size);
     QCOMPARE(d.form.pos(), keepsPosition ? stored.topLeft() : where);
-  }
-
-  void aDamagedFileIsNoHindrance() {
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("Ruzdo.conf"));
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("[panel\x01\n\xff\xfe=\x00garbage\nmin=\n[window]\nx=\n", 40);
-    f.close();
-    LearningFixture d;
-    d.form.useSettings(std::make_unique<QSettings>(file, QSettings::IniFormat));
-    QCOMPARE(d.form.sMaxRuzdo->value(), 9);
-    QCOMPARE(d.form.RuzdoPole->MaxRuzdo(), 9);
   }
 };
 

@@ -187,8 +187,10 @@ class TestListeningCondition : public QObject {
     QTest::newRow("float") << changed(20, {3});
     QTest::newRow("rate 0") << changed(24, {0, 0, 0, 0});
     QTest::newRow("not RIFF") << changed(0, {'R', 'I', 'F', 'X'});
-    Bytes unpadded(good.begin(), good.begin() + 36);
-    for (unsigned char c : {'L', 'I', 'S', 'T', '\1', '\0', '\0', '\0', 'x'}) unpadded.push_back(c);
+    Bytes unpadded = good;
+    unpadded.resize(45);
+    const unsigned char odd[] = {'L', 'I', 'S', 'T', 1, 0, 0, 0, 'x'};
+    std::memcpy(unpadded.data() + 36, odd, sizeof odd);
     QTest::newRow("an odd chunk last, without its pad byte") << unpadded;
   }
   void badInputFails() {

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <functional>
 
 #include "Unit1.h"
 #include "onsei/onsei.h"
@@ -110,6 +111,9 @@ class TestMainWindow : public QObject {
     QCOMPARE(form->sTimerInterval->minimum(), 100);
     QCOMPARE(form->sTimerInterval->maximum(), 10000);
     QCOMPARE(form->sTimerInterval->value(), 2000);
+    // The keyboard moves the interval by its stated step of 0.5 s.
+    QCOMPARE(form->sTimerInterval->singleStep(), 500);
+    QCOMPARE(form->sTimerInterval->pageStep(), 500);
     QCOMPARE(form->lAll->text(), QStringLiteral("0"));
     QCOMPARE(form->lErr->text(), QStringLiteral("0"));
     QVERIFY(!form->tMain->isActive());
@@ -150,7 +154,6 @@ class TestMainWindow : public QObject {
     QCOMPARE(form->sVoice->accessibleName(), QStringLiteral("Голос: Мужчина 1, обычный"));
     form->sVoice->setCurrentIndex(form->sVoice->findData(QStringLiteral("mei-happy")));
     QCOMPARE(form->sVoice->accessibleName(), QStringLiteral("Голос: Женщина 1, радостная"));
-    form->sVoice->setCurrentIndex(0);
     QVERIFY(!form->sWeakFirst->isChecked());
     QCOMPARE(form->bOptions->accessibleName(), QStringLiteral("Параметры обучения"));
     QCOMPARE(form->RzGroup1->item(2)->text(), QStringLiteral("Параметры обучения"));
@@ -158,7 +161,6 @@ class TestMainWindow : public QObject {
     QCOMPARE(form->sVoice->parentWidget(), form->fOptions->box(S::Speaker));
     QCOMPARE(form->sVariants->parentWidget(), form->fOptions->box(S::Said));
     QCOMPARE(form->sWeakFirst->parentWidget(), form->fOptions->box(S::Said));
-    QCOMPARE(form->findChild<QComboBox*>(QStringLiteral("sVoice")), form->sVoice);
     QMap<QString, QWidget*> buddies;
     for (QLabel* label : form->fOptions->findChildren<QLabel*>())
       if (label->buddy()) buddies[label->text()] = label->buddy();
@@ -278,6 +280,31 @@ class TestMainWindow : public QObject {
     // Space on it answers; the mode menu stays open.
     QTest::keyClick(plate(0), Qt::Key_Space);
     QVERIFY(form->gEasy->isOpen());
+  }
+
+  // Apply, a mode switch (which applies) and Start, with the focus on a
+  // control they disable, or on a plate they rebuild: the focus goes to the
+  // first plate; on one still enabled it stays.
+  void focusAfterApply_data() {
+    QTest::addColumn<QString>("focused");
+    QTest::addColumn<int>("action");  // 0 Apply, 1 to numbers, 2 to sequences, 3 Start
+    QTest::addColumn<QString>("after");
+    QTest::newRow("the template, to numbers") << "sTemplate" << 1 << "plate0";
+    QTest::newRow("the counter, to sequences") << "sTani" << 2 << "plate0";
+    QTest::newRow("Start") << "bStart" << 3 << "plate0";
+    QTest::newRow("Apply itself") << "sApply" << 0 << "sApply";
+  }
+  void focusAfterApply() {
+    QFETCH(QString, focused);
+    QFETCH(int, action);
+    if (focused == QStringLiteral("sTemplate")) form->gEasyItems1Click();
+    form->findChild<QWidget*>(focused)->setFocus();
+    QCOMPARE(form->focusWidget()->objectName(), focused);
+    const std::function<void()> actions[] = {
+        [&] { form->sApplyClick(); }, [&] { form->gEasyItems0Click(); },
+        [&] { form->gEasyItems1Click(); }, [&] { form->bStartClick(); }};
+    actions[action]();
+    QTEST(form->focusWidget()->objectName(), "after");
   }
 
   void emptyGroupsAreJustTheirCaptions() {

@@ -1,4 +1,6 @@
 // The plate grid: setters with their guards, layout arithmetic, captions, clicks.
+#include <QApplication>
+#include <QLabel>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -257,6 +259,66 @@ class TestRuzdoPole : public QObject {
     QVERIFY(grid->Plates()[5]->hasFocus());
     QTest::keyClick(grid->Plates()[5], Qt::Key_Left);
     QVERIFY(grid->Plates()[4]->hasFocus());
+  }
+
+  // Answering on a focused plate (3 of 0 ... 12, three columns) from the
+  // keyboard. Keys: digits as typed, < Backspace, x Escape, D Down, R Return,
+  // N the keypad's Enter.
+  void typedAnswers_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("clicked");  // "" none
+    QTest::addColumn<QString>("hint");     // "" hidden
+    QTest::addColumn<int>("focused");
+    const struct {
+      const char *keys, *clicked, *hint;
+      int focused;
+    } rows[] = {
+        {"R", "3", "", 3},  // Enter presses the focused plate
+        {"1DR", "4", "", 4},  // the arrows drop the digits
+        {"11R", "11", "", 11},
+        {"1N", "1", "", 1},
+        {"12", "", "Набрано: 12", 12},  // the focus on the plate they name
+        {"99", "", "Набрано: 99 — такой плашки нет", 9},
+        {"13R", "", "Нет плашки 13: ничего не нажато", 1},
+        {"13<R", "1", "", 1},
+        {"5xR", "5", "", 5},
+    };
+    for (const auto& r : rows)
+      QTest::newRow(r.keys) << QString(r.keys) << QString(r.clicked) << QString::fromUtf8(r.hint)
+                            << r.focused;
+  }
+  void typedAnswers() {
+    QFETCH(QString, keys);
+    auto grid = makeGrid();
+    grid->SetCols(3);
+    grid->SetMaxRuzdo(12);
+    QStringList clicks;
+    grid->OnButtonClick = [&](int, const QString& tel) { clicks << tel; };
+    grid->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(grid.get()));
+    grid->Plates()[3]->setFocus();
+    const Qt::Key named[] = {Qt::Key_Backspace, Qt::Key_Escape, Qt::Key_Down, Qt::Key_Return,
+                             Qt::Key_Enter};
+    for (const QChar k : keys) {
+      const auto i = QStringLiteral("<xDRN").indexOf(k);
+      if (i < 0)
+        QTest::keyClicks(QApplication::focusWidget(), QString(k));
+      else
+        QTest::keyClick(QApplication::focusWidget(), named[i],
+                        k == 'N' ? Qt::KeypadModifier : Qt::NoModifier);
+    }
+    QFETCH(QString, clicked);
+    QCOMPARE(clicks.join(','), clicked);
+    auto* label = grid->findChild<QLabel*>(QStringLiteral("lTyped"));
+    QTEST(label->isVisible() ? label->accessibleName() : QString(), "hint");
+    QFETCH(int, focused);
+    PlateButton* plate = grid->Plates()[size_t(focused)];
+    QVERIFY(plate->hasFocus());
+    // Its frame, in the highlight colour, is as wide as it is meant to be.
+    const QImage face = plate->grab().toImage();
+    for (int x = 0; x < PlateButton::kFocusFrame; ++x)
+      QCOMPARE(face.pixelColor(PlateButton::kFocusInset + x, face.height() / 2),
+               plate->palette().color(QPalette::Highlight));
   }
 };
 

@@ -83,6 +83,10 @@ void PlateButton::paintEvent(QPaintEvent*) {
   initStyleOption(&option);
   option.text.clear();
   option.icon = QIcon();
+  // The style marks the focus with a thin line; the plate draws a frame of
+  // its own instead, plain to see from a distance.
+  const bool focused = option.state & QStyle::State_HasFocus;
+  option.state &= ~QStyle::State_HasFocus;
   p.drawControl(QStyle::CE_PushButton, option);
 
   const Face f = face();
@@ -108,21 +112,24 @@ void PlateButton::paintEvent(QPaintEvent*) {
   }
   if (f.glyph)
     p.drawPixmap(x + shift, area.top() + (area.height() - glyph_.height()) / 2 + vshift, glyph_);
+  if (focused) {
+    p.setClipping(false);
+    const QRect r = rect().adjusted(kFocusInset, kFocusInset, -kFocusInset, -kFocusInset);
+    const QColor c = palette().color(QPalette::Highlight);
+    p.fillRect(r.left(), r.top(), r.width(), kFocusFrame, c);
+    p.fillRect(r.left(), r.bottom() - kFocusFrame + 1, r.width(), kFocusFrame, c);
+    p.fillRect(r.left(), r.top(), kFocusFrame, r.height(), c);
+    p.fillRect(r.right() - kFocusFrame + 1, r.top(), kFocusFrame, r.height(), c);
+  }
 }
 
 void PlateButton::keyPressEvent(QKeyEvent* event) {
-  switch (event->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-      if (onArrowKey && event->modifiers() == Qt::NoModifier) {
-        onArrowKey(this, event->key());
-        return;
-      }
-      break;
-    default:
-      break;
+  if (onKey && onKey(this, *event)) return;
+  const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+      modifiers == Qt::NoModifier && !event->isAutoRepeat()) {
+    click();
+    return;
   }
   QPushButton::keyPressEvent(event);
 }

@@ -6,6 +6,7 @@
 #include <functional>
 
 class QImage;
+class QKeyEvent;
 
 // One plate of the grid: a push button that draws its picture to the right of
 // its caption, with the picture's background (its bottom-left pixel) transparent.
@@ -23,8 +24,10 @@ class PlateButton : public QPushButton {
   bool hasGlyph() const { return !glyph_.isNull(); }
   QSize glyphSize() const { return glyph_.size(); }
 
-  // Called for the arrow keys with the step the grid should move the focus by.
-  std::function<void(PlateButton*, int key)> onArrowKey;
+  // Offered every key first (arrows, digits typed to name a plate, Enter);
+  // true when it took the key. Enter that it leaves presses the plate, as
+  // Space does.
+  std::function<bool(PlateButton*, const QKeyEvent&)> onKey;
 
   QSize sizeHint() const override;
 
@@ -33,6 +36,10 @@ class PlateButton : public QPushButton {
   // is dropped, and only then is the caption elided at its end, so the
   // leading digits always show.
   static constexpr int kMinCaptionPointSize = 8;
+  // The focused plate's frame, in the palette's highlight colour, this many
+  // pixels wide, inset from the plate's edge by kFocusInset.
+  static constexpr int kFocusFrame = 3;
+  static constexpr int kFocusInset = 2;
   struct Face {
     QFont font;
     QString text;  // the caption as drawn; differs from text() only when elided

@@ -281,9 +281,7 @@ TEST(VoiceCheck, RefusesCorruptedCopiesOfTheVoice) {
     if (*c.from) {
       ASSERT_TRUE(replaceFirst(bytes, c.from, c.to)) << c.from;
     } else {
-      const char word[4] = {static_cast<char>(c.word), static_cast<char>(c.word >> 8),
-                            static_cast<char>(c.word >> 16), static_cast<char>(c.word >> 24)};
-      bytes.replace(data + c.dataWord, 4, word, 4);
+      std::memcpy(&bytes[data + c.dataWord], &c.word, 4);  // little-endian, as the file
     }
     const std::string path = writeTemp("corrupt" + std::to_string(n++) + ".htsvoice", bytes);
     const Status s = CheckVoiceFile(path);
