@@ -163,6 +163,7 @@ class TestSpeechVariety : public QObject {
     f.setSpeechOnWorker(true);
     f.bStartClick();
     for (int question = 1; question <= 3; ++question) {
+      QTRY_VERIFY_WITH_TIMEOUT(f.nextQuestionReady(), 5000);  // as within an interval
       const auto played = d->output.played.size();
       f.tMainTimer();
       QTRY_COMPARE_WITH_TIMEOUT(d->output.played.size(), played + 1, 5000);
