@@ -1,13 +1,10 @@
 #include "babble_maker.h"
 
-#include <sys/resource.h>
-#include <sys/syscall.h>
-#include <unistd.h>
-
 #include <chrono>
 
 #include "core/babble_talkers.h"
 #include "core/talkers_file.h"
+#include "thread_priority.h"
 
 namespace ruzdo {
 namespace {
@@ -46,7 +43,7 @@ bool BabbleMaker::engineFree() {
 }
 
 void BabbleMaker::run(int niceness) {
-  if (niceness > 0) setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), niceness);
+  LowerThisThreadPriority(niceness);
   if (!file_.empty())
     if (auto kept = ReadTalkersFile(file_, source_.key)) {
       if (ready_) ready_(std::make_shared<const Talkers>(std::move(*kept)));

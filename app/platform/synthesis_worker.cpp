@@ -1,11 +1,9 @@
 #include "synthesis_worker.h"
 
-#include <sys/resource.h>
-#include <sys/syscall.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <memory>
+
+#include "thread_priority.h"
 
 namespace ruzdo {
 
@@ -62,8 +60,7 @@ bool SynthesisWorker::idle() const {
 }
 
 void SynthesisWorker::run(int niceness) {
-  // Linux gives each thread its own nice value.
-  if (niceness > 0) setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), niceness);
+  LowerThisThreadPriority(niceness);
   for (;;) {
     SynthesisJob job;
     {
