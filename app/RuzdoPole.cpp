@@ -13,6 +13,7 @@
 #include "core/plate_layout.h"
 #include "core/random_source.h"
 #include "core/typed_answer.h"
+#include "core/value_text.h"
 #include "widgets/plate_button.h"
 
 TRuzdoPole::TRuzdoPole(QWidget* owner) : QWidget(owner) {
@@ -63,7 +64,9 @@ void TRuzdoPole::showEvent(QShowEvent* event) {
 
 void TRuzdoPole::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  LayoutPlates();
+  // A new size moves and sizes the plates; what they show stays, so a
+  // sequence just asked is still on its plate.
+  PlacePlates();
   placeTypedHint();
 }
 
@@ -111,11 +114,7 @@ void TRuzdoPole::SetTani(TTani v) {
   FGlyph = v != tanNone ? CounterImage(v) : nullptr;
   FTani = v;
   update();
-  const QString word = counterWord();
-  for (PlateButton* plate : FPlates) {
-    plate->setGlyph(FGlyph);
-    plate->setCounterWord(word);
-  }
+  for (PlateButton* plate : FPlates) showCounter(plate);
 }
 
 void TRuzdoPole::SetRows(int v) {
@@ -187,8 +186,7 @@ void TRuzdoPole::CreatePlates() {
     plate->setVisible(false);
     plate->setObjectName(QStringLiteral("plate%1").arg(i));
     plate->setProperty("Tag", FMinRuzdo + i);
-    plate->setGlyph(FGlyph);
-    plate->setCounterWord(counterWord());
+    showCounter(plate);
     plate->installEventFilter(this);
     connect(plate, &QPushButton::clicked, this, [this, plate] { PlateClick(plate); });
     plate->onKey = [this](PlateButton* from, const QKeyEvent& e) { return plateKey(from, e); };
@@ -205,9 +203,10 @@ void TRuzdoPole::LayoutPlates() {
   // half-laid grid. (Hiding the grid would take the focus from its plate.)
   const bool wasEnabled = updatesEnabled();
   setUpdatesEnabled(false);
+  const QStringList sequences = FTemplate.isEmpty() ? QStringList() : DrawCaptions();
   for (std::size_t i = 0; i < FPlates.size(); ++i)
     FPlates[i]->setCaption(FTemplate.isEmpty() ? QString::number(FMinRuzdo + static_cast<int>(i))
-                                               : MakeSequence());
+                                               : sequences[static_cast<qsizetype>(i)]);
   PlacePlates();
   for (PlateButton* plate : FPlates) plate->setVisible(true);
   setUpdatesEnabled(wasEnabled);
@@ -245,15 +244,15 @@ void TRuzdoPole::PlacePlates() {
   }
 }
 
-QString TRuzdoPole::MakeSequence() const {
-  return QString::fromStdString(ruzdo::MakeSequence(FTemplate.toStdString()));
-}
-
 void TRuzdoPole::RegenerateCaptions() { SetCaptions(DrawCaptions()); }
 
 QStringList TRuzdoPole::DrawCaptions() const {
+  // All different while the template has as many sequences as there are
+  // plates: no two plates show the same.
   QStringList captions;
-  for (std::size_t i = 0; i < FPlates.size(); ++i) captions << MakeSequence();
+  for (const std::string& s :
+       ruzdo::MakeSequences(FTemplate.toStdString(), static_cast<int>(FPlates.size())))
+    captions << QString::fromStdString(s);
   return captions;
 }
 
@@ -264,9 +263,11 @@ void TRuzdoPole::SetCaptions(const QStringList& captions) {
     FPlates[i]->setCaption(captions[static_cast<qsizetype>(i)]);
 }
 
-QString TRuzdoPole::counterWord() const {
-  const std::string_view word = TaniWritten(FTani);
-  return QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size()));
+void TRuzdoPole::showCounter(PlateButton* plate) const {
+  // Only where the number is said with it: つ is said after 1 ... 10 only.
+  const std::string_view word = ruzdo::CounterShownAfter(FTani, plate->property("Tag").toInt());
+  plate->setGlyph(word.empty() ? nullptr : FGlyph);
+  plate->setCounterWord(QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size())));
 }
 
 void TRuzdoPole::RandomPlateCaption(QString& text) const {

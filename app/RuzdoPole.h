@@ -73,7 +73,8 @@ class TRuzdoPole : public QWidget {
   const QString& Typed() const { return FTyped; }
   void ClearTyped();
 
-  // Gives every plate a fresh sequence from the template.
+  // Gives every plate a fresh sequence from the template, no two the same
+  // while the template has enough of them.
   void RegenerateCaptions();
   // The same drawn ahead without showing them (the same draws, in the same
   // order), and shown later: a question made before its tick.
@@ -108,9 +109,8 @@ class TRuzdoPole : public QWidget {
   void LayoutPlates();
   // Sizes and places the plates, scrolled as the scroll bar stands.
   void PlacePlates();
-  QString MakeSequence() const;
-  // The counter word as written after a number (本, か月); "" without one.
-  QString counterWord() const;
+  // Gives plate the counter's picture and word, as said after its number.
+  void showCounter(PlateButton* plate) const;
   void PlateClick(PlateButton* plate);
   bool plateKey(PlateButton* from, const QKeyEvent& event);
   void moveFocus(PlateButton* from, int key);

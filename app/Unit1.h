@@ -312,7 +312,9 @@ class TMainForm : public QWidget {
 
   void Beep();
   ruzdo::SoundOutput& soundOutput();
-  bool TemplateSayable(const QString& pattern) const;
+  // Why the template cannot be used for the range in the panel; "" when it
+  // can.
+  QString TemplateRefusal(const QString& pattern) const;
   void SwitchMode(std::uint8_t mode);
 
   TfAbout* fAbout = nullptr;

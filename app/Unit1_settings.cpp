@@ -6,8 +6,10 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTimer>
+#include <algorithm>
 
 #include "Unit1.h"
+#include "core/digit_sequence.h"
 #include "core/speech_text.h"
 #include "core/speech_voice.h"
 #include "onsei/onsei.h"
@@ -22,9 +24,9 @@ bool TMainForm::ApplySettings() {
                                       "меньше 100!"));
     return false;
   }
-  if (sTemplate->isEnabled() && !TemplateSayable(sTemplate->text())) {
-    ruzdo::ShowMessage(this, QStringLiteral("Шаблон может содержать только знаки «_», цифры, "
-                                            "латинские буквы, «-» и пробелы!"));
+  const QString refusal = sTemplate->isEnabled() ? TemplateRefusal(sTemplate->text()) : QString();
+  if (!refusal.isEmpty()) {
+    ruzdo::ShowMessage(this, refusal);
     // The edit goes back to the template in force, so it never holds one
     // that would lock the sequence mode out.
     sTemplate->setText(acceptedTemplate_);
@@ -46,20 +48,45 @@ bool TMainForm::ApplySettings() {
   return true;
 }
 
-bool TMainForm::TemplateSayable(const QString& pattern) const {
+QString TMainForm::TemplateRefusal(const QString& pattern) const {
+  // The grid ends with at least one plate, however the bounds stand.
+  const int plates = std::max(1, sMaxRuzdo->value() - sMinRuzdo->value() + 1);
+  const ruzdo::TemplateCheck check = ruzdo::CheckTemplate(pattern.toStdU32String(), plates);
+  switch (check.fault) {
+    case ruzdo::TemplateFault::TooLong:
+      return tr("Шаблон слишком длинный: %1 знаков, а можно не больше %2.")
+          .arg(static_cast<int>(pattern.toStdU32String().size()))
+          .arg(ruzdo::kMaxTemplateChars);
+    case ruzdo::TemplateFault::BadCharacter:
+      return tr("Шаблон может содержать только знаки «_», цифры, латинские буквы, «-» и "
+                "пробелы; знак «%1» не подходит.")
+          .arg(QString::fromStdU32String(std::u32string(1, check.bad)));
+    case ruzdo::TemplateFault::NoBlank:
+      return tr(
+          "Шаблон без знака «_» даёт одинаковые плашки: каждый «_» становится случайной "
+          "цифрой.");
+    case ruzdo::TemplateFault::TooFewBlanks:
+      return tr("Шаблон даёт только %1 разных последовательностей, а плашек %2: добавьте в "
+                "шаблон «_» или уменьшите диапазон.")
+          .arg(check.sequences)
+          .arg(plates);
+    case ruzdo::TemplateFault::None:
+      break;
+  }
   // A plate's sequence is the template with each "_" replaced by a digit;
-  // the engine is asked about one such sequence. Without a single character
-  // the plates would be blank.
-  if (pattern.trimmed().isEmpty()) return false;
+  // the engine is asked about one such sequence.
   QString sample = pattern;
   sample.replace(QLatin1Char('_'), QLatin1Char('0'));
   const auto sjis = ruzdo::SequenceSpeechText(sample.toStdString());
-  if (!sjis) return false;
-  if (readingCheck_) return readingCheck_(sjis->c_str());
-  char* reading = Onsei_Reading(sjis->c_str());
-  const bool saysSomething = reading && *reading;
-  Onsei_FreeText(reading);
-  return saysSomething;
+  bool saysSomething = false;
+  if (sjis && readingCheck_) {
+    saysSomething = readingCheck_(sjis->c_str());
+  } else if (sjis) {
+    char* reading = Onsei_Reading(sjis->c_str());
+    saysSomething = reading && *reading;
+    Onsei_FreeText(reading);
+  }
+  return saysSomething ? QString() : tr("Синтезатор речи не может прочесть этот шаблон.");
 }
 
 void TMainForm::ShowFieldSettings() {

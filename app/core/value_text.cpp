@@ -1,5 +1,7 @@
 #include "core/value_text.h"
 
+#include <array>
+
 namespace ruzdo {
 
 std::string IntervalText(int ms) {
@@ -11,5 +13,25 @@ std::string IntervalText(int ms) {
 }
 
 std::string SpeechSpeedText(int speed) { return std::to_string(speed) + " %"; }
+
+namespace {
+
+// Counters said only with the numbers from ... to; any other number is said
+// bare.
+struct SaidOnly {
+  TTani counter;
+  int from, to;
+};
+constexpr std::array<SaidOnly, 1> kSaidOnly{{
+    {tanTu, 1, 10},  // ひとつ … とお; 0 and 11 on are the bare numbers
+}};
+
+}  // namespace
+
+std::string_view CounterShownAfter(TTani t, int value) {
+  for (const SaidOnly& s : kSaidOnly)
+    if (s.counter == t && (value < s.from || value > s.to)) return {};
+  return TaniWritten(t);
+}
 
 }  // namespace ruzdo

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+
+#include "core/tani.h"
 
 namespace ruzdo {
 
@@ -10,5 +13,10 @@ namespace ruzdo {
 std::string IntervalText(int ms);
 // The speech speed as a share of the voice's normal rate (100): "90 %".
 std::string SpeechSpeedText(int speed);
+
+// The counter as written after value where it is said with it (本 after 3),
+// "" where the bare number is said instead (つ after 11: じゅういち) or for
+// tanNone. UTF-8.
+std::string_view CounterShownAfter(TTani t, int value);
 
 }  // namespace ruzdo

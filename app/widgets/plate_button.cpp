@@ -6,6 +6,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <algorithm>
+#include <utility>
 
 namespace {
 constexpr int kGlyphGap = 4;  // pixels between caption and picture
@@ -47,33 +48,89 @@ QSize PlateButton::sizeHint() const {
   return s;
 }
 
+namespace {
+
+// The caption split into lines no wider than width in font: after a "-" or a
+// space where it can be, else between any two characters. An empty list when
+// even one character is too wide.
+QStringList wrapCaption(const QString& caption, const QFont& font, int width) {
+  const QFontMetrics metrics(font);
+  QStringList pieces;  // each ends after a "-" or a space
+  QString piece;
+  for (const QChar c : caption) {
+    piece += c;
+    if (c == QLatin1Char('-') || c == QLatin1Char(' ')) {
+      pieces << piece;
+      piece.clear();
+    }
+  }
+  if (!piece.isEmpty()) pieces << piece;
+  QStringList lines;
+  QString line;
+  for (const QString& p : std::as_const(pieces)) {
+    if (metrics.horizontalAdvance(line + p) <= width) {
+      line += p;
+      continue;
+    }
+    if (!line.isEmpty()) lines << line;
+    line.clear();
+    for (const QChar c : p) {
+      if (metrics.horizontalAdvance(line + c) > width) {
+        if (line.isEmpty()) return {};
+        lines << line;
+        line.clear();
+      }
+      line += c;
+    }
+  }
+  if (!line.isEmpty()) lines << line;
+  return lines;
+}
+
+}  // namespace
+
 PlateButton::Face PlateButton::face() const {
   QStyleOptionButton option;
   initStyleOption(&option);
-  const int room = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).width();
+  const QRect room = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
   const QString caption = text();
-  Face f{font(), caption, !glyph_.isNull()};
-  const auto needed = [&](const QFont& font, bool glyph) {
-    const int textWidth = caption.isEmpty() ? 0 : QFontMetrics(font).horizontalAdvance(caption);
-    return textWidth + (glyph ? glyph_.width() + (caption.isEmpty() ? 0 : kGlyphGap) : 0);
+  Face f{font(), {caption}, !glyph_.isNull()};
+  if (caption.isEmpty()) return f;
+  const int largest = std::max(f.font.pointSize(), kMinCaptionPointSize);
+  const auto sized = [&](int size) {
+    QFont candidate = f.font;
+    candidate.setPointSize(size);
+    return candidate;
   };
-  const int largest = f.font.pointSize() > 0 ? f.font.pointSize() : kMinCaptionPointSize;
-  // With a picture: first with it, then without it.
+  // On one line, first with the picture, then without it.
   for (int pass = f.glyph ? 0 : 1; pass < 2; ++pass) {
-    const bool glyph = pass == 0;
+    const int glyphWidth = pass == 0 ? glyph_.width() + kGlyphGap : 0;
     for (int size = largest; size >= kMinCaptionPointSize; --size) {
-      QFont candidate = f.font;
-      candidate.setPointSize(size);
-      if (needed(candidate, glyph) <= room) {
+      const QFont candidate = sized(size);
+      if (QFontMetrics(candidate).horizontalAdvance(caption) + glyphWidth <= room.width()) {
         f.font = candidate;
-        f.glyph = glyph;
+        f.glyph = pass == 0;
         return f;
       }
     }
   }
-  f.font.setPointSize(std::min(largest, kMinCaptionPointSize));
+  // Over as many lines as the plate holds, in the largest size that fits.
   f.glyph = false;
-  f.text = QFontMetrics(f.font).elidedText(caption, Qt::ElideRight, room);
+  for (int size = largest; size >= kSmallestPointSize; --size) {
+    const QFont candidate = sized(size);
+    const QStringList lines = wrapCaption(caption, candidate, room.width());
+    if (!lines.isEmpty() &&
+        lines.size() * QFontMetrics(candidate).lineSpacing() <= std::max(0, room.height())) {
+      f.font = candidate;
+      f.lines = lines;
+      return f;
+    }
+  }
+  // A plate too small for any of it: the smallest size, one character a line
+  // at worst; what overflows the plate is clipped, never replaced.
+  f.font = sized(kSmallestPointSize);
+  const QStringList lines = wrapCaption(caption, f.font, room.width());
+  f.lines = lines.isEmpty() ? caption.split(QString(), Qt::SkipEmptyParts) : lines;
   return f;
 }
 
@@ -91,23 +148,30 @@ void PlateButton::paintEvent(QPaintEvent*) {
 
   const Face f = face();
   const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-  const int textWidth = f.text.isEmpty() ? 0 : QFontMetrics(f.font).horizontalAdvance(f.text);
-  const int glyphWidth = f.glyph ? glyph_.width() + (f.text.isEmpty() ? 0 : kGlyphGap) : 0;
+  const QFontMetrics metrics(f.font);
+  int textWidth = 0;
+  for (const QString& line : f.lines)
+    textWidth = std::max(textWidth, metrics.horizontalAdvance(line));
+  const int glyphWidth = f.glyph ? glyph_.width() + (textWidth == 0 ? 0 : kGlyphGap) : 0;
   const int total = textWidth + glyphWidth;
-  // Centred when it fits; otherwise from the left edge, so what is cut off is
-  // the end and never the leading digits.
+  // Centred; a caption wider than the plate starts at its left edge.
   int x = area.left() + std::max(0, (area.width() - total) / 2);
   const int shift =
       isDown() ? style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this) : 0;
   const int vshift =
       isDown() ? style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this) : 0;
   p.setClipRect(area);
-  if (!f.text.isEmpty()) {
+  if (textWidth > 0) {
     p.setFont(f.font);
     p.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    p.drawText(QRect(x + shift, area.top() + vshift, textWidth, area.height()),
-               Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, f.text);
+    const int height = static_cast<int>(f.lines.size()) * metrics.lineSpacing();
+    int y = area.top() + (area.height() - height) / 2 + vshift;
+    for (const QString& line : f.lines) {
+      p.drawText(QRect(x + shift, y, textWidth, metrics.lineSpacing()),
+                 Qt::AlignVCenter | Qt::AlignHCenter | Qt::TextSingleLine, line);
+      y += metrics.lineSpacing();
+    }
     x += textWidth + kGlyphGap;
   }
   if (f.glyph)

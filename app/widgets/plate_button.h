@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QPixmap>
 #include <QPushButton>
+#include <QStringList>
 #include <functional>
 
 class QImage;
@@ -31,18 +32,20 @@ class PlateButton : public QPushButton {
 
   QSize sizeHint() const override;
 
-  // How the caption and picture are drawn in the plate's present size: the
-  // caption's font is shrunk down to kMinCaptionPointSize before the picture
-  // is dropped, and only then is the caption elided at its end, so the
-  // leading digits always show.
+  // How the caption and picture are drawn in the plate's present size. The
+  // whole caption always shows: its font is shrunk down to
+  // kMinCaptionPointSize before the picture is dropped; then it is wrapped
+  // over lines (after a "-" or a space where it can), and only past that is
+  // it set smaller still, down to kSmallestPointSize.
   static constexpr int kMinCaptionPointSize = 8;
+  static constexpr int kSmallestPointSize = 4;
   // The focused plate's frame, in the palette's highlight colour, this many
   // pixels wide, inset from the plate's edge by kFocusInset.
   static constexpr int kFocusFrame = 3;
   static constexpr int kFocusInset = 2;
   struct Face {
     QFont font;
-    QString text;  // the caption as drawn; differs from text() only when elided
+    QStringList lines;  // the caption as drawn, line by line; joined, the caption
     bool glyph = false;
   };
   Face face() const;
