@@ -19,6 +19,7 @@
 #include "platform/synthesis_worker.h"
 
 class ElidedLabel;
+class QScrollArea;
 class GroupBar;
 class HistoryWindow;
 class QCheckBox;
@@ -136,8 +137,9 @@ class TMainForm : public QWidget {
   QFrame* pSetting = nullptr;
   QWidget* pRunButtons = nullptr;
   QWidget* pGroups = nullptr;
-  QWidget* pNotice = nullptr;     // the pane under the group boxes: notices
-  NoticeLine* lNotice = nullptr;  // sound and the history of answers
+  QScrollArea* pGroupsScroll = nullptr;  // holds pGroups; scrolls in a short window
+  QWidget* pNotice = nullptr;            // the pane under the group boxes: notices
+  NoticeLine* lNotice = nullptr;         // sound and the history of answers
   ImageButton* bStart = nullptr;
   ImageButton* bStop = nullptr;
   ImageButton* bPause = nullptr;
@@ -172,8 +174,8 @@ class TMainForm : public QWidget {
   // In «Статистика» below the counts, a label a line: what a run shows.
   QWidget* pRunLines = nullptr;
   QVBoxLayout* runLines = nullptr;
-  ElidedLabel* lSaid = nullptr;  // what the last question or plate said
-  QLabel* lRunState = nullptr;   // «Пауза» while paused, the summary after a run
+  ElidedLabel* lSaid = nullptr;      // what the last question or plate said
+  ElidedLabel* lRunState = nullptr;  // «Пауза» while paused, the summary after a run
   // Beside the track bars, their values: «90 %», «2,0 с».
   QLabel* lSpeechSpeed = nullptr;
   QLabel* lTimerInterval = nullptr;
@@ -284,6 +286,7 @@ class TMainForm : public QWidget {
   void buildInfoGroup();
   void buildOptionsWindow();
   void fitInfoGroup();
+  void fitToScreen();
 
   // --- feedback (Unit1_feedback.cpp) ---
   void buildFeedback();

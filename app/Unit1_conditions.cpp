@@ -57,10 +57,11 @@ void TMainForm::setUpConditions() {
     saveSettings();
   });
 
-  // On the first row of the statistics, between its label and its value.
-  lNoise = new QLabel(gInfo);
+  // A row of its own in the statistics, above what was said.
+  lNoise = new QLabel(pRunLines);
   lNoise->setObjectName(QStringLiteral("lNoise"));
-  lNoise->setGeometry(128, 20, 96, 15);
+  lNoise->setTextFormat(Qt::PlainText);
+  runLines->insertWidget(0, lNoise);
   lNoise->setToolTip(
       QStringLiteral("Речь громче шума на столько децибел (меньше — труднее). Два верных "
                      "ответа подряд — на 2 дБ труднее, ошибка — на 2 дБ легче."));
@@ -123,11 +124,12 @@ void TMainForm::noiseAnswered(bool right) {
 
 void TMainForm::showNoiseLevel() {
   if (!lNoise) return;
+  // The level is how much louder the speech is than the noise: said so, in
+  // the words of what it means to the listener.
   const double db = noiseLevel_.levelDb();
-  // A minus sign, not a hyphen, before a level below zero.
-  const QString text = QStringLiteral("Шум: %1%2 дБ")
-                           .arg(db < 0 ? QStringLiteral("\u2212") : QString())
-                           .arg(std::abs(db));
+  const QString text = db > 0   ? tr("Речь громче шума на %1 дБ").arg(db)
+                       : db < 0 ? tr("Речь тише шума на %1 дБ").arg(-db)
+                                : tr("Речь и шум одной громкости");
   lNoise->setText(text);
   lNoise->setAccessibleName(text);
   lNoise->setVisible(noisy(listeningCondition_));

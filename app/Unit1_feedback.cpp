@@ -9,7 +9,9 @@
 
 #include "Unit1.h"
 #include "core/pcm_wave.h"
+#include "core/value_text.h"
 #include "training_options_window.h"
+#include "widgets/elided_label.h"
 #include "widgets/image_button.h"
 #include "widgets/plate_button.h"
 
@@ -32,11 +34,12 @@ int soundLengthMs(const ruzdo::WaveRef& wave) {
 }  // namespace
 
 void TMainForm::buildFeedback() {
-  lRunState = new QLabel(pRunLines);
+  // Wrapped over its share of the lines, ended with "…" where it must be cut;
+  // the tool tip holds all of it.
+  lRunState = new ElidedLabel(pRunLines);
   lRunState->setObjectName(QStringLiteral("lRunState"));
-  lRunState->setTextFormat(Qt::PlainText);
   lRunState->setVisible(false);
-  runLines->addWidget(lRunState);
+  runLines->addWidget(lRunState, 1);
   markClear_ = new QTimer(this);
   markClear_->setSingleShot(true);
   markClear_->setInterval(kMissMarkMs);
@@ -44,7 +47,7 @@ void TMainForm::buildFeedback() {
 }
 
 void TMainForm::showRunState(const QString& text) {
-  lRunState->setText(text);
+  lRunState->setFullText(text);
   lRunState->setAccessibleName(text);
   lRunState->setToolTip(text);
   lRunState->setVisible(!text.isEmpty());
@@ -98,7 +101,12 @@ void TMainForm::markRightPlate(bool on) {
 void TMainForm::runJudged(bool wrong) {
   ++runJudged_;
   if (!wrong) return;
-  const QString value = Mode == 0 ? QString::number(LastNumber) : LastText;
+  // A number with its counter word, as said: 9時.
+  const std::string_view counter = ruzdo::CounterShownAfter(RuzdoPole->Tani(), LastNumber);
+  const QString value =
+      Mode == 0 ? QString::number(LastNumber) +
+                      QString::fromUtf8(counter.data(), static_cast<qsizetype>(counter.size()))
+                : LastText;
   auto it = std::find_if(runMisses_.begin(), runMisses_.end(),
                          [&](const auto& m) { return m.first == value; });
   if (it == runMisses_.end())

@@ -157,12 +157,15 @@ void TMainForm::showSaid(const Said& said, bool judged, bool wrong,
     verdict += QStringLiteral(" (") + QString::fromStdString(ruzdo::VoiceDisplayName(said.voice)) +
                QLatin1Char(')');
   if (judged) {
+    // A sentence ends with its own stop: no second one after it.
+    static const QString kStops = QStringLiteral("。.!?！？");
+    if (verdict.isEmpty() || !kStops.contains(verdict.back())) verdict += QLatin1Char('.');
     if (!wrong)
-      verdict += QStringLiteral(". Верно");
+      verdict += QStringLiteral(" Верно");
     else if (clicked)
-      verdict += QStringLiteral(". Нажато: ") + *clicked;
+      verdict += QStringLiteral(" Нажато: ") + *clicked;
     else
-      verdict += QStringLiteral(". Ответа не было");
+      verdict += QStringLiteral(" Ответа не было");
   }
   const QString reading = said.koe.isEmpty() ? QString() : reading_(said.koe);
   const QString line = reading.isEmpty() ? verdict : verdict + QStringLiteral(" — ") + reading;

@@ -16,6 +16,7 @@
 #include "core/carrier_sentences.h"
 #include "core/speech_text.h"
 #include "core/speech_voice.h"
+#include "core/value_text.h"
 #include "onsei/onsei.h"
 #include "platform/audio_player.h"
 #include "platform/speech_cache.h"
@@ -243,7 +244,7 @@ TMainForm::Said TMainForm::numberSaid(std::int32_t value, bool question, bool in
     variant = ruzdo::RandomVariant(Onsei_VariantCount(text.c_str()));
     text = ruzdo::NumberSpeechText(value, tani, variant);
   }
-  const std::string_view counter = TaniWritten(tani);
+  const std::string_view counter = ruzdo::CounterShownAfter(tani, value);
   said.written = QString::number(value) +
                  QString::fromUtf8(counter.data(), static_cast<qsizetype>(counter.size()));
   said.koe = QByteArray::fromStdString(text);

@@ -5,9 +5,13 @@
 #include <QFormLayout>
 #include <QFrame>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QSpinBox>
 #include <QStyle>
@@ -28,6 +32,12 @@
 #include "widgets/picture_combo_box.h"
 
 namespace {
+
+// The settings column, and the group boxes in it: their designed width, and
+// the height down to the end of «Статистика».
+constexpr int kSettingWidth = 298;
+constexpr int kGroupsWidth = 296;
+constexpr int kGroupsHeight = 475;
 
 QLabel* addLabel(QWidget* parent, const QString& text, int x, int y) {
   auto* label = new QLabel(text, parent);
@@ -134,7 +144,7 @@ void TMainForm::buildWorkArea() {
   RzSplitter2->addWidget(Panel1);
 
   pSetting = addPanel(RzSplitter2, "pSetting");
-  pSetting->setMinimumWidth(298);
+  pSetting->setMinimumWidth(kSettingWidth);
   RzSplitter2->addWidget(pSetting);
   RzSplitter2->setStretchFactor(0, 1);
   RzSplitter2->setStretchFactor(1, 0);
@@ -162,10 +172,24 @@ void TMainForm::buildWorkArea() {
   RzSplitter3->setStretchFactor(1, 1);
   RzSplitter3->setSizes({112, 513});
 
-  pGroups = new QWidget(RzSplitter4);
+  // The group boxes scroll in a window too short for them, so that every
+  // control stays within reach; the column then widens by the scroll bar,
+  // and the boxes keep their width.
+  pGroupsScroll = new QScrollArea(RzSplitter4);
+  pGroupsScroll->setObjectName(QStringLiteral("pGroupsScroll"));
+  pGroupsScroll->setFrameShape(QFrame::NoFrame);
+  pGroupsScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  pGroupsScroll->setWidgetResizable(true);
+  pGroups = new QWidget(pGroupsScroll);
   pGroups->setObjectName(QStringLiteral("pGroups"));
-  pGroups->setMinimumSize(296, 120);
-  RzSplitter4->addWidget(pGroups);
+  pGroups->setMinimumSize(kGroupsWidth, kGroupsHeight);
+  pGroupsScroll->setWidget(pGroups);
+  RzSplitter4->addWidget(pGroupsScroll);
+  connect(pGroupsScroll->verticalScrollBar(), &QScrollBar::rangeChanged, this,
+          [this](int, int max) {
+            const int bar = max > 0 ? pGroupsScroll->verticalScrollBar()->sizeHint().width() : 0;
+            pSetting->setMinimumWidth(kSettingWidth + bar);
+          });
   pNotice = new QWidget(RzSplitter4);
   pNotice->setObjectName(QStringLiteral("pNotice"));
   auto* noticeLayout = new QVBoxLayout(pNotice);
@@ -183,6 +207,20 @@ void TMainForm::buildWorkArea() {
   buildOptionsWindow();
   buildFeedback();
   buildKeyboard();
+  fitToScreen();
+}
+
+void TMainForm::fitToScreen() {
+  // A screen smaller than the designed window gets a window as large as its
+  // free area, frame included, at its top left corner.
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  constexpr int kFrameWidth = 938 - 930, kFrameHeight = 660 - 631;  // the designed frame
+  const QRect area = screen->availableGeometry();
+  if (area.width() >= width() + kFrameWidth && area.height() >= height() + kFrameHeight) return;
+  resize(std::min(width(), area.width() - kFrameWidth),
+         std::min(height(), area.height() - kFrameHeight));
+  move(area.topLeft());
 }
 
 void TMainForm::buildOptionsWindow() {
@@ -276,7 +314,6 @@ void TMainForm::buildGenerateGroup() {
   sTemplate->setObjectName(QStringLiteral("sTemplate"));
   sTemplate->setAccessibleName(QStringLiteral("Шаблон"));
   sTemplate->setGeometry(165, 90, 121, 21);
-  sTemplate->setMaxLength(24);  // as long as a phone number needs; longer ones stall synthesis
   sTemplate->setEnabled(false);
   acceptedTemplate_ = sTemplate->text();
   addLabel(g, QStringLiteral("Шаблон:"), 10, 95)->setBuddy(sTemplate);

@@ -278,6 +278,7 @@ class TestDrill : public QObject {
     f.sMinRuzdo->setValue(6);
     f.sMaxRuzdo->setValue(7);
     f.sMaxQuestion->setValue(3);
+    f.sTani->setCurrentIndex(tanZi);
     const QImage idleStart = f.bStart->grab().toImage();
     QVERIFY(!f.bPause->isEnabled());
     QApplication::setActiveWindow(&f);
@@ -308,9 +309,11 @@ class TestDrill : public QObject {
     f.tMainTimer();
     const QString third = QString::number(f.LastNumber);
     f.bStopClick();
+    // The values missed with their counter word, as said.
     QCOMPARE(f.lRunState->accessibleName(),
-             QStringLiteral("Итог: 1 из 2; ошибки: %1 ×1").arg(first));
-    QVERIFY(f.lSaid->accessibleName().startsWith(QStringLiteral("Сказано: ") + third + "; "));
+             QStringLiteral("Итог: 1 из 2; ошибки: %1時 ×1").arg(first));
+    QCOMPARE(f.lRunState->toolTip(), f.lRunState->accessibleName());
+    QVERIFY(f.lSaid->accessibleName().startsWith(QStringLiteral("Сказано: ") + third + "時; "));
     QVERIFY(!f.bPause->isEnabled());
     QCOMPARE(f.bStart->grab().toImage(), idleStart);
   }

@@ -8,7 +8,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSet>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTest>
@@ -53,6 +56,24 @@ class TestMainWindow : public QObject {
     QCOMPARE(form->RuzdoPole->Plates().size(), size_t{10});
   }
 
+  // On a small screen (640 x 480) the group boxes scroll at their own width:
+  // «Статистика» and the whole of «Применить» and «Отмена» can be reached.
+  void aShortWindowScrollsTheSettings() {
+    form->resize(632, 451);
+    QScrollBar* bar = form->pGroupsScroll->verticalScrollBar();
+    QTRY_VERIFY(bar->isVisible());
+    QCOMPARE(form->pGroups->width(), 296);
+    for (QWidget* w : {static_cast<QWidget*>(form->sApply), static_cast<QWidget*>(form->sCancel),
+                       static_cast<QWidget*>(form->gInfo)}) {
+      form->pGroupsScroll->ensureWidgetVisible(w, 0, 0);
+      const QRect shown(w->mapTo(form->pGroupsScroll->viewport(), QPoint(0, 0)), w->size());
+      QVERIFY(form->pGroupsScroll->viewport()->rect().contains(shown));
+    }
+    form->resize(930, 631);
+    QTRY_VERIFY(!bar->isVisible());
+    QCOMPARE(form->pSetting->width(), 298);
+  }
+
   void groupBar() {
     QCOMPARE(form->gEasy->caption(), QStringLiteral("Простые"));
     QCOMPARE(form->gMid->caption(), QStringLiteral("Средние"));
@@ -62,6 +83,11 @@ class TestMainWindow : public QObject {
     QCOMPARE(form->gEasy->item(1)->text(), QStringLiteral("Последовательности чисел"));
     QCOMPARE(form->RzGroup1->item(0)->text(), QStringLiteral("О программе"));
     QCOMPARE(form->gMid->itemCount(), 0);
+    // The whole row takes clicks, as the hover marks it: also right of the word.
+    GroupBarItem* numbers = form->gEasy->item(0);
+    QSignalSpy clicked(numbers, &QAbstractButton::clicked);
+    QTest::mouseClick(numbers, Qt::LeftButton, {}, {numbers->width() - 3, numbers->height() / 2});
+    QCOMPARE(clicked.count(), 1);
     // A disabled group keeps its look: its disabled colours are its active ones.
     form->gEasy->setEnabled(false);
     const QPalette p = form->gEasy->item(0)->palette();
@@ -103,6 +129,13 @@ class TestMainWindow : public QObject {
     QCOMPARE(form->sTani->count(), kTaniCount);
     QCOMPARE(form->sTani->currentIndex(), 0);
     QVERIFY(form->sTani->isEnabled());
+    // With no counter the picker reads «Нет», not an empty box: dark ink left
+    // of its arrow.
+    const QImage picker = form->sTani->grab().toImage();
+    int ink = 0;
+    for (int y = 4; y < picker.height() - 4; ++y)
+      for (int x = 4; x < picker.width() / 2; ++x) ink += qGray(picker.pixel(x, y)) < 96;
+    QVERIFY2(ink > 10, qPrintable(QString::number(ink)));
     QCOMPARE(form->sTemplate->text(), QStringLiteral("_-__"));
     QVERIFY(!form->sTemplate->isEnabled());
     QCOMPARE(form->sSpechSpeed->minimum(), 50);

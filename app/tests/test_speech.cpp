@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -186,13 +187,15 @@ class TestSpeech : public QObject {
     picker->setCurrentIndex(picker->findText(QStringLiteral("Улица")));
     QCOMPARE(form->listeningCondition(), QStringLiteral("street"));
     QVERIFY(level->isVisible());
-    QCOMPARE(level->accessibleName(), QStringLiteral("Шум: 15 дБ"));
+    QCOMPARE(level->accessibleName(), QStringLiteral("Речь громче шума на 15 дБ"));
+    // A row of its own, below the counts.
+    QVERIFY(level->mapTo(form->gInfo, QPoint(0, 0)).y() >= form->pErr->geometry().bottom());
     form->SpeakNumber(5, 90);
     const ruzdo::WaveRef noisy = output->played.last();
     // 0.3 s of noise before and after the speech at 16 kHz.
     QCOMPARE(noisy->size(), std::size_t{44 + 3200 + 2 * 9600});
     form->setNoiseLevelDb(-9);
-    QCOMPARE(level->text(), QStringLiteral("Шум: \u22125 дБ"));
+    QCOMPARE(level->text(), QStringLiteral("Речь тише шума на 5 дБ"));
     form->SpeakNumber(5, 90);
     QVERIFY(output->played.last() != noisy);
     QCOMPARE(output->played.last()->size(), noisy->size());

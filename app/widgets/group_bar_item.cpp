@@ -43,13 +43,9 @@ void GroupBarItem::paintEvent(QPaintEvent*) {
              Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text());
 }
 
-QRect GroupBarItem::textRect() const {
-  const QRect area = rect().adjusted(kPadding, kPadding, -kPadding, -kPadding);
-  return fontMetrics().boundingRect(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
-                                    text());
-}
-
-bool GroupBarItem::hitButton(const QPoint& pos) const { return textRect().contains(pos); }
+// The whole row takes clicks, as the hover marks it, also right of a short
+// word.
+bool GroupBarItem::hitButton(const QPoint& pos) const { return rect().contains(pos); }
 
 void GroupBarItem::resizeEvent(QResizeEvent* event) {
   QAbstractButton::resizeEvent(event);

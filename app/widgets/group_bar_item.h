@@ -2,7 +2,7 @@
 
 #include <QAbstractButton>
 
-// A clickable item of a group bar group: only its text takes clicks; a text
+// A clickable item of a group bar group: its whole row takes clicks; a text
 // too long for the bar wraps. It can be reached with Tab and pressed with Space
 // like a button.
 class GroupBarItem : public QAbstractButton {
@@ -22,6 +22,5 @@ class GroupBarItem : public QAbstractButton {
   bool hitButton(const QPoint& pos) const override;
 
  private:
-  QRect textRect() const;
   bool hovered_ = false;
 };

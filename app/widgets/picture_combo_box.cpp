@@ -105,8 +105,17 @@ void PictureComboBox::drawEntry(QPainter& painter, int index, const QRect& rect,
                                 const QBrush& brush) const {
   painter.fillRect(rect, brush);
   const QImage* image = picture(index);
-  if (!image || index == 0) return;
-  painter.drawImage(rect.left() + 2, rect.top() + 2, *image);
+  if (image && index != 0) {
+    painter.drawImage(rect.left() + 2, rect.top() + 2, *image);
+    return;
+  }
+  // An entry without a picture ("Нет") shows its text, in the colour that
+  // goes with the brush.
+  const bool selected = brush == palette().brush(QPalette::Highlight);
+  painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                 selected ? QPalette::HighlightedText : QPalette::Text));
+  painter.setFont(font());
+  painter.drawText(rect.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter, itemText(index));
 }
 
 void PictureComboBox::paintEvent(QPaintEvent*) {

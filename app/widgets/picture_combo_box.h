@@ -6,7 +6,7 @@ class QImage;
 
 // A drop-down list whose entries show a picture instead of their text. The
 // picture of an entry is an image pointer kept in its kPictureRole data (not
-// owned); entries without one show as an empty row.
+// owned); entries without one show their text.
 class PictureComboBox : public QComboBox {
   Q_OBJECT
  public:
@@ -20,8 +20,9 @@ class PictureComboBox : public QComboBox {
   int itemHeight() const { return itemHeight_; }
 
   // Draws entry index into rect: the rectangle is filled with the brush the
-  // caller prepared, then the picture (if any) is drawn at its own size two
-  // pixels in from the top-left corner. Entry 0 is always drawn empty.
+  // caller prepared, then the picture is drawn at its own size two pixels in
+  // from the top-left corner. Entry 0, and any without a picture, shows its
+  // text instead.
   void drawEntry(QPainter& painter, int index, const QRect& rect, const QBrush& brush) const;
 
  protected:
