@@ -127,6 +127,7 @@ in_root ruzdo --help | grep -q -- '--version' || fail "ruzdo --help lists no opt
 for f in /usr/share/applications/ruzdo.desktop /usr/share/metainfo/ruzdo.metainfo.xml \
   /usr/share/icons/hicolor/scalable/apps/ruzdo.svg /usr/share/icons/hicolor/48x48/apps/ruzdo.png \
   /usr/share/man/man1/ruzdo.1.gz /usr/share/man/man1/onsei.1.gz \
+  /usr/share/doc/ruzdo/user-guide.md.gz /usr/share/doc/onsei/README.md.gz \
   /usr/include/onsei/onsei.h; do
   [ -f "$root$f" ] || fail "$f is not installed"
 done
