@@ -24,6 +24,7 @@
 #include <QTest>
 
 #include "core/tani.h"
+#include "drill_fixture.h"
 #include "history/history_service.h"
 #include "history/history_store.h"
 #include "history/history_window.h"
@@ -512,6 +513,34 @@ class TestHistory : public QObject {
     // The width it all, the height its share with the table below it.
     QTRY_COMPARE(w.chart->width(), before.width() + 300);
     QVERIFY(w.chart->height() > before.height() + 150);
+  }
+
+  void aQuestionIsAskedWhenItsSoundStarts() {
+    // Its sound still being made at its tick, the question counts as asked
+    // (and its answer is timed) from when it is heard, not from the tick.
+    QTemporaryDir dir;
+    DrillFixture d;
+    d.form.openHistory(dir.path());
+    d.form.setSpeechOnWorker(true);
+    d.engine.gated = true;  // nothing made ahead either
+    d.setRange(tanNone, 7, 8);
+    d.form.bStartClick();
+    d.form.tMainTimer();
+    QTRY_VERIFY(d.engine.waiting > 0);
+    QTest::qWait(50);
+    const QDateTime heard = QDateTime::currentDateTimeUtc();
+    d.engine.open();
+    QTRY_VERIFY(!d.output.played.isEmpty());
+    d.clickPlate(0);
+    const QString file = dir.filePath(HistoryStore::kFileName);
+    QTRY_COMPARE(answerRows(file), 1);
+    const auto at = [&file](const char* column) {
+      return QDateTime::fromString(
+          rawQuery(file, QStringLiteral("SELECT %1 FROM answers").arg(column)).toString(),
+          Qt::ISODateWithMs);
+    };
+    QVERIFY(at("asked_at") >= heard);
+    QCOMPARE(at("run_started"), at("asked_at"));
   }
 
   void aKilledWriterLeavesAnIntactHistory() {
