@@ -294,7 +294,8 @@ class TMainForm : public QWidget {
   void runJudged(bool wrong);
   QString runSummary() const;
   QTimer* markClear_ = nullptr;
-  PlateButton* marked_ = nullptr;
+  // The plate marked green; a grid rebuilt since took it with its plates.
+  QPointer<PlateButton> marked_;
   bool markedInTick_ = false;
   bool awaitingQuestionSound_ = false;
   bool questionOpen_ = false;

@@ -333,6 +333,51 @@ class TestDrill : public QObject {
     QVERIFY(f.RuzdoPole->rect().contains(right->geometry()));
   }
 
+  // A run stopped after a miss leaves its right plate green; the grid is then
+  // rebuilt (Start applies the settings, Apply a new range, the sequence
+  // mode its new plates) and the mark must go with the plate that held it:
+  // the next Start clears no plate that is gone.
+  void aMarkLeftAtTheRunsEndGoesWithItsGrid_data() {
+    QTest::addColumn<bool>("sequences");
+    QTest::addColumn<bool>("applyBefore");
+    QTest::newRow("numbers, Start") << false << false;
+    QTest::newRow("numbers, Apply then Start") << false << true;
+    QTest::newRow("sequences, Start") << true << false;
+  }
+  void aMarkLeftAtTheRunsEndGoesWithItsGrid() {
+    QFETCH(bool, sequences);
+    QFETCH(bool, applyBefore);
+    TMainForm& f = d->form;
+    f.fOptions->showAnswer->setChecked(true);
+    if (sequences) {
+      f.sTemplate->setText(QStringLiteral("__"));
+      f.gEasyItems1Click();
+    }
+    const auto marked = [&] {
+      int n = 0;
+      for (PlateButton* p : f.RuzdoPole->Plates())
+        n += p->accessibleDescription() == QStringLiteral("Верный ответ");
+      return n;
+    };
+    for (int run = 0; run < 3; ++run) {
+      f.bStart->click();
+      QVERIFY(running(f));
+      QCOMPARE(marked(), 0);
+      f.tMainTimer();
+      for (PlateButton* p : f.RuzdoPole->Plates())
+        if (sequences ? p->text() != f.LastText : p->property("Tag").toInt() != f.LastNumber) {
+          QTest::mouseClick(p, Qt::LeftButton);  // wrong: the right plate turns green
+          break;
+        }
+      f.bStop->click();
+      QCOMPARE(marked(), 1);
+      if (applyBefore) {
+        f.sMaxRuzdo->setValue(9 - run % 2);
+        f.sApply->click();
+      }
+    }
+  }
+
   void startIsRefusedWithTheSettings() {
     TMainForm& f = d->form;
     f.sMaxRuzdo->setValue(150);
