@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "core/question_timing.h"
 #include "core/random_source.h"
 #include "drill_fixture.h"
 #include "platform/message_box.h"
@@ -266,6 +267,54 @@ class TestDrill : public QObject {
     QCOMPARE(f.tMain->interval(), 2000);
     f.fOptions->forceAfterSpeech(false);
     QCOMPARE(f.fOptions->afterSpeech->isChecked(), checked);
+  }
+
+  // Whatever the settings, a question is heard out: one longer than the
+  // time to the next tick makes that tick wait for its end and a second to
+  // answer; one that fits keeps the interval exactly (3 in 7 s at 2 s); a
+  // question whose sound has not started yet holds its tick back.
+  void aQuestionIsNeverCutOff_data() {
+    QTest::addColumn<int>("interval");
+    QTest::addColumn<int>("soundMs");
+    QTest::addColumn<int>("wait");
+    QTest::newRow("fits: the designed interval") << 2000 << 100 << 2000;
+    QTest::newRow("a phone number at 2 s") << 2000 << 3900 << 4900;
+    QTest::newRow("at the shortest interval") << 100 << 300 << 1300;
+    QTest::newRow("fits a long interval") << 5000 << 3900 << 5000;
+  }
+  void aQuestionIsNeverCutOff() {
+    QFETCH(int, interval);
+    QFETCH(int, soundMs);
+    QFETCH(int, wait);
+    TMainForm& f = d->form;
+    d->engine.wav = true;
+    d->engine.wavMs = soundMs;
+    f.sTimerInterval->setValue(interval);
+    f.bStartClick();
+    for (int question = 1; question <= 3; ++question) {
+      f.tMainTimer();
+      QCOMPARE(f.QuestionCount, question);
+      QCOMPARE(f.tMain->interval(), wait);
+    }
+    f.bStopClick();
+    QCOMPARE(f.tMain->interval(), interval);
+  }
+  void aTickWaitsForASoundNotYetStarted() {
+    TMainForm& f = d->form;
+    d->engine.gated = true;  // the plates made ahead wait too
+    f.setSpeechOnWorker(true);
+    f.bStartClick();
+    f.tMainTimer();
+    QTRY_VERIFY(f.speechPending());
+    f.tMainTimer();  // held back: the question is not yet heard
+    QCOMPARE(f.QuestionCount, 1);
+    QCOMPARE(f.ErrorCount, 0);
+    d->engine.open();
+    QTRY_VERIFY(!f.speechPending());
+    QCOMPARE(f.tMain->interval(), ruzdo::kLeastAnswerMs);  // a sound of no length, then a second
+    f.tMainTimer();
+    QCOMPARE(f.QuestionCount, 2);
+    QCOMPARE(f.tMain->interval(), 2000);
   }
 
   // The run's state shows: Start and Pause drawn disabled when they do
