@@ -71,6 +71,12 @@ void TMainForm::beforeQuestion() {
 void TMainForm::questionSoundPlayed(const ruzdo::WaveRef& wave) {
   if (!awaitingQuestionSound_) return;
   awaitingQuestionSound_ = false;
+  // A sound still being made at its tick (a busy machine) is asked, and its
+  // answer timed, from when it starts to be heard.
+  if (questionOpen_) {
+    questionAt_ = QDateTime::currentDateTimeUtc();
+    if (QuestionCount == 1) runStartedAt_ = questionAt_;
+  }
   // Not while paused: going on gives a full interval anyway.
   if (!tMain->isActive()) return;
   const int due =
