@@ -10,8 +10,8 @@
 #include "Unit1.h"
 #include "core/speech_text.h"
 #include "core/speech_voice.h"
-#include "onsei/onsei.h"
 #include "platform/message_box.h"
+#include "speech/speech_service.h"
 #include "uAboutFrm.h"
 #include "widgets/picture_combo_box.h"
 
@@ -55,11 +55,7 @@ bool TMainForm::TemplateSayable(const QString& pattern) const {
   sample.replace(QLatin1Char('_'), QLatin1Char('0'));
   const auto sjis = ruzdo::SequenceSpeechText(sample.toStdString());
   if (!sjis) return false;
-  if (readingCheck_) return readingCheck_(sjis->c_str());
-  char* reading = Onsei_Reading(sjis->c_str());
-  const bool saysSomething = reading && *reading;
-  Onsei_FreeText(reading);
-  return saysSomething;
+  return !speech_->reading(sjis->c_str()).empty();
 }
 
 void TMainForm::ShowFieldSettings() {
@@ -132,11 +128,9 @@ void TMainForm::FillVoicePicker() {
   // standard one first; each item keeps the engine's name. "Разные" has
   // none: a speaker and style are drawn for every question.
   sVoice->clear();
-  for (int i = 0; i < Onsei_VoiceCount(); ++i) {
-    const char* name = Onsei_VoiceName(i);
-    if (!name) continue;
-    sVoice->addItem(QString::fromStdString(ruzdo::VoiceDisplayName(name)), QString::fromUtf8(name));
-  }
+  for (const std::string& name : ruzdo::EngineVoiceNames())
+    sVoice->addItem(QString::fromStdString(ruzdo::VoiceDisplayName(name)),
+                    QString::fromStdString(name));
   sVoice->addItem(QStringLiteral("Разные"), QString());
   // The list opens wide enough for the longest name, whatever the box's width.
   sVoice->view()->setMinimumWidth(sVoice->view()->sizeHintForColumn(0) + 24);

@@ -2,8 +2,8 @@
 // in the history, drilling the weak values, and settings kept between runs.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -42,11 +42,16 @@ namespace {
 // A fixture whose engine reading is "よみ" and remembers what it was asked.
 struct LearningFixture : DrillFixture {
   QList<QByteArray> readingAsked;
+  std::function<QString(const QByteArray&)> readAs = [](const QByteArray&) {
+    return QStringLiteral("よみ'");
+  };
   LearningFixture() {
-    form.setReadingFunction([this](const QByteArray& koe) {
+    ruzdo::SpeechEngine seam = engine.seam();
+    seam.reading = [this](const char* koe) {
       readingAsked.append(koe);
-      return QStringLiteral("よみ'");
-    });
+      return readAs(koe).toStdString();
+    };
+    form.setSpeechEngine(seam);
   }
   void startWithRange(int min, int max, TTani tani = tanNone) {
     setRange(tani, min, max);
@@ -203,7 +208,7 @@ class TestLearning : public QObject {
   void aLongReadingWrapsIsShortenedButKeptWhole() {
     LearningFixture d;
     const QString longReading = QString(200, QChar(0x3042));  // あ × 200
-    d.form.setReadingFunction([&](const QByteArray&) { return longReading; });
+    d.readAs = [&](const QByteArray&) { return longReading; };
     d.form.RuzdoPoleButtonClick(5, QStringLiteral("5"));
     const QString shown = d.form.lSaid->text();
     QVERIFY(shown.startsWith(QStringLiteral("Сказано: 5 — ")));
@@ -223,7 +228,7 @@ class TestLearning : public QObject {
     const int smallest = sizeOf();
     QSet<int> wholeIn;
     for (int n = 1; n < 120; ++n) {
-      d.form.setReadingFunction([&](const QByteArray&) { return QString(n, QChar(0x3042)); });
+      d.readAs = [&](const QByteArray&) { return QString(n, QChar(0x3042)); };
       d.form.RuzdoPoleButtonClick(5, QStringLiteral("5"));
       if (!d.form.lSaid->text().endsWith(QChar(0x2026))) wholeIn << sizeOf();
       QVERIFY(sizeOf() == smallest || !d.form.lSaid->text().endsWith(QChar(0x2026)));
