@@ -30,22 +30,15 @@ bool noisy(const std::string& key) {
 void TMainForm::setUpConditions() {
   // «Условия» in «Как звучит» of «Параметры обучения»; each item's tool tip
   // says what it is, and so does the box's for the one chosen.
-  using Section = TrainingOptionsWindow::Section;
-  sCondition = new QComboBox(fOptions->box(Section::Sound));
-  sCondition->setObjectName(QStringLiteral("sCondition"));
-  sCondition->setAccessibleName(QStringLiteral("Условия"));
+  sCondition = fOptions->choice("condition");
   for (const ruzdo::ListeningConditionInfo& info : ruzdo::ListeningConditions()) {
     sCondition->addItem(utf8(info.name), utf8(info.key));
     sCondition->setItemData(sCondition->count() - 1, utf8(info.description), Qt::ToolTipRole);
   }
   sCondition->setToolTip(sCondition->itemData(0, Qt::ToolTipRole).toString());
-  auto* label = new QLabel(QStringLiteral("Условия:"), fOptions->box(Section::Sound));
-  label->setBuddy(sCondition);
-  fOptions->section(Section::Sound)->addRow(label, sCondition);
   connect(sCondition, &QComboBox::currentIndexChanged, this, [this] {
     sCondition->setToolTip(sCondition->currentData(Qt::ToolTipRole).toString());
     setListeningCondition(sCondition->currentData().toString());
-    saveSettings();
   });
 
   // On the first row of the statistics, between its label and its value.

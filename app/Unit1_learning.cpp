@@ -37,12 +37,7 @@ void TMainForm::buildLearningAids() {
   connect(bOptions, &QToolButton::clicked, this, &TMainForm::RzGroup1Items2Click);
   connect(RzGroup1->item(2), &QAbstractButton::clicked, this, &TMainForm::RzGroup1Items2Click);
   // The options apply at once, so they are kept at once.
-  connect(sVoice, &QComboBox::currentIndexChanged, this, &TMainForm::saveSettings);
-  connect(sVariants, &QCheckBox::toggled, this, &TMainForm::saveSettings);
-  connect(sWeakFirst, &QCheckBox::toggled, this, &TMainForm::saveSettings);
-  connect(sSentences, &QCheckBox::toggled, this, &TMainForm::saveSettings);
-  connect(fOptions->afterSpeech, &QCheckBox::toggled, this, &TMainForm::saveSettings);
-  connect(fOptions->showAnswer, &QCheckBox::toggled, this, &TMainForm::saveSettings);
+  connect(fOptions, &TrainingOptionsWindow::changed, this, &TMainForm::saveSettings);
   connect(fOptions->showAnswer, &QCheckBox::toggled, this, [this](bool on) {
     if (!on) markRightPlate(false);
   });

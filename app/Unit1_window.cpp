@@ -190,15 +190,7 @@ void TMainForm::buildOptionsWindow() {
   sVoice = fOptions->voice;
   sVariants = fOptions->variants;
   sWeakFirst = fOptions->weakFirst;
-  QGroupBox* said = fOptions->box(TrainingOptionsWindow::Section::Said);
-  sSentences = new QCheckBox(QStringLiteral("В предложениях"), said);
-  sSentences->setObjectName(QStringLiteral("sSentences"));
-  sSentences->setAccessibleName(sSentences->text());
-  sSentences->setToolTip(QStringLiteral(
-      "Говорить число каждого вопроса внутри фразы для его счётного суффикса: "
-      "«全部で1980円になります», последовательность — «電話番号は…です». Интервал считается от "
-      "конца фразы: «Интервал после речи» с ним включён всегда"));
-  fOptions->section(TrainingOptionsWindow::Section::Said)->addRow(sSentences);
+  sSentences = fOptions->check("sentences");
 }
 
 void TMainForm::buildGroupBar() {

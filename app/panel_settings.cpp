@@ -12,20 +12,25 @@
 
 #include "Unit1.h"
 #include "core/window_placement.h"
+#include "training_options.h"
 #include "training_options_window.h"
 #include "widgets/pane_splitter.h"
 
 namespace ruzdo {
 namespace {
 
-// The stored integer under key if it is one and lies in min ... max.
-std::optional<int> storedInt(const QSettings& s, const QString& key, int min, int max) {
-  const QVariant v = s.value(key);
+// The value if it is an integer in min ... max.
+std::optional<int> intIn(const QVariant& v, int min, int max) {
   if (!v.isValid()) return std::nullopt;
   bool ok = false;
   const int x = v.toString().toInt(&ok);
   if (!ok || x < min || x > max) return std::nullopt;
   return x;
+}
+
+// The stored integer under key if it is one and lies in min ... max.
+std::optional<int> storedInt(const QSettings& s, const QString& key, int min, int max) {
+  return intIn(s.value(key), min, max);
 }
 
 std::optional<bool> storedBool(const QSettings& s, const QString& key) {
@@ -35,12 +40,82 @@ std::optional<bool> storedBool(const QSettings& s, const QString& key) {
   return std::nullopt;
 }
 
-void restoreSpin(const QSettings& s, const QString& key, QSpinBox* spin) {
-  if (auto v = storedInt(s, key, spin->minimum(), spin->maximum())) spin->setValue(*v);
+std::optional<QVariant> asVariant(std::optional<int> x) {
+  if (!x) return std::nullopt;
+  return *x;
 }
 
-void restoreSlider(const QSettings& s, const QString& key, QSlider* slider) {
-  if (auto v = storedInt(s, key, slider->minimum(), slider->maximum())) slider->setValue(*v);
+// A key of the "panel" group other than the options of «Параметры
+// обучения» (those are kept by their own table): what is stored, the stored
+// value if the panel takes it, and how it is put back.
+struct PanelKey {
+  const char* key;
+  QVariant (*get)(const TMainForm&);
+  std::optional<QVariant> (*read)(const TMainForm&, const QVariant&);
+  void (*put)(TMainForm&, const QVariant&);
+  bool last = false;  // put back after the options: it builds the grid
+};
+
+// A spin edit's or track bar's value, within its range.
+template <auto control>
+constexpr PanelKey number(const char* key) {
+  return {key, [](const TMainForm& f) { return QVariant((f.*control)->value()); },
+          [](const TMainForm& f, const QVariant& v) {
+            return asVariant(intIn(v, (f.*control)->minimum(), (f.*control)->maximum()));
+          },
+          [](TMainForm& f, const QVariant& v) { (f.*control)->setValue(v.toInt()); }};
+}
+
+// In the order they are put back; a missing or damaged value keeps the
+// control's default.
+constexpr PanelKey kPanelKeys[] = {
+    number<&TMainForm::sMinRuzdo>("min"),
+    number<&TMainForm::sMaxRuzdo>("max"),
+    {"counter", [](const TMainForm& f) { return QVariant(f.sTani->currentIndex()); },
+     [](const TMainForm& f, const QVariant& v) {
+       return asVariant(intIn(v, 0, f.sTani->count() - 1));
+     },
+     [](TMainForm& f, const QVariant& v) { f.sTani->setCurrentIndex(v.toInt()); }},
+    {"template", [](const TMainForm& f) { return QVariant(f.sTemplate->text()); },
+     [](const TMainForm& f, const QVariant& v) -> std::optional<QVariant> {
+       if (!v.isValid() || v.toString().size() > f.sTemplate->maxLength()) return std::nullopt;
+       return v.toString();
+     },
+     [](TMainForm& f, const QVariant& v) { f.sTemplate->setText(v.toString()); }},
+    number<&TMainForm::sSpechSpeed>("speed"),
+    number<&TMainForm::sTimerInterval>("interval"),
+    number<&TMainForm::sMaxQuestion>("questions"),
+    number<&TMainForm::sCols>("cols"),
+    number<&TMainForm::sRows>("rows"),
+    number<&TMainForm::sIndention>("indent"),
+    // Brought within the staircase's bounds by the setter.
+    {"noiseDb", [](const TMainForm& f) { return QVariant(f.noiseLevelDb()); },
+     [](const TMainForm&, const QVariant& v) -> std::optional<QVariant> {
+       bool isNumber = false;
+       const double db = v.toDouble(&isNumber);
+       if (!isNumber) return std::nullopt;
+       return db;
+     },
+     [](TMainForm& f, const QVariant& v) { f.setNoiseLevelDb(v.toDouble()); }},
+    // Always put back (the numbers mode when missing): the mode item puts the
+    // grid in line with the panel, as a click on it does.
+    {"mode", [](const TMainForm& f) { return QVariant(static_cast<int>(f.Mode)); },
+     [](const TMainForm&, const QVariant& v) -> std::optional<QVariant> {
+       return intIn(v, 0, 1).value_or(0);
+     },
+     [](TMainForm& f, const QVariant& v) {
+       if (v.toInt() == 1)
+         f.gEasyItems1Click();
+       else
+         f.gEasyItems0Click();
+     },
+     true},
+};
+
+std::size_t keyIndex(std::string_view key) {
+  for (std::size_t i = 0; i < std::size(kPanelKeys); ++i)
+    if (key == kPanelKeys[i].key) return i;
+  return std::size(kPanelKeys);
 }
 
 // The splitter with a hot spot: its first pane's width and whether it is
@@ -67,25 +142,9 @@ void restoreSplitter(const QSettings& s, const QString& key, PaneSplitter* split
 
 void SavePanelSettings(const TMainForm& f, QSettings& s) {
   s.beginGroup(QStringLiteral("panel"));
-  s.setValue(QStringLiteral("min"), f.sMinRuzdo->value());
-  s.setValue(QStringLiteral("max"), f.sMaxRuzdo->value());
-  s.setValue(QStringLiteral("counter"), f.sTani->currentIndex());
-  s.setValue(QStringLiteral("template"), f.sTemplate->text());
-  s.setValue(QStringLiteral("speed"), f.sSpechSpeed->value());
-  s.setValue(QStringLiteral("interval"), f.sTimerInterval->value());
-  s.setValue(QStringLiteral("questions"), f.sMaxQuestion->value());
-  s.setValue(QStringLiteral("cols"), f.sCols->value());
-  s.setValue(QStringLiteral("rows"), f.sRows->value());
-  s.setValue(QStringLiteral("indent"), f.sIndention->value());
-  s.setValue(QStringLiteral("mode"), static_cast<int>(f.Mode));
-  s.setValue(QStringLiteral("weakFirst"), f.sWeakFirst->isChecked());
-  s.setValue(QStringLiteral("voice"), f.sVoice->currentData().toString());
-  s.setValue(QStringLiteral("variants"), f.sVariants->isChecked());
-  s.setValue(QStringLiteral("sentences"), f.sSentences->isChecked());
-  s.setValue(QStringLiteral("afterSpeech"), f.fOptions->afterSpeechChosen());
-  s.setValue(QStringLiteral("showAnswer"), f.fOptions->showAnswer->isChecked());
-  s.setValue(QStringLiteral("condition"), f.listeningCondition());
-  s.setValue(QStringLiteral("noiseDb"), f.noiseLevelDb());
+  for (const PanelKey& k : kPanelKeys) s.setValue(QLatin1String(k.key), k.get(f));
+  for (const TrainingOption& o : TrainingOptions())
+    s.setValue(QLatin1String(o.key), f.fOptions->value(o));
   s.endGroup();
   s.beginGroup(QStringLiteral("window"));
   // Position as move() takes it and the client size as resize() takes it, so
@@ -103,54 +162,32 @@ void RestorePanelSettings(TMainForm& f, QSettings& s) {
   if (s.childGroups().isEmpty()) return;
 
   s.beginGroup(QStringLiteral("panel"));
+  std::vector<std::optional<QVariant>> stored;
+  for (const PanelKey& k : kPanelKeys) {
+    const QVariant v = s.value(QLatin1String(k.key));
+    stored.push_back(k.read(f, v));
+  }
   // The range only as a pair the panel would accept.
-  const auto min =
-      storedInt(s, QStringLiteral("min"), f.sMinRuzdo->minimum(), f.sMinRuzdo->maximum());
-  const auto max =
-      storedInt(s, QStringLiteral("max"), f.sMaxRuzdo->minimum(), f.sMaxRuzdo->maximum());
-  if (min && max && *max - *min < 100) {
-    f.sMinRuzdo->setValue(*min);
-    f.sMaxRuzdo->setValue(*max);
+  auto& min = stored[keyIndex("min")];
+  auto& max = stored[keyIndex("max")];
+  if (!min || !max || max->toInt() - min->toInt() >= 100) min = max = std::nullopt;
+  const auto put = [&](bool last) {
+    for (std::size_t i = 0; i < std::size(kPanelKeys); ++i)
+      if (kPanelKeys[i].last == last && stored[i]) kPanelKeys[i].put(f, *stored[i]);
+  };
+  put(false);
+  for (const TrainingOption& o : TrainingOptions()) {
+    const QString key = QLatin1String(o.key);
+    if (o.kind == OptionKind::Check) {
+      if (auto on = storedBool(s, key)) f.fOptions->setValue(o, *on);
+    } else if (s.contains(key)) {
+      // A value the list no longer has (a voice gone from the engine, a
+      // condition this build does not know) leaves the list as it is.
+      f.fOptions->setValue(o, s.value(key).toString());
+    }
   }
-  if (auto counter = storedInt(s, QStringLiteral("counter"), 0, f.sTani->count() - 1))
-    f.sTani->setCurrentIndex(*counter);
-  const QVariant pattern = s.value(QStringLiteral("template"));
-  if (pattern.isValid() && pattern.toString().size() <= f.sTemplate->maxLength())
-    f.sTemplate->setText(pattern.toString());
-  restoreSlider(s, QStringLiteral("speed"), f.sSpechSpeed);
-  restoreSlider(s, QStringLiteral("interval"), f.sTimerInterval);
-  restoreSpin(s, QStringLiteral("questions"), f.sMaxQuestion);
-  restoreSpin(s, QStringLiteral("cols"), f.sCols);
-  restoreSpin(s, QStringLiteral("rows"), f.sRows);
-  restoreSpin(s, QStringLiteral("indent"), f.sIndention);
-  if (auto weak = storedBool(s, QStringLiteral("weakFirst"))) f.sWeakFirst->setChecked(*weak);
-  if (auto variants = storedBool(s, QStringLiteral("variants"))) f.sVariants->setChecked(*variants);
-  if (auto sentences = storedBool(s, QStringLiteral("sentences")))
-    f.sSentences->setChecked(*sentences);
-  if (auto after = storedBool(s, QStringLiteral("afterSpeech")))
-    f.fOptions->afterSpeech->setChecked(*after);
-  if (auto show = storedBool(s, QStringLiteral("showAnswer")))
-    f.fOptions->showAnswer->setChecked(*show);
-  // A voice by its engine name; one the engine no longer has is ignored.
-  if (s.contains(QStringLiteral("voice"))) {
-    const int voice = f.sVoice->findData(s.value(QStringLiteral("voice")).toString());
-    if (voice >= 0) f.sVoice->setCurrentIndex(voice);
-  }
-  // A condition this build does not know is quiet; a level is brought within
-  // the staircase's bounds.
-  if (s.contains(QStringLiteral("condition")))
-    f.setListeningCondition(s.value(QStringLiteral("condition")).toString());
-  bool isNumber = false;
-  const double noiseDb = s.value(QStringLiteral("noiseDb")).toDouble(&isNumber);
-  if (isNumber) f.setNoiseLevelDb(noiseDb);
-  const int mode = storedInt(s, QStringLiteral("mode"), 0, 1).value_or(0);
+  put(true);
   s.endGroup();
-
-  // The mode item puts the grid in line with the panel, as a click on it does.
-  if (mode == 1)
-    f.gEasyItems1Click();
-  else
-    f.gEasyItems0Click();
 
   s.beginGroup(QStringLiteral("window"));
   const auto x = storedInt(s, QStringLiteral("x"), -100000, 100000);

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -13,78 +14,41 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+using ruzdo::OptionKind;
+using ruzdo::TrainingOption;
+
 namespace {
 
-struct SectionInfo {
-  const char* name;
-  const char* title;
-};
-
-// In the order they are shown, by TrainingOptionsWindow::Section.
-constexpr SectionInfo kSections[] = {
-    {"gSpeaker", "Кто говорит"},
-    {"gSaid", "Что говорится"},
-    {"gSound", "Как звучит"},
-    {"gPace", "Темп и подсказки"},
-};
-
-QCheckBox* addCheck(QGroupBox* box, QFormLayout* form, const char* name, const QString& text,
-                    const QString& toolTip) {
-  auto* check = new QCheckBox(text, box);
-  check->setObjectName(QString::fromLatin1(name));
-  check->setAccessibleName(text);
-  check->setToolTip(toolTip);
-  form->addRow(check);
-  return check;
+QString translated(const char* text) {
+  return QCoreApplication::translate("TrainingOptions", text);
 }
 
 }  // namespace
 
 TrainingOptionsWindow::TrainingOptionsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("fTrainingOptions"));
-  setWindowTitle(QStringLiteral("Параметры обучения"));
+  setWindowTitle(tr("Параметры обучения"));
   setAccessibleName(windowTitle());
 
   auto* layout = new QVBoxLayout(this);
-  for (std::size_t i = 0; i < std::size(kSections); ++i) {
-    boxes_[i] = new QGroupBox(QString::fromUtf8(kSections[i].title), this);
-    boxes_[i]->setObjectName(QString::fromLatin1(kSections[i].name));
+  for (int i = 0; i < ruzdo::kOptionSectionCount; ++i) {
+    const auto s = static_cast<Section>(i);
+    boxes_[i] = new QGroupBox(translated(ruzdo::SectionTitle(s)), this);
+    boxes_[i]->setObjectName(QString::fromLatin1(ruzdo::SectionName(s)));
     forms_[i] = new QFormLayout(boxes_[i]);
     forms_[i]->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     layout->addWidget(boxes_[i]);
   }
   layout->addStretch();
-
-  QGroupBox* speaker = box(Section::Speaker);
-  voice = new QComboBox(speaker);
-  voice->setObjectName(QStringLiteral("sVoice"));
-  voice->setAccessibleName(QStringLiteral("Голос"));
-  voice->setToolTip(QStringLiteral("Голос диктора; «Разные» — свой голос для каждого вопроса"));
-  auto* voiceLabel = new QLabel(QStringLiteral("Голос:"), speaker);
-  voiceLabel->setBuddy(voice);
-  section(Section::Speaker)->addRow(voiceLabel, voice);
-
-  QGroupBox* said = box(Section::Said);
-  variants =
-      addCheck(said, section(Section::Said), "sVariants", QStringLiteral("Разные варианты чтения"),
-               QStringLiteral("Читать число в каждом вопросе любым из верных вариантов: "
-                              "しちじ или ななじ, じゅっぽん или じっぽん"));
-  weakFirst = addCheck(
-      said, section(Section::Said), "sWeakFirst", QStringLiteral("Чаще ошибочные"),
-      QStringLiteral("Чаще спрашивать числа, в которых недавно ошибались или которые путали"));
-
-  QGroupBox* pace = box(Section::Pace);
-  afterSpeech =
-      addCheck(pace, section(Section::Pace), "sAfterSpeech", QStringLiteral("Интервал после речи"),
-               QStringLiteral("Отсчитывать интервал от конца сказанного: каждый вопрос "
-                              "слышен целиком, и на ответ есть весь интервал"));
-  showAnswer = addCheck(pace, section(Section::Pace), "sShowAnswer",
-                        QStringLiteral("Показывать верный ответ"),
-                        QStringLiteral("После ошибки или пропуска отметить верную плашку до "
-                                       "следующего вопроса"));
+  for (const TrainingOption& option : ruzdo::TrainingOptions()) addControl(option);
+  voice = choice("voice");
+  variants = check("variants");
+  weakFirst = check("weakFirst");
+  afterSpeech = check("afterSpeech");
+  showAnswer = check("showAnswer");
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-  buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Закрыть"));
+  buttons->button(QDialogButtonBox::Close)->setText(tr("Закрыть"));
   connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
   layout->addWidget(buttons);
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -93,28 +57,96 @@ TrainingOptionsWindow::TrainingOptionsWindow(QWidget* parent) : QWidget(parent, 
   setMinimumWidth(360);
 }
 
+void TrainingOptionsWindow::addControl(const TrainingOption& option) {
+  QGroupBox* parent = box(option.section);
+  QFormLayout* form = forms_[static_cast<int>(option.section)];
+  const QString label = translated(option.label);
+  QWidget* widget = nullptr;
+  if (option.kind == OptionKind::Check) {
+    auto* box = new QCheckBox(label, parent);
+    box->setChecked(option.checked);
+    connect(box, &QCheckBox::toggled, this, &TrainingOptionsWindow::changed);
+    form->addRow(box);
+    widget = box;
+  } else {
+    auto* list = new QComboBox(parent);
+    connect(list, &QComboBox::currentIndexChanged, this, &TrainingOptionsWindow::changed);
+    auto* caption = new QLabel(tr("%1:").arg(label), parent);
+    caption->setBuddy(list);
+    form->addRow(caption, list);
+    widget = list;
+  }
+  widget->setObjectName(QString::fromLatin1(option.name));
+  widget->setAccessibleName(label);
+  if (option.toolTip) widget->setToolTip(translated(option.toolTip));
+  controls_.push_back({&option, widget});
+}
+
+const TrainingOptionsWindow::Control* TrainingOptionsWindow::find(std::string_view key) const {
+  const auto c = std::find_if(controls_.begin(), controls_.end(),
+                              [key](const Control& each) { return key == each.option->key; });
+  return c == controls_.end() ? nullptr : &*c;
+}
+
+TrainingOptionsWindow::Control* TrainingOptionsWindow::find(std::string_view key) {
+  return const_cast<Control*>(std::as_const(*this).find(key));
+}
+
 QGroupBox* TrainingOptionsWindow::box(Section s) const { return boxes_[static_cast<int>(s)]; }
 
-QFormLayout* TrainingOptionsWindow::section(Section s) const { return forms_[static_cast<int>(s)]; }
+QCheckBox* TrainingOptionsWindow::check(std::string_view key) const {
+  const Control* c = find(key);
+  return c ? qobject_cast<QCheckBox*>(c->widget) : nullptr;
+}
 
-void TrainingOptionsWindow::forceAfterSpeech(bool forced) {
-  if (forced == afterSpeechForced_) return;
-  afterSpeechForced_ = forced;
-  if (forced) {
-    afterSpeechChosen_ = afterSpeech->isChecked();
-    afterSpeech->setChecked(true);
-  } else {
-    afterSpeech->setChecked(afterSpeechChosen_);
+QComboBox* TrainingOptionsWindow::choice(std::string_view key) const {
+  const Control* c = find(key);
+  return c ? qobject_cast<QComboBox*>(c->widget) : nullptr;
+}
+
+QVariant TrainingOptionsWindow::value(const TrainingOption& option) const {
+  const Control* c = find(option.key);
+  if (!c) return {};
+  if (auto* box = qobject_cast<QCheckBox*>(c->widget))
+    return c->forced ? c->chosen : box->isChecked();
+  return static_cast<QComboBox*>(c->widget)->currentData().toString();
+}
+
+void TrainingOptionsWindow::setValue(const TrainingOption& option, const QVariant& value) {
+  Control* c = find(option.key);
+  if (!c) return;
+  if (auto* box = qobject_cast<QCheckBox*>(c->widget)) {
+    if (c->forced)
+      c->chosen = value.toBool();
+    else
+      box->setChecked(value.toBool());
+    return;
   }
-  afterSpeech->setEnabled(!forced);
+  auto* list = static_cast<QComboBox*>(c->widget);
+  const int item = list->findData(value.toString());
+  if (item >= 0) list->setCurrentIndex(item);
+}
+
+void TrainingOptionsWindow::forceChecked(std::string_view key, bool forced) {
+  Control* c = find(key);
+  auto* box = c ? qobject_cast<QCheckBox*>(c->widget) : nullptr;
+  if (!box || forced == c->forced) return;
+  c->forced = forced;
+  if (forced) {
+    c->chosen = box->isChecked();
+    box->setChecked(true);
+  } else {
+    box->setChecked(c->chosen);
+  }
+  box->setEnabled(!forced);
 }
 
 bool TrainingOptionsWindow::afterSpeechInForce() const {
-  return afterSpeechForced_ || afterSpeech->isChecked();
+  return find("afterSpeech")->forced || afterSpeech->isChecked();
 }
 
 bool TrainingOptionsWindow::afterSpeechChosen() const {
-  return afterSpeechForced_ ? afterSpeechChosen_ : afterSpeech->isChecked();
+  return value(*ruzdo::FindTrainingOption("afterSpeech")).toBool();
 }
 
 void TrainingOptionsWindow::showInFront() {
@@ -142,7 +174,7 @@ void TrainingOptionsWindow::showInFront() {
 }
 
 void TrainingOptionsWindow::showSectionsWithRows() {
-  for (std::size_t i = 0; i < std::size(kSections); ++i)
+  for (int i = 0; i < ruzdo::kOptionSectionCount; ++i)
     boxes_[i]->setVisible(forms_[i]->rowCount() > 0);
 }
 

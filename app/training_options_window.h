@@ -1,6 +1,10 @@
 #pragma once
 
 #include <QWidget>
+#include <string_view>
+#include <vector>
+
+#include "training_options.h"
 
 class QCheckBox;
 class QComboBox;
@@ -16,42 +20,38 @@ class QGroupBox;
 // the settings as soon as they change. There is no «Применить» here; the
 // settings column's «Применить»/«Отмена» leave these options alone.
 //
-// Adding an option: build the control with the section's box as its parent,
-// give it an objectName (tests and the settings find it by that), and add it
-// as a row of the section's form layout:
-//
-//   auto* box = new QCheckBox(QStringLiteral("В предложениях"),
-//                             options->box(TrainingOptionsWindow::Section::Said));
-//   box->setObjectName(QStringLiteral("sSentences"));
-//   box->setAccessibleName(box->text());
-//   options->section(TrainingOptionsWindow::Section::Said)->addRow(box);
-//
-// (or addRow(label, widget) with the label's buddy set). Then store it under
-// the "panel" group in ruzdo::SavePanelSettings / RestorePanelSettings, and
-// connect its change signal to TMainForm::saveSettings so that it is kept at
-// once. A section without rows is not shown.
+// The controls are built from the table of options (training_options.cpp):
+// adding an option is adding its row there; the settings keep it under its
+// key, and changed() tells the main window to store it. A list's items are
+// filled by whoever owns what it lists. A section without rows is not shown.
 class TrainingOptionsWindow : public QWidget {
   Q_OBJECT
  public:
-  enum class Section {
-    Speaker,  // «Кто говорит»: the voice
-    Said,     // «Что говорится»: readings, which values, sentences
-    Sound,    // «Как звучит»: listening conditions
-    Pace,     // «Темп и подсказки»: timing and feedback
-  };
+  using Section = ruzdo::OptionSection;
 
   explicit TrainingOptionsWindow(QWidget* parent);
 
   QGroupBox* box(Section s) const;
-  QFormLayout* section(Section s) const;
+
+  // The control of the option under key: null if it is none or of another kind.
+  QCheckBox* check(std::string_view key) const;
+  QComboBox* choice(std::string_view key) const;
+
+  // What the settings keep of an option: a check's state as the learner
+  // chose it (also while forced), a list item's data.
+  QVariant value(const ruzdo::TrainingOption& option) const;
+  // Puts a kept value back: a check as the learner's choice; a list at the
+  // item with that data (none has it: left as it is).
+  void setValue(const ruzdo::TrainingOption& option, const QVariant& value);
 
   // Brings the window up in front, as the button and the menu item do.
   void showInFront();
 
-  // «Интервал после речи» in force whatever the box says while forced (as
-  // long questions need): the box then shows it checked and greyed, and
-  // afterSpeechChosen() keeps what the learner chose for when it is not.
-  void forceAfterSpeech(bool forced);
+  // A check in force whatever the box says while forced (as «Интервал после
+  // речи» is while long questions need it): the box then shows it checked and
+  // greyed, and value() keeps what the learner chose for when it is not.
+  void forceChecked(std::string_view key, bool forced);
+  void forceAfterSpeech(bool forced) { forceChecked("afterSpeech", forced); }
   bool afterSpeechInForce() const;
   bool afterSpeechChosen() const;
 
@@ -61,14 +61,27 @@ class TrainingOptionsWindow : public QWidget {
   QCheckBox* afterSpeech = nullptr;  // the interval counts from the end of the speech
   QCheckBox* showAnswer = nullptr;   // marks the right plate after a miss
 
+ signals:
+  // An option changed, by the learner or the program.
+  void changed();
+
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
+  struct Control {
+    const ruzdo::TrainingOption* option;
+    QWidget* widget;
+    bool forced = false;
+    bool chosen = false;  // a forced check's state as the learner chose it
+  };
+  void addControl(const ruzdo::TrainingOption& option);
+  const Control* find(std::string_view key) const;
+  Control* find(std::string_view key);
   void showSectionsWithRows();
-  QGroupBox* boxes_[4] = {};
-  QFormLayout* forms_[4] = {};
+
+  QGroupBox* boxes_[ruzdo::kOptionSectionCount] = {};
+  QFormLayout* forms_[ruzdo::kOptionSectionCount] = {};
+  std::vector<Control> controls_;
   bool placed_ = false;
-  bool afterSpeechForced_ = false;
-  bool afterSpeechChosen_ = false;  // while forced
 };

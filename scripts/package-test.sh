@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian packages, installs them with apt into a clean Debian 12
 # root (debootstrap, minbase, contrib enabled) and tries them there: onsei
-# read and say, the README's C example built with pkg-config, and ruzdo under
-# Xvfb until its window is mapped. Runs as root (debootstrap and chroot).
+# read and say, the engine README's C example built with pkg-config, and
+# ruzdo under Xvfb until its window is mapped. Runs as root (debootstrap and
+# chroot).
 #   scripts/package-test.sh [--keep-base] [--reuse-debs]
 # --keep-base keeps the freshly bootstrapped root as build/package-base.tar
 # and starts from it next time; --reuse-debs tries the packages that
@@ -113,9 +114,9 @@ in_root onsei voices | grep -q $'^mei-happy\tmei\tfemale\thappy\t[^\t]*\t[^\t]*$
 in_root onsei say "<NUMK VAL=25 COUNTER=ほん>。" --voice mei-happy -o /tmp/25-mei.wav
 check_wav "$root/tmp/25-mei.wav" "onsei say --voice mei-happy"
 
-step "the README's C example, built with pkg-config"
-awk '/^```c$/ {on = 1; next} /^```$/ {on = 0} on' README.md >"$root/tmp/example.c"
-[ -s "$root/tmp/example.c" ] || fail "no C example in README.md"
+step "the engine README's C example, built with pkg-config"
+awk '/^```c$/ {on = 1; next} /^```$/ {on = 0} on' onsei/README.md >"$root/tmp/example.c"
+[ -s "$root/tmp/example.c" ] || fail "no C example in onsei/README.md"
 in_root sh -c 'cd /tmp && cc example.c $(pkg-config --cflags --libs onsei) -o example && ./example'
 check_wav "$root/tmp/25.wav" "the example's WAV"
 
@@ -126,6 +127,7 @@ in_root ruzdo --help | grep -q -- '--version' || fail "ruzdo --help lists no opt
 for f in /usr/share/applications/ruzdo.desktop /usr/share/metainfo/ruzdo.metainfo.xml \
   /usr/share/icons/hicolor/scalable/apps/ruzdo.svg /usr/share/icons/hicolor/48x48/apps/ruzdo.png \
   /usr/share/man/man1/ruzdo.1.gz /usr/share/man/man1/onsei.1.gz \
+  /usr/share/doc/ruzdo/user-guide.md.gz /usr/share/doc/onsei/README.md.gz \
   /usr/include/onsei/onsei.h; do
   [ -f "$root$f" ] || fail "$f is not installed"
 done

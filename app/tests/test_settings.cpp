@@ -1,13 +1,19 @@
 // The settings panel: Apply and its setter order, the range refusal, Cancel,
-// the mode items, the counter picker and the interval.
+// the mode items, the counter picker and the interval; a settings file as
+// the program writes it.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QSettings>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
 #include "drill_fixture.h"
+#include "panel_settings.h"
+#include "training_options_window.h"
 #include "widgets/image_button.h"
 #include "widgets/picture_combo_box.h"
 #include "widgets/plate_button.h"
@@ -233,6 +239,45 @@ class TestSettings : public QObject {
              QStringLiteral("杯 はい"));
     QCOMPARE(picker->itemData(tanTuki, Qt::AccessibleTextRole).toString(),
              QStringLiteral("か月 つき"));
+  }
+
+  // Every key of a settings file as the program has always written it comes
+  // back into its control and is written back as it was (a learner's choice
+  // of «Интервал после речи» too, while «В предложениях» forces it on).
+  void aKeptFileComesBackAndIsWrittenAsItWas() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Ruzdo.conf"));
+    QVERIFY(QFile::copy(QStringLiteral(RUZDO_TEST_DATA "/settings.conf"), file));
+    QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+    TMainForm& f = d->form;
+    f.useSettings(std::make_unique<QSettings>(file, QSettings::IniFormat));
+    QCOMPARE(f.Mode, std::uint8_t{1});
+    QCOMPARE(f.RuzdoPole->MinRuzdo(), 20);
+    QCOMPARE(f.RuzdoPole->MaxRuzdo(), 44);
+    QCOMPARE(f.RuzdoPole->Template(), QStringLiteral("__-_"));
+    QCOMPARE(f.sTani->currentIndex(), int(tanNin));
+    QCOMPARE(f.sSpechSpeed->value(), 140);
+    QCOMPARE(f.tMain->interval(), 3500);
+    QCOMPARE(f.sMaxQuestion->value(), 12);
+    QCOMPARE(f.RuzdoPole->Cols(), 5);
+    QCOMPARE(f.RuzdoPole->Rows(), 3);
+    QCOMPARE(f.RuzdoPole->Indention(), 2);
+    QCOMPARE(f.sVoice->currentData().toString(), QStringLiteral("low"));
+    QCOMPARE(f.listeningCondition(), QStringLiteral("station"));
+    QCOMPARE(f.noiseLevelDb(), 7.5);
+    for (QCheckBox* on :
+         {f.sWeakFirst, f.sVariants, f.sSentences, f.fOptions->showAnswer, f.fOptions->afterSpeech})
+      QVERIFY2(on->isChecked(), qPrintable(on->objectName()));
+    QVERIFY(!f.fOptions->afterSpeech->isEnabled());  // forced by the sentences
+    QTemporaryDir again;
+    QSettings written(again.filePath(QStringLiteral("Ruzdo.conf")), QSettings::IniFormat);
+    ruzdo::SavePanelSettings(f, written);
+    QSettings kept(file, QSettings::IniFormat);
+    kept.beginGroup(QStringLiteral("panel"));
+    written.beginGroup(QStringLiteral("panel"));
+    QCOMPARE(written.childKeys(), kept.childKeys());
+    for (const QString& key : kept.childKeys())
+      QCOMPARE(written.value(key).toString(), kept.value(key).toString());
   }
 
   void intervalGoesToTheTimerAtOnce() {

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Starts the real program in its own X server, waits for its window, checks
 # the window's size and takes a screenshot of the screen.
-#   window_under_xvfb.sh RUZDO_EXECUTABLE SHOT_DIR
+#   window_under_xvfb.sh RUZDO_EXECUTABLE SHOT_DIR [WINDOW_PNG]
+# With WINDOW_PNG it also writes the window alone there, at its default
+# settings, as a small PNG without dates: the picture of the README.
 set -euo pipefail
 exe=$1
 shots=$2
+window_png=${3:-}
 mkdir -p "$shots"
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -25,3 +28,9 @@ colours=$(convert "$shots/main_window.png" -format '%k' info:)
 echo "colours in screenshot: $colours"
 [ "$colours" -gt 20 ] || { echo "the screenshot looks blank"; exit 1; }
 echo "screenshot: $shots/main_window.png"
+if [ -n "$window_png" ]; then
+  import -window "$win" "$shots/window.png"
+  convert "$shots/window.png" -strip -define png:exclude-chunks=date,time \
+    -define png:compression-level=9 "$window_png"
+  echo "window: $window_png, $(stat -c %s "$window_png") bytes"
+fi

@@ -2,6 +2,7 @@
 #include "onsei/front_end.hpp"
 
 #include "onsei/limits.hpp"
+#include "prosody/copula_accent.hpp"
 #include "prosody/devoicing.hpp"
 #include "prosody/utterance_builder.hpp"
 #include "reading/variants.hpp"
@@ -67,6 +68,7 @@ Result<Utterance> AnalyseText(std::string_view shiftJis, int variant) {
   if (!chosen) return chosen.error();
   auto utterance = BuildUtterance(*tokens);  // readings, accent phrases, breath groups
   if (!utterance) return utterance.error();
+  AccentCopula(*utterance);                 // です after a flat phrase falls after で
   Status length = checkLength(*utterance);  // bounded work for the vocoder
   if (!length) return length.error();
   DevoiceVowels(*utterance);  // vowels between voiceless consonants

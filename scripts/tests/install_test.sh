@@ -56,18 +56,18 @@ for page in ruzdo onsei; do
 done
 echo "ok: desktop entry, AppStream data and man pages validate"
 
-# A program of someone else's: the README's example, built with pkg-config.
+# A program of someone else's: the engine README's example, built with pkg-config.
 export PKG_CONFIG_PATH=$p/lib/pkgconfig
 pc="pkg-config --define-variable=prefix=$p"
 [ "$($pc --modversion onsei)" = "$version" ] || fail "pkg-config version"
-awk '/^```c$/ {on = 1; next} /^```$/ {on = 0} on' "$source/README.md" >"$work/example.c"
+awk '/^```c$/ {on = 1; next} /^```$/ {on = 0} on' "$source/onsei/README.md" >"$work/example.c"
 # shellcheck disable=SC2046
 cc -Wall -Werror "$work/example.c" $($pc --cflags --libs onsei) -o "$work/example"
 (cd "$work" && LD_LIBRARY_PATH=$p/lib ./example)
 [ "$(head -c 4 "$work/25.wav")" = RIFF ] || fail "the example wrote no WAV"
 seconds=$(soxi -D "$work/25.wav")
 awk -v s="$seconds" 'BEGIN { exit !(s > 0.5 && s < 5) }' || fail "the example's WAV lasts $seconds s"
-echo "ok: the README's example builds with pkg-config and writes $seconds s of speech"
+echo "ok: the engine README's example builds with pkg-config and writes $seconds s of speech"
 
 changelog=$(dpkg-parsechangelog -l "$source/debian/changelog" -S Version)
 [ "$changelog" = "$version" ] || fail "debian/changelog says $changelog, the build $version"

@@ -138,6 +138,15 @@ void parseAccent(const std::string& text, CounterInfo& c) {
   }
 }
 
+// "1=ひと'つき 2=ふた'つき": whole number → reading.
+void parseForms(const std::string& text, std::map<long long, std::string>& forms) {
+  for (const std::string& form : words(text)) {
+    const std::size_t eq = form.find('=');
+    if (eq != std::string::npos)
+      forms[std::atoll(form.substr(0, eq).c_str())] = form.substr(eq + 1);
+  }
+}
+
 }  // namespace
 
 const CounterInfo* FindCounter(std::string_view reading) {
@@ -149,11 +158,8 @@ const CounterInfo* FindCounter(std::string_view reading) {
       c.spoken = field(row, 1);
       c.cls = field(row, 2);
       parseAccent(field(row, 3), c);
-      for (const std::string& form : words(field(row, 4))) {
-        const std::size_t eq = form.find('=');
-        if (eq != std::string::npos)
-          c.forms[std::atoll(form.substr(0, eq).c_str())] = form.substr(eq + 1);
-      }
+      parseForms(field(row, 4), c.forms);
+      parseForms(field(row, 5), c.otherForms);
       t[field(row, 0)] = std::move(c);
     }
     return t;

@@ -51,6 +51,9 @@ struct CounterInfo {
   // counter's usual one: 3年 さんねん is flat where 2年 is に'ねん.
   std::map<std::string, CounterAccent, std::less<>> accentAfter;
   std::map<long long, std::string> forms;  // whole number → reading
+  // Whole number → a form said only as its reading 2 (ひと'つき beside
+  // いっか'げつ).
+  std::map<long long, std::string> otherForms;
 
   CounterAccent accentAfterElement(std::string_view key) const;
 };

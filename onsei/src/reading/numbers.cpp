@@ -246,7 +246,8 @@ Result<int> NumberVariantCount(std::string_view value, std::u32string_view count
   const CounterInfo* info = *found;
   const std::string written = info ? info->written : ToUtf8(counter);
   if (info && info->forms.count(*n)) return 1;
-  return 1 + static_cast<int>(variantsOf(written, lastElementKey(*n)).size());
+  const int otherForms = info && info->otherForms.count(*n) ? 1 : 0;
+  return 1 + otherForms + static_cast<int>(variantsOf(written, lastElementKey(*n)).size());
 }
 
 Result<std::vector<AccentPhrase>> ReadNumber(std::string_view value, std::u32string_view counter,
@@ -281,9 +282,16 @@ Result<std::vector<AccentPhrase>> ReadNumber(std::string_view value, std::u32str
   }
 
   if (info) {
-    const auto form = info->forms.find(n);
-    if (form != info->forms.end()) {
-      auto phrase = specialForm(form->second);
+    // A whole form is the usual reading, or reading 2 where it is another
+    // form; the sound-change variants then come after it.
+    const std::string* form = nullptr;
+    if (const auto usual = info->forms.find(n); usual != info->forms.end()) form = &usual->second;
+    if (const auto other = info->otherForms.find(n); other != info->otherForms.end()) {
+      if (variant == 2) form = &other->second;
+      if (variant > 2) --variant;
+    }
+    if (form) {
+      auto phrase = specialForm(*form);
       if (!phrase) return phrase.error();
       phrases.push_back(std::move(phrase.value()));
       return phrases;
