@@ -68,6 +68,12 @@ void TMainForm::beforeQuestion() {
 void TMainForm::questionSoundPlayed(const ruzdo::WaveRef& wave) {
   if (!awaitingQuestionSound_) return;
   awaitingQuestionSound_ = false;
+  // A sound still being made at its tick (a busy machine) is asked, and its
+  // answer timed, from when it starts to be heard.
+  if (questionOpen_) {
+    questionAt_ = QDateTime::currentDateTimeUtc();
+    if (QuestionCount == 1) runStartedAt_ = questionAt_;
+  }
   // The full interval after the last of it; not while paused.
   if (fOptions->afterSpeechInForce() && tMain->isActive())
     tMain->start(sTimerInterval->value() + soundLengthMs(wave));

@@ -3,6 +3,7 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QStandardPaths>
 #include <QTranslator>
 #include <cstdio>
@@ -54,6 +55,16 @@ void print(std::FILE* stream, const QString& text) {
   std::fputs(text.toUtf8().constData(), stream);
 }
 
+// Writes the history as CSV to file, "-" being standard output as for other
+// command-line tools; "" when done, else why not.
+QString exportTo(HistoryStore& store, const QString& file) {
+  if (file != QLatin1String("-")) return store.exportCsv(file) ? QString() : store.errorText();
+  QFile out;
+  if (!out.open(stdout, QIODevice::WriteOnly)) return out.errorString();
+  if (!store.exportCsv(out)) return store.errorText();
+  return out.flush() ? QString() : out.errorString();
+}
+
 }  // namespace
 
 int handleCommandLine(int argc, char* argv[]) {
@@ -74,8 +85,10 @@ int handleCommandLine(int argc, char* argv[]) {
                                    QStringLiteral("Показать версию программы и выйти."));
   const QCommandLineOption exportHistory(
       QStringLiteral("export-history"),
-      QStringLiteral("Записать историю ответов в ФАЙЛ (CSV, UTF-8) и выйти."),
-      QStringLiteral("ФАЙЛ"));
+      QCoreApplication::translate(
+          "ruzdo",
+          "Записать историю ответов в ФАЙЛ (CSV, UTF-8; «-» — в стандартный вывод) и выйти."),
+      QCoreApplication::translate("ruzdo", "ФАЙЛ"));
   parser.addOption(help);
   parser.addOption(version);
   parser.addOption(exportHistory);
@@ -116,9 +129,14 @@ int handleCommandLine(int argc, char* argv[]) {
     HistoryStore store;
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     const QString file = parser.value(exportHistory);
-    if (!store.open(folder) || !store.exportCsv(file)) {
-      print(stderr, QStringLiteral("%1: не удалось записать историю ответов в «%2»: %3\n")
-                        .arg(name, file, store.errorText()));
+    const QString why = store.open(folder) ? exportTo(store, file) : store.errorText();
+    if (!why.isEmpty()) {
+      const QString where = file == QLatin1String("-")
+                                ? QCoreApplication::translate("ruzdo", "в стандартный вывод")
+                                : QCoreApplication::translate("ruzdo", "в «%1»").arg(file);
+      print(
+          stderr,
+          QStringLiteral("%1: не удалось записать историю ответов %2: %3\n").arg(name, where, why));
       return 1;
     }
     return 0;

@@ -16,10 +16,12 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "core/csv.h"
+#include "core/tani.h"
 
 namespace ruzdo {
 namespace {
@@ -103,11 +105,47 @@ void bindQuery(QSqlQuery& q, const HistoryQuery& query) {
   if (query.counter) q.addBindValue(*query.counter);
 }
 
-// The columns of the export, in the order of its header.
-constexpr const char* kExportColumns[] = {
-    "asked_at", "run_started", "mode",     "range_min", "range_max", "counter",
-    "template", "question",    "answer",   "wrong",     "answer_ms", "speech_speed",
-    "voice",    "variant",     "sentence", "condition", "noise_db",  "app_version"};
+// A stored value as the export writes it.
+using ExportText = std::string (*)(const QVariant& stored);
+
+std::string asStored(const QVariant& v) {
+  return v.isNull() ? std::string() : v.toString().toStdString();
+}
+
+// The modes by the names a table reader can keep (ids 0, 1).
+std::string modeName(const QVariant& v) {
+  static constexpr const char* kModes[] = {"numbers", "sequences"};
+  const int mode = v.toInt();
+  return mode >= 0 && mode < int(std::size(kModes)) ? kModes[mode] : asStored(v);
+}
+
+// The counter word as written (時, か月); none for no counter word.
+std::string counterWord(const QVariant& v) {
+  const int counter = v.toInt();
+  if (counter <= 0 || counter >= kTaniCount) return counter == 0 ? std::string() : asStored(v);
+  return std::string(TaniWritten(static_cast<TTani>(counter)));
+}
+
+// The columns of the export, in the order of its header, and the stored
+// column each comes from. The ids of the mode and the counter word come last,
+// so that the columns before them keep their places.
+struct ExportColumn {
+  const char* header;
+  const char* stored;
+  ExportText text;
+};
+constexpr ExportColumn kExportColumns[] = {
+    {"asked_at", "asked_at", asStored},   {"run_started", "run_started", asStored},
+    {"mode", "mode", modeName},           {"range_min", "range_min", asStored},
+    {"range_max", "range_max", asStored}, {"counter", "counter", counterWord},
+    {"template", "template", asStored},   {"question", "question", asStored},
+    {"answer", "answer", asStored},       {"wrong", "wrong", asStored},
+    {"answer_ms", "answer_ms", asStored}, {"speech_speed", "speech_speed", asStored},
+    {"voice", "voice", asStored},         {"variant", "variant", asStored},
+    {"sentence", "sentence", asStored},   {"condition", "condition", asStored},
+    {"noise_db", "noise_db", asStored},   {"app_version", "app_version", asStored},
+    {"mode_id", "mode", asStored},        {"counter_id", "counter", asStored},
+};
 
 }  // namespace
 
@@ -473,31 +511,39 @@ QList<ProgressPoint> HistoryStore::progressByRun(const HistoryQuery& query) cons
 
 bool HistoryStore::exportCsv(const QString& file) {
   if (!open_) return fail(HistoryFault::Unwritable, QStringLiteral("the history is not open"));
+  QSaveFile out(file);
+  if (!out.open(QIODevice::WriteOnly)) return fail(HistoryFault::Unwritable, out.errorString());
+  if (!exportCsv(out)) return false;
+  if (!out.commit()) return fail(HistoryFault::Unwritable, out.errorString());
+  return true;
+}
+
+bool HistoryStore::exportCsv(QIODevice& out) {
+  if (!open_) return fail(HistoryFault::Unwritable, QStringLiteral("the history is not open"));
   QStringList columns;
-  for (const char* c : kExportColumns) columns << QString::fromLatin1(c);
+  for (const ExportColumn& c : kExportColumns) columns << QString::fromLatin1(c.stored);
   QSqlQuery q(database(connection_));
   q.setForwardOnly(true);
   if (!q.exec(QStringLiteral("SELECT ") + columns.join(QLatin1Char(',')) +
               QStringLiteral(" FROM answers ORDER BY id")))
     return failWith(q.lastError());
-  QSaveFile out(file);
-  if (!out.open(QIODevice::WriteOnly)) return fail(HistoryFault::Unwritable, out.errorString());
   std::vector<std::string> fields;
-  for (const char* c : kExportColumns) fields.emplace_back(c);
+  for (const ExportColumn& c : kExportColumns) fields.emplace_back(c.header);
   std::string text = CsvRecord(fields);
+  const auto write = [&out, &text] {
+    const bool whole = out.write(text.data(), static_cast<qint64>(text.size())) ==
+                       static_cast<qint64>(text.size());
+    text.clear();
+    return whole;
+  };
   while (q.next()) {
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-      const QVariant v = q.value(static_cast<int>(i));
-      fields[i] = v.isNull() ? std::string() : v.toString().toStdString();
-    }
+    for (std::size_t i = 0; i < fields.size(); ++i)
+      fields[i] = kExportColumns[i].text(q.value(static_cast<int>(i)));
     text += CsvRecord(fields);
-    if (text.size() > (1 << 16)) {
-      out.write(text.data(), static_cast<qint64>(text.size()));
-      text.clear();
-    }
+    if (text.size() > (1 << 16) && !write())
+      return fail(HistoryFault::Unwritable, out.errorString());
   }
-  out.write(text.data(), static_cast<qint64>(text.size()));
-  if (!out.commit()) return fail(HistoryFault::Unwritable, out.errorString());
+  if (!write()) return fail(HistoryFault::Unwritable, out.errorString());
   return true;
 }
 

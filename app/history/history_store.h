@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+class QIODevice;
 class QSqlError;
 
 namespace ruzdo {
@@ -134,6 +135,11 @@ class HistoryStore {
   // Writes every answer as CSV (UTF-8, a header row, RFC 4180 quoting) to a
   // temporary file renamed to file when whole: a failure leaves no file.
   bool exportCsv(const QString& file);
+  // The same to an open device (standard output); false when a write failed.
+  // The mode is written by name (numbers, sequences) and the counter word as
+  // written (時; empty for none), with their stored ids in mode_id and
+  // counter_id.
+  bool exportCsv(QIODevice& out);
 
   // The latest answers of the numbers mode within min ... max, oldest first:
   // {asked, clicked (-1 = none), wrong}.

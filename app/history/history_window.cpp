@@ -21,6 +21,7 @@
 #include "history/progress_model.h"
 #include "history/value_summary_model.h"
 #include "platform/message_box.h"
+#include "widgets/labelled_combo_box.h"
 
 namespace {
 
@@ -60,10 +61,11 @@ QTableView* makeTable(QWidget* parent, QAbstractItemModel* model, const QString&
   return t;
 }
 
+// A picker after its label, named by both for a screen reader.
 QComboBox* makeCombo(QWidget* parent, QHBoxLayout* row, const QString& name, const QString& label,
                      const QStringList& items) {
-  auto* caption = new QLabel(label, parent);
-  auto* combo = new QComboBox(parent);
+  auto* caption = new QLabel(HistoryWindow::tr("%1:").arg(label), parent);
+  auto* combo = new LabelledComboBox(label, parent);
   combo->setObjectName(name);
   combo->addItems(items);
   caption->setBuddy(combo);
@@ -82,25 +84,31 @@ HistoryWindow::HistoryWindow(QWidget* parent, std::function<ruzdo::HistoryFilter
 
   auto* layout = new QVBoxLayout(this);
   auto* top = new QHBoxLayout;
-  scope = makeCombo(this, top, QStringLiteral("scope"), QStringLiteral("Показать:"),
-                    {QStringLiteral("Текущие настройки"), QStringLiteral("Вся история")});
-  modeFilter = makeCombo(
-      this, top, QStringLiteral("modeFilter"), QStringLiteral("Режим:"),
-      {QStringLiteral("Все"), QStringLiteral("Числа"), QStringLiteral("Последовательности")});
-  QStringList counters{QStringLiteral("Все"), QStringLiteral("Без счётного слова")};
+  scope = makeCombo(this, top, QStringLiteral("scope"), tr("Показать"),
+                    {tr("Текущие настройки"), tr("Вся история")});
+  modeFilter = makeCombo(this, top, QStringLiteral("modeFilter"), tr("Режим"),
+                         {tr("Все"), tr("Числа"), tr("Последовательности")});
+  QStringList counters{tr("Все"), tr("Без счётного слова")};
   for (int t = 1; t < kTaniCount; ++t) {
     const auto w = TaniWritten(static_cast<TTani>(t));
     counters << QString::fromUtf8(w.data(), static_cast<qsizetype>(w.size()));
   }
-  counterFilter = makeCombo(this, top, QStringLiteral("counterFilter"),
-                            QStringLiteral("Счётное слово:"), counters);
+  counterFilter =
+      makeCombo(this, top, QStringLiteral("counterFilter"), tr("Счётное слово"), counters);
   top->addStretch();
   layout->addLayout(top);
 
+  auto* totalsRow = new QHBoxLayout;
   totals = new QLabel(this);
   totals->setObjectName(QStringLiteral("totals"));
   totals->setWordWrap(true);
-  layout->addWidget(totals);
+  totalsRow->addWidget(totals, 1);
+  // Nothing under these settings, but answers elsewhere: one click shows them.
+  showAllButton = new QPushButton(tr("Показать всю историю"), this);
+  showAllButton->setObjectName(QStringLiteral("showAllButton"));
+  showAllButton->hide();
+  totalsRow->addWidget(showAllButton);
+  layout->addLayout(totalsRow);
 
   tabs = new QTabWidget(this);
   tabs->setObjectName(QStringLiteral("tabs"));
@@ -115,9 +123,8 @@ HistoryWindow::HistoryWindow(QWidget* parent, std::function<ruzdo::HistoryFilter
   auto* progressPage = new QWidget(tabs);
   auto* progressLayout = new QVBoxLayout(progressPage);
   auto* progressRow = new QHBoxLayout;
-  progressBy =
-      makeCombo(progressPage, progressRow, QStringLiteral("progressBy"), QStringLiteral("Ошибки:"),
-                {QStringLiteral("по дням"), QStringLiteral("по занятиям")});
+  progressBy = makeCombo(progressPage, progressRow, QStringLiteral("progressBy"), tr("Ошибки"),
+                         {tr("по дням"), tr("по занятиям")});
   progressRow->addStretch();
   progressLayout->addLayout(progressRow);
   auto* split = new QSplitter(Qt::Vertical, progressPage);
@@ -129,10 +136,15 @@ HistoryWindow::HistoryWindow(QWidget* parent, std::function<ruzdo::HistoryFilter
                             QStringLiteral("Доля ошибок по дням"));
   split->addWidget(chart);
   split->addWidget(progressTable);
+  // The chart and its table share the page 3 : 2 and grow with the window in
+  // that proportion (the splitter grows each part in proportion to its size).
   split->setStretchFactor(0, 3);
   split->setStretchFactor(1, 2);
+  split->setSizes({3000, 2000});
   progressLayout->addWidget(split, 1);
-  tabs->addTab(progressPage, QStringLiteral("Успехи"));
+  // The chart, like the rest of the window, shows what was missed: its tab
+  // says so, and a line going down is progress.
+  tabs->addTab(progressPage, tr("Доля ошибок"));
   layout->addWidget(tabs, 1);
 
   auto* bottom = new QHBoxLayout;
@@ -149,6 +161,7 @@ HistoryWindow::HistoryWindow(QWidget* parent, std::function<ruzdo::HistoryFilter
 
   for (QComboBox* c : {scope, modeFilter, counterFilter})
     connect(c, &QComboBox::currentIndexChanged, this, &HistoryWindow::refresh);
+  connect(showAllButton, &QPushButton::clicked, this, &HistoryWindow::showAllHistory);
   connect(progressBy, &QComboBox::currentIndexChanged, this, &HistoryWindow::showProgress);
   connect(exportButton, &QPushButton::clicked, this, &HistoryWindow::exportHistory);
   connect(clearButton, &QPushButton::clicked, this, &HistoryWindow::clearHistory);
@@ -209,14 +222,32 @@ void HistoryWindow::showView(const ruzdo::HistoryView& view) {
   }
   if (!view.available)
     totals->setText(QStringLiteral("История ответов недоступна."));
+  else if (view.total == 0)
+    totals->setText(tr("Ответов пока нет."));
   else if (asked == 0)
-    totals->setText(QStringLiteral("Ответов пока нет."));
+    totals->setText(
+        filtersAreAll()
+            ? tr("Для текущих настроек ответов нет; всего в истории: %1.").arg(view.total)
+            : tr("Для выбранных условий ответов нет; всего в истории: %1.").arg(view.total));
   else
     totals->setText(QStringLiteral("Ответов: %1, ошибок: %2 (%3 %).")
                         .arg(asked)
                         .arg(wrong)
                         .arg(qRound(100.0 * wrong / asked)));
+  showAllButton->setVisible(view.available && asked == 0 && view.total > 0);
   emit shown();
+}
+
+bool HistoryWindow::filtersAreAll() const {
+  return modeFilter->currentIndex() == 0 && counterFilter->currentIndex() == 0;
+}
+
+void HistoryWindow::showAllHistory() {
+  // The button goes with the notice: the focus goes on to what now shows.
+  scope->setCurrentIndex(1);
+  modeFilter->setCurrentIndex(0);
+  counterFilter->setCurrentIndex(0);
+  tabs->setFocus();
 }
 
 void HistoryWindow::showProgress() {

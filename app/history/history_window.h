@@ -39,6 +39,8 @@ class HistoryWindow : public QWidget {
   // Asks for a file, then writes every answer into it as CSV.
   void exportHistory();
   ruzdo::HistoryQuery query() const;
+  // Shows every answer: all history, every mode and counter word.
+  void showAllHistory();
 
   QComboBox* scope = nullptr;          // 0 = current settings, 1 = all history
   QComboBox* modeFilter = nullptr;     // 0 = all, 1 = numbers, 2 = sequences
@@ -51,6 +53,7 @@ class HistoryWindow : public QWidget {
   ProgressModel* progress = nullptr;
   ProgressChart* chart = nullptr;
   QLabel* totals = nullptr;
+  QPushButton* showAllButton = nullptr;  // shown when nothing matches but the history has answers
   QPushButton* exportButton = nullptr;
   QPushButton* clearButton = nullptr;
 
@@ -61,6 +64,7 @@ class HistoryWindow : public QWidget {
  private:
   void showView(const ruzdo::HistoryView& view);
   void showProgress();
+  bool filtersAreAll() const;
 
   ruzdo::HistoryService* history_ = nullptr;
   std::function<ruzdo::HistoryFilter()> currentSettings_;

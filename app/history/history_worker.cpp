@@ -104,6 +104,7 @@ HistoryView HistoryWorker::view(const HistoryQuery& query) {
   HistoryView v;
   v.available = ensureOpen();
   if (!v.available) return v;
+  v.total = store_.count();
   v.values = store_.summary(query);
   v.days = store_.progressByDay(query);
   v.runs = store_.progressByRun(query);

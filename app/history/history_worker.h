@@ -22,6 +22,7 @@ struct HistoryState {
 // One view of the history window: per value, per day and per run.
 struct HistoryView {
   bool available = false;
+  int total = 0;  // answers in the whole history, whatever the query
   QList<ValueSummary> values;
   QList<ProgressPoint> days;
   QList<ProgressPoint> runs;

@@ -3,19 +3,32 @@
 // writer or an upgrade killed with SIGKILL in the middle of its work.
 #include <unistd.h>
 
+#include <QAccessible>
+#include <QApplication>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QProcess>
+#include <QPushButton>
 #include <QRandomGenerator>
+#include <QScatterSeries>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "core/tani.h"
+#include "drill_fixture.h"
 #include "history/history_service.h"
 #include "history/history_store.h"
+#include "history/history_window.h"
+#include "history/progress_chart.h"
 #include "raw_query.h"
 
 using ruzdo::AnswerRecord;
@@ -391,18 +404,143 @@ class TestHistory : public QObject {
     r.sentence = QStringLiteral("Он сказал: \"8\", потом\nещё");
     r.noiseDb = 3;
     QVERIFY(store.record(r));
+    // The counter word as written and the mode by name, their ids after.
+    AnswerRecord hours = answer("4-07", "4-07");
+    hours.askedAt = r.askedAt.addSecs(2);
+    hours.mode = 1;
+    hours.counter = tanZi;
+    QVERIFY(store.record(hours));
     const QString csv = dir.filePath(QStringLiteral("out.csv"));
     QVERIFY2(store.exportCsv(csv), qPrintable(store.errorText()));
     QCOMPARE(readAll(csv),
              QStringLiteral("asked_at,run_started,mode,range_min,range_max,counter,template,"
                             "question,answer,wrong,answer_ms,speech_speed,voice,variant,sentence,"
-                            "condition,noise_db,app_version\r\n"
-                            "2026-12-09T10:00:00.000Z,,0,0,99,0,,8,,1,,90,,0,"
-                            "\"Он сказал: \"\"8\"\", потом\nещё\",,3,\r\n"));
+                            "condition,noise_db,app_version,mode_id,counter_id\r\n"
+                            "2026-12-09T10:00:00.000Z,,numbers,0,99,,,8,,1,,90,,0,"
+                            "\"Он сказал: \"\"8\"\", потом\nещё\",,3,,0,0\r\n"
+                            "2026-12-09T10:00:02.000Z,,sequences,0,99,時,,4-07,4-07,0,800,90,,0,"
+                            ",,,,1,4\r\n"));
     // A file that cannot be written leaves nothing behind.
     const QString nowhere = dir.filePath(QStringLiteral("missing/out.csv"));
     QVERIFY(!store.exportCsv(nowhere));
     QVERIFY(!QFile::exists(nowhere));
+  }
+
+  // --- the window ---
+  void theWindowSaysWhatTheHistoryHoldsAndNamesItsPickers() {
+    QTemporaryDir dir;
+    ruzdo::HistoryService history(dir.path(), nullptr);
+    for (int i = 0; i < 3; ++i) history.record(answer("5", "5", 0, 9));
+    QTRY_COMPARE(answerRows(history.filePath()), 3);
+    // Today's settings are another range: nothing under them.
+    HistoryWindow w(nullptr, [] { return ruzdo::HistoryFilter{0, 20, 40, 0, QString()}; });
+    w.setHistory(&history);
+    QTRY_COMPARE(w.totals->text(),
+                 QStringLiteral("Для текущих настроек ответов нет; всего в истории: 3."));
+    QVERIFY(w.showAllButton->isVisibleTo(&w));
+    // A screen reader hears each picker's label, then its value.
+    const auto name = [](QWidget* picker) {
+      return QAccessible::queryAccessibleInterface(picker)->text(QAccessible::Name);
+    };
+    QCOMPARE(name(w.scope), QStringLiteral("Показать: Текущие настройки"));
+    w.modeFilter->setCurrentIndex(1);
+    w.counterFilter->setCurrentIndex(1 + tanZi);
+    QCOMPARE(name(w.modeFilter), QStringLiteral("Режим: Числа"));
+    QCOMPARE(name(w.counterFilter), QStringLiteral("Счётное слово: 時"));
+    QTRY_COMPARE(w.totals->text(),
+                 QStringLiteral("Для выбранных условий ответов нет; всего в истории: 3."));
+    // The button shows every answer, and goes.
+    w.showAllButton->click();
+    QTRY_COMPARE(w.totals->text(), QStringLiteral("Ответов: 3, ошибок: 0 (0 %)."));
+    QVERIFY(!w.showAllButton->isVisibleTo(&w));
+    QCOMPARE(name(w.counterFilter), QStringLiteral("Счётное слово: Все"));
+  }
+
+  void theChartPutsEachPointAboveItsLabel_data() {
+    QTest::addColumn<QList<int>>("days");  // days after the first; empty: runs
+    QTest::addColumn<int>("runs");
+    QTest::addColumn<QStringList>("labels");
+    QTest::newRow("one day") << QList<int>{0} << 0 << QStringList{"30.11"};
+    QTest::newRow("days with a gap, over a month's end")
+        << QList<int>{0, 1, 4} << 0 << QStringList{"30.11", "01.12", "02.12", "03.12", "04.12"};
+    QTest::newRow("a month: every fourth day")
+        << QList<int>{0, 28} << 0
+        << QStringList{"30.11", "04.12", "08.12", "12.12", "16.12", "20.12", "24.12", "28.12"};
+    QTest::newRow("runs") << QList<int>{} << 3 << QStringList{"1", "2", "3"};
+    QTest::newRow("nothing") << QList<int>{} << 0 << QStringList{};
+  }
+  void theChartPutsEachPointAboveItsLabel() {
+    QFETCH(QList<int>, days);
+    QFETCH(int, runs);
+    QFETCH(QStringList, labels);
+    // The rates run from 100 % (drawn whole, not cut at the top) to 0 %.
+    QList<ruzdo::ProgressPoint> points;
+    const QDateTime first(QDate(2026, 11, 30), QTime(0, 0));
+    for (int d : days) points.append({first.addDays(d), 4, 4 - int(points.size()) % 5});
+    for (int r = 0; r < runs; ++r) points.append({first.addSecs(600 * r), 2, r == 0 ? 2 : 0});
+    ProgressChart chart(nullptr);
+    chart.resize(500, 300);
+    chart.setPoints(points, runs > 0);
+    chart.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chart));
+    QChart* c = chart.chart();
+    auto* along = qobject_cast<QCategoryAxis*>(c->axes(Qt::Horizontal).value(0));
+    QVERIFY(along);
+    QCOMPARE(along->labelsVisible() ? along->categoriesLabels() : QStringList(), labels);
+    QCOMPARE(c->title().isEmpty(), !points.isEmpty());
+    // Each labelled point is on its label's value, and drawn whole inside the plot.
+    const QList<double> x = ProgressChart::positions(points, runs > 0);
+    for (qsizetype i = 0; i < points.size(); ++i) {
+      const QString label = runs > 0 ? QString::number(i + 1) : points[i].start.toString("dd.MM");
+      if (labels.contains(label)) QCOMPARE(along->endValue(label), x[i]);
+    }
+    auto* dots = static_cast<QScatterSeries*>(c->series().value(1));
+    const double r = dots->markerSize() / 2;
+    const QRectF inside = c->plotArea().adjusted(r, r, -r, -r);
+    for (const QPointF& p : dots->points())
+      QVERIFY2(inside.contains(c->mapToPosition(p, dots)),
+               qPrintable(QStringLiteral("%1, %2 %").arg(p.x()).arg(p.y())));
+  }
+
+  void theChartGrowsWithTheWindow() {
+    HistoryWindow w(nullptr, {});
+    w.tabs->setCurrentIndex(1);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QSize before = w.chart->size();
+    const QSize window = w.size();
+    w.resize(window + QSize(300, 300));
+    // The width it all, the height its share with the table below it.
+    QTRY_COMPARE(w.chart->width(), before.width() + 300);
+    QVERIFY(w.chart->height() > before.height() + 150);
+  }
+
+  void aQuestionIsAskedWhenItsSoundStarts() {
+    // Its sound still being made at its tick, the question counts as asked
+    // (and its answer is timed) from when it is heard, not from the tick.
+    QTemporaryDir dir;
+    DrillFixture d;
+    d.form.openHistory(dir.path());
+    d.form.setSpeechOnWorker(true);
+    d.engine.gated = true;  // nothing made ahead either
+    d.setRange(tanNone, 7, 8);
+    d.form.bStartClick();
+    d.form.tMainTimer();
+    QTRY_VERIFY(d.engine.waiting > 0);
+    QTest::qWait(50);
+    const QDateTime heard = QDateTime::currentDateTimeUtc();
+    d.engine.open();
+    QTRY_VERIFY(!d.output.played.isEmpty());
+    d.clickPlate(0);
+    const QString file = dir.filePath(HistoryStore::kFileName);
+    QTRY_COMPARE(answerRows(file), 1);
+    const auto at = [&file](const char* column) {
+      return QDateTime::fromString(
+          rawQuery(file, QStringLiteral("SELECT %1 FROM answers").arg(column)).toString(),
+          Qt::ISODateWithMs);
+    };
+    QVERIFY(at("asked_at") >= heard);
+    QCOMPARE(at("run_started"), at("asked_at"));
   }
 
   void aKilledWriterLeavesAnIntactHistory() {
@@ -443,7 +581,7 @@ int main(int argc, char** argv) {
     HistoryStore store;
     return store.open(QString::fromLocal8Bit(argv[2])) ? 0 : 2;
   }
-  QCoreApplication app(argc, argv);
+  QApplication app(argc, argv);
   QStandardPaths::setTestModeEnabled(true);
   TestHistory test;
   return QTest::qExec(&test, argc, argv);
