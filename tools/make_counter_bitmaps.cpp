@@ -1,6 +1,8 @@
-// Renders the counter-word pictures (16 x 16, 30 x 16 for the two-character
-// words, 44 x 16 for ページ) as black-on-white 16-colour bitmaps from the 16-pixel bitmap font
-// Unifont-JP, which stays crisp at this size where outline fonts blur.
+// Renders the counter-word pictures of the table of counter words
+// (app/data/counters.tsv: 16 x 16, 30 x 16 for the two-character words,
+// 44 x 16 for ページ) as black-on-white 16-colour bitmaps from the 16-pixel
+// bitmap font Unifont-JP, which stays crisp at this size where outline fonts
+// blur.
 //
 //   make_counter_bitmaps OUTPUT_DIR
 #include <QFile>
@@ -13,32 +15,24 @@
 #include <vector>
 
 #include "bmp4_writer.h"
+#include "core/tani.h"
 
 namespace {
 
+// A counter's picture as the table of counter words (app/data/counters.tsv)
+// gives it.
 struct Counter {
-  const char* name;
-  const char* text;
+  QString name;
+  QString text;
   int width;
 };
 
-constexpr Counter kCounters[] = {
-    {"NEN", "年", 16},       {"GATU", "月", 16},      {"NITI", "日", 16},
-    {"ZI", "時", 16},        {"FUN", "分", 16},       {"BYOU", "秒", 16},
-    {"EN", "円", 16},        {"KAI", "回", 16},       {"GAI", "階", 16},
-    {"KYUU", "級", 16},      {"GYOU", "行", 16},      {"KYOKU", "曲", 16},
-    {"KIRO", "キロ", 30},    {"KEN", "件", 16},       {"KO", "個", 16},
-    {"NIN", "人", 16},       {"SAI", "才", 16},       {"ZIKAN", "時間", 30},
-    {"DAI", "台", 16},       {"TYOUME", "丁目", 30},  {"TUKI", "か月", 30},
-    {"BAN", "番", 16},       {"HON", "本", 16},       {"HIKI", "匹", 16},
-    {"PAASENTO", "％", 16},  // the full-width sign fills the cell
-    {"TU", "つ", 16},        {"MAI", "枚", 16},       {"SATU", "冊", 16},
-    {"HAI", "杯", 16},       {"TYAKU", "着", 16},     {"SOKU", "足", 16},
-    {"WA", "羽", 16},        {"TOU", "頭", 16},       {"DO", "度", 16},
-    {"GOU", "号", 16},       {"HAKU", "泊", 16},      {"SYUUKAN", "週間", 30},
-    {"NITIKAN", "日間", 30}, {"PEEZI", "ページ", 44}, {"BANSEN", "番線", 30},
-    {"GOUSYA", "号車", 30},  {"MEI", "名", 16},       {"TEN", "点", 16},
-};
+Counter counter(TTani t) {
+  const auto qt = [](std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+  };
+  return {qt(TaniResourceName(t)), qt(TaniDrawn(t)), TaniPictureWidth(t)};
+}
 
 // One character in a 16 x 16 cell, black on white, without antialiasing.
 QImage renderCell(const QFont& font, const QString& ch) {
@@ -64,7 +58,7 @@ std::pair<int, int> inkColumns(const QImage& cell) {
 }
 
 QImage render(const QFont& font, const Counter& c) {
-  const QString text = QString::fromUtf8(c.text);
+  const QString& text = c.text;
   QImage out(c.width, 16, QImage::Format_RGB32);
   out.fill(Qt::white);
   QPainter p(&out);
@@ -90,7 +84,8 @@ QImage render(const QFont& font, const Counter& c) {
     p.drawImage(x, 0, cell, columns.first, 0, columns.second - columns.first + 1, 16);
     x += columns.second - columns.first + 1 + gap;
   }
-  if (total > c.width) std::fprintf(stderr, "%s does not fit: %d pixels\n", c.name, total);
+  if (total > c.width)
+    std::fprintf(stderr, "%s does not fit: %d pixels\n", qPrintable(c.name), total);
   return out;
 }
 
@@ -110,10 +105,10 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "the font Unifont-JP is missing (Debian package fonts-unifont)\n");
     return 1;
   }
-  for (const Counter& c : kCounters) {
+  for (int i = 1; i < kTaniCount; ++i) {
+    const Counter c = counter(static_cast<TTani>(i));
     const QImage image = render(font, c);
-    QFile f(QString::fromLatin1(argv[1]) + QLatin1Char('/') + QString::fromLatin1(c.name) +
-            QStringLiteral(".bmp"));
+    QFile f(QString::fromLatin1(argv[1]) + QLatin1Char('/') + c.name + QStringLiteral(".bmp"));
     if (!f.open(QIODevice::WriteOnly) || f.write(EncodeBmp4(image)) < 0) {
       std::fprintf(stderr, "cannot write %s\n", qPrintable(f.fileName()));
       return 1;

@@ -4,7 +4,8 @@
 #include <string_view>
 
 // The counter word said after every number of a run. Stored in one byte; the
-// ordinal is also the entry of the counter picker.
+// ordinal is also the entry of the counter picker. Each has its row, at its
+// ordinal, in app/data/counters.tsv (the build checks that they agree).
 enum TTani : std::uint8_t {
   tanNone,
   tanNen,
@@ -53,7 +54,7 @@ enum TTani : std::uint8_t {
   tanTen,
 };
 
-inline constexpr int kTaniCount = 44;
+inline constexpr int kTaniCount = tanTen + 1;
 
 // Name of the counter's picture among the program's resources; "" for tanNone.
 std::string_view TaniResourceName(TTani t);
@@ -65,6 +66,10 @@ std::string_view CounterReading(TTani t);
 // Width of the counter's picture in pixels: 16 for one character, 30 for two
 // (キロ, 時間, か月), 44 for ページ; 0 for tanNone.
 int TaniPictureWidth(TTani t);
+
+// What the counter's picture draws, UTF-8: its written form, or one that
+// fills the picture better (the full-width ％); "" for tanNone.
+std::string_view TaniDrawn(TTani t);
 
 // The counter as its picture shows it and the window writes it (年, キロ, %,
 // か月), UTF-8; "" for tanNone.
