@@ -9,8 +9,10 @@
 #include <QSettings>
 #include <QShortcut>
 #include <QSlider>
+#include <QSpinBox>
 #include <QToolButton>
 
+#include "RuzdoPole.h"
 #include "Unit1.h"
 #include "core/random_source.h"
 #include "core/speech_voice.h"
@@ -249,7 +251,11 @@ void TMainForm::RzGroup1Items1Click() {
   fHistory->activateWindow();
 }
 
-void TMainForm::RzGroup1Items2Click() { fOptions->showInFront(); }
+void TMainForm::RzGroup1Items2Click() {
+  // Never over what a run needs; during a run the plates keep the keyboard.
+  fOptions->showInFront({bStart, bStop, bPause, sMinRuzdo, sMaxRuzdo, RuzdoPole, gInfo},
+                        bStart->isEnabled());
+}
 
 void TMainForm::useSettings(std::unique_ptr<QSettings> settings) {
   settings_ = std::move(settings);

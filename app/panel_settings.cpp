@@ -155,6 +155,11 @@ void SavePanelSettings(const TMainForm& f, QSettings& s) {
   s.setValue(QStringLiteral("height"), f.height());
   saveSplitter(s, QStringLiteral("groupBar"), f.RzSplitter1);
   saveSplitter(s, QStringLiteral("settingsColumn"), f.RzSplitter2);
+  // «Параметры обучения» where the learner moved it (its frame, as move() takes it).
+  if (const auto at = f.fOptions->movedTo()) {
+    s.setValue(QStringLiteral("options/x"), at->x());
+    s.setValue(QStringLiteral("options/y"), at->y());
+  }
   s.endGroup();
 }
 
@@ -213,6 +218,9 @@ void RestorePanelSettings(TMainForm& f, QSettings& s) {
   }
   restoreSplitter(s, QStringLiteral("groupBar"), f.RzSplitter1, true);
   restoreSplitter(s, QStringLiteral("settingsColumn"), f.RzSplitter2, false);
+  const auto optionsX = storedInt(s, QStringLiteral("options/x"), -100000, 100000);
+  const auto optionsY = storedInt(s, QStringLiteral("options/y"), -100000, 100000);
+  if (optionsX && optionsY) f.fOptions->setMovedTo({*optionsX, *optionsY});
   s.endGroup();
 }
 

@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
@@ -13,6 +14,8 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
+
+#include "core/beside_placement.h"
 
 using ruzdo::OptionKind;
 using ruzdo::TrainingOption;
@@ -25,7 +28,7 @@ QString translated(const char* text) {
 
 }  // namespace
 
-TrainingOptionsWindow::TrainingOptionsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+TrainingOptionsWindow::TrainingOptionsWindow(QWidget* parent) : QWidget(parent, Qt::Tool) {
   setObjectName(QStringLiteral("fTrainingOptions"));
   setWindowTitle(tr("Параметры обучения"));
   setAccessibleName(windowTitle());
@@ -149,28 +152,58 @@ bool TrainingOptionsWindow::afterSpeechChosen() const {
   return value(*ruzdo::FindTrainingOption("afterSpeech")).toBool();
 }
 
-void TrainingOptionsWindow::showInFront() {
+void TrainingOptionsWindow::showInFront(const QList<QWidget*>& keep, bool activate) {
   if (!placed_ && parentWidget()) {
-    // The first time beside the main window where the screen has room,
-    // otherwise over its right edge, never off the screen.
     placed_ = true;
-    showSectionsWithRows();
-    adjustSize();
-    const QRect owner = parentWidget()->window()->frameGeometry();
-    const QScreen* screen = parentWidget()->screen();
-    const QRect room = screen ? screen->availableGeometry() : owner;
-    const QSize size = frameGeometry().size();
-    QPoint at(owner.right() + 1, owner.top());
-    if (at.x() + size.width() > room.right()) at.setX(owner.right() + 1 - size.width());
-    at.setX(
-        std::clamp(at.x(), room.left(), std::max(room.left(), room.right() + 1 - size.width())));
-    at.setY(
-        std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() + 1 - size.height())));
-    move(at);
+    place(keep);
   }
+  // A window of its kind stays above the main window (window managers keep a
+  // tool window over the window it belongs to).
+  setAttribute(Qt::WA_ShowWithoutActivating, !activate);
   show();
   raise();
-  activateWindow();
+  if (activate) activateWindow();
+}
+
+void TrainingOptionsWindow::place(const QList<QWidget*>& keep) {
+  showSectionsWithRows();
+  adjustSize();
+  const QWidget* owner = parentWidget()->window();
+  // Not yet shown, the window has no frame: the main window's tells its size.
+  const QRect ownerFrame = owner->frameGeometry();
+  const QSize frame =
+      isVisible() ? frameGeometry().size() : size() + ownerFrame.size() - owner->geometry().size();
+  const auto rect = [](const QRect& r) {
+    return ruzdo::ScreenRect{r.x(), r.y(), r.width(), r.height()};
+  };
+  if (movedTo_) {
+    std::vector<ruzdo::ScreenRect> screens;
+    for (const QScreen* s : QGuiApplication::screens())
+      screens.push_back(rect(s->availableGeometry()));
+    if (ruzdo::PlaceStoredWindow({movedTo_->x(), movedTo_->y(), frame.width(), frame.height()},
+                                 screens)
+            .position) {
+      placedAt_ = *movedTo_;
+      move(placedAt_);
+      return;
+    }
+    movedTo_.reset();
+  }
+  const QScreen* screen = owner->screen();
+  const QRect room = screen ? screen->availableGeometry() : ownerFrame;
+  std::vector<ruzdo::KeptInView> kept;
+  for (const QWidget* w : keep)
+    if (w && w->isVisible()) kept.push_back({rect(QRect(w->mapToGlobal(QPoint()), w->size())), 1});
+  const ruzdo::ScreenRect at =
+      ruzdo::PlaceBesideOwner(rect(room), rect(ownerFrame), frame.width(), frame.height(), kept);
+  placedAt_ = QPoint(at.x, at.y);
+  move(placedAt_);
+}
+
+void TrainingOptionsWindow::moveEvent(QMoveEvent* event) {
+  // A move of the shown window away from where it was put is the learner's.
+  if (isVisible() && placed_ && pos() != placedAt_) movedTo_ = pos();
+  QWidget::moveEvent(event);
 }
 
 void TrainingOptionsWindow::showSectionsWithRows() {

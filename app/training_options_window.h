@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -44,8 +45,15 @@ class TrainingOptionsWindow : public QWidget {
   // item with that data (none has it: left as it is).
   void setValue(const ruzdo::TrainingOption& option, const QVariant& value);
 
-  // Brings the window up in front, as the button and the menu item do.
-  void showInFront();
+  // Brings the window up in front, as the button and the menu item do. The
+  // first time it opens where the learner last put it, else beside the main
+  // window (covering the least of keep where there is no room). Without
+  // activate (during a run) the keyboard focus stays where it is.
+  void showInFront(const QList<QWidget*>& keep = {}, bool activate = true);
+
+  // Where the learner moved the window (its frame), kept with the settings.
+  std::optional<QPoint> movedTo() const { return movedTo_; }
+  void setMovedTo(QPoint at) { movedTo_ = at; }
 
   // A check in force whatever the box says while forced (as «Интервал после
   // речи» is while long questions need it): the box then shows it checked and
@@ -67,6 +75,7 @@ class TrainingOptionsWindow : public QWidget {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
 
  private:
   struct Control {
@@ -83,5 +92,8 @@ class TrainingOptionsWindow : public QWidget {
   QGroupBox* boxes_[ruzdo::kOptionSectionCount] = {};
   QFormLayout* forms_[ruzdo::kOptionSectionCount] = {};
   std::vector<Control> controls_;
+  void place(const QList<QWidget*>& keep);
   bool placed_ = false;
+  QPoint placedAt_;
+  std::optional<QPoint> movedTo_;
 };

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <set>
 
+#include "core/beside_placement.h"
 #include "core/digit_sequence.h"
 #include "core/noise_staircase.h"
 #include "core/plate_layout.h"
@@ -154,6 +155,56 @@ class TestCore : public QObject {
     }
     QCOMPARE(voices, (std::set<std::string>{"", "low", "high", "fast"}));
     QCOMPARE(variants, (std::set<int>{1, 2, 3}));
+  }
+
+  // A window opened beside the main window: rectangles in, rectangle out.
+  // The test screen of the cases is 1280 × 800 but where named; the window
+  // 360 × 400.
+  void besidePlacement_data() {
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QRect>("owner");
+    QTest::addColumn<QList<QRect>>("keep");
+    QTest::addColumn<QRect>("placed");
+    const QRect screen(0, 0, 1280, 800);
+    const QRect wide(0, 0, 1920, 1080);
+    const QRect main(10, 12, 938, 660);
+    QTest::newRow("right of the main window")
+        << wide << main << QList<QRect>{} << QRect(948, 12, 360, 400);
+    QTest::newRow("left, no room right")
+        << wide << QRect(900, 40, 938, 660) << QList<QRect>{} << QRect(540, 40, 360, 400);
+    QTest::newRow("below, none either side")
+        << screen << QRect(0, 0, 1280, 300) << QList<QRect>{} << QRect(0, 300, 360, 400);
+    QTest::newRow("above, none elsewhere")
+        << screen << QRect(0, 420, 1280, 380) << QList<QRect>{} << QRect(0, 20, 360, 400);
+    QTest::newRow("low main window: its top kept on screen")
+        << wide << QRect(10, 900, 938, 160) << QList<QRect>{} << QRect(948, 680, 360, 400);
+    // Start, Stop, the plates and «Статистика» of a main window at 10, 12.
+    const QList<QRect> run = {
+        {655, 40, 100, 68}, {780, 40, 100, 68}, {180, 40, 460, 620}, {655, 420, 294, 105}};
+    QTest::newRow("no room: over the main window's right edge, clear of its parts")
+        << screen << main << run << QRect(920, 12, 360, 400);
+    QTest::newRow("no room: below Stop when the edge is over it")
+        << screen << QRect(0, 0, 1280, 780)
+        << QList<QRect>{{1000, 10, 100, 68}, {200, 100, 700, 600}} << QRect(920, 78, 360, 400);
+    QTest::newRow("no room: the least covered share")
+        << QRect(0, 0, 400, 400) << QRect(0, 0, 400, 400)
+        << QList<QRect>{{0, 0, 400, 200}, {0, 200, 100, 200}} << QRect(40, 0, 360, 400);
+    QTest::newRow("larger than the screen: its top left corner on it")
+        << screen << main << run << QRect(0, 0, 1400, 900);
+  }
+  void besidePlacement() {
+    QFETCH(QRect, screen);
+    QFETCH(QRect, owner);
+    QFETCH(QList<QRect>, keep);
+    QFETCH(QRect, placed);
+    const auto rect = [](const QRect& r) {
+      return ruzdo::ScreenRect{r.x(), r.y(), r.width(), r.height()};
+    };
+    std::vector<ruzdo::KeptInView> kept;
+    for (const QRect& r : keep) kept.push_back({rect(r), 1});
+    const ruzdo::ScreenRect got =
+        ruzdo::PlaceBesideOwner(rect(screen), rect(owner), placed.width(), placed.height(), kept);
+    QCOMPARE(QRect(got.x, got.y, got.width, got.height), placed);
   }
 
   void counterTable() {
