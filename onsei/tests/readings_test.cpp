@@ -19,8 +19,8 @@ struct ReadingCase {
 };
 void PrintTo(const ReadingCase& c, std::ostream* os) { *os << c.input; }
 
-std::vector<ReadingCase> loadReadings() {
-  std::ifstream in(ONSEI_TEST_DATA "/readings.tsv");
+std::vector<ReadingCase> loadReadings(const std::string& file = "readings.tsv") {
+  std::ifstream in(ONSEI_TEST_DATA "/" + file);
   std::stringstream text;
   text << in.rdbuf();
   std::vector<ReadingCase> cases;
@@ -38,10 +38,29 @@ TEST_P(ReadingTable, ReadsAsReviewed) {
   EXPECT_EQ(FormatReading(*utterance), c.reading) << c.input;
 }
 
-INSTANTIATE_TEST_SUITE_P(Reviewed, ReadingTable, testing::ValuesIn(loadReadings()),
-                         [](const testing::TestParamInfo<ReadingCase>& row) {
-                           return "row" + std::to_string(row.index);
-                         });
+std::string rowName(const testing::TestParamInfo<ReadingCase>& row) {
+  return "row" + std::to_string(row.index);
+}
+
+INSTANTIATE_TEST_SUITE_P(Reviewed, ReadingTable, testing::ValuesIn(loadReadings()), rowName);
+// The compound forms of real life, a table each.
+INSTANTIATE_TEST_SUITE_P(Times, ReadingTable, testing::ValuesIn(loadReadings("forms/times.tsv")),
+                         rowName);
+INSTANTIATE_TEST_SUITE_P(Dates, ReadingTable, testing::ValuesIn(loadReadings("forms/dates.tsv")),
+                         rowName);
+INSTANTIATE_TEST_SUITE_P(Prices, ReadingTable, testing::ValuesIn(loadReadings("forms/prices.tsv")),
+                         rowName);
+INSTANTIATE_TEST_SUITE_P(Phones, ReadingTable, testing::ValuesIn(loadReadings("forms/phones.tsv")),
+                         rowName);
+INSTANTIATE_TEST_SUITE_P(BigNumbers, ReadingTable,
+                         testing::ValuesIn(loadReadings("forms/big_numbers.tsv")), rowName);
+INSTANTIATE_TEST_SUITE_P(Announcements, ReadingTable,
+                         testing::ValuesIn(loadReadings("forms/announcements.tsv")), rowName);
+
+TEST(ReadingTableFile, EveryFormHasItsTable) {
+  for (const char* form : {"times", "dates", "prices", "phones", "big_numbers", "announcements"})
+    EXPECT_GE(loadReadings(std::string("forms/") + form + ".tsv").size(), 10u) << form;
+}
 
 TEST(ReadingTableFile, HoldsEveryCounterAndEnoughRows) {
   const auto cases = loadReadings();

@@ -129,6 +129,8 @@ TEST(VariantAttribute, ParsedOrTheUsualReading) {
       {"<NUMK VAL=7 COUNTER=じ VARIANT=12345>", 1, "じ"},
       {"<NUMK VAL=7 COUNTER=じ VARIANT=9999>", 9999, "じ"},
       {"<NUMK VAL=7 COUNTER=じ VARIANT=>", 1, "じ"},
+      {"<NUM VAL=03-1 2 VARIANT=2>", 2, ""},
+      {"<NUM VAL=03 VARIANT=x>", 1, ""},
   };
   for (const Case& c : cases) {
     auto decoded = DecodeShiftJis(EncodeShiftJis(c.text).value());
@@ -146,7 +148,8 @@ TEST(VariantAttribute, ParsedOrTheUsualReading) {
 // The attribute changes nothing else the parser refuses.
 TEST(VariantAttribute, OtherTextAfterTheCounterIsStillRefused) {
   for (const char* text : {"<NUMK VAL=7 COUNTER=ほ ん>", "<NUMK VAL=7 COUNTER=じ VARIANT=2 x>",
-                           "<NUMK VAL=7 COUNTER=じ x VARIANT=2>", "<NUMK VAL=7 VARIANT=2>"}) {
+                           "<NUMK VAL=7 COUNTER=じ x VARIANT=2>", "<NUMK VAL=7 VARIANT=2>",
+                           "<NUM VAL=03 VARIANT=2 x>", "<NUM VAL=03 VARIANT=2 VARIANT=2>"}) {
     auto utterance = AnalyseUtf8(text);
     EXPECT_FALSE(utterance.ok()) << text;
   }
@@ -166,6 +169,8 @@ TEST(VariantCount, OfWholeTexts) {
       {"<NUMK VAL=7 COUNTER=にち>", 1},
       {"<NUMK VAL=7 COUNTER=めーとる>", 1},
       {"<NUM VAL=7>", 1},
+      {"<NUM VAL=03-1234>", 2},
+      {"<NUMK VAL=7 COUNTER=じ>、<NUM VAL=0>", 4},
       {"<NUMK VAL=7 COUNTER=じ>", 2},
       {"<NUMK VAL=7 COUNTER=じ>、<NUMK VAL=10 COUNTER=ほん>", 4},
       {"<NUMK VAL=7 COUNTER=じ VARIANT=1>、<NUMK VAL=10 COUNTER=ほん>", 2},

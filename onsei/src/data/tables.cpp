@@ -186,18 +186,22 @@ const std::vector<SoundChange>& FindVariants(std::string_view counter, std::stri
   return it == table.end() ? none : it->second;
 }
 
-const std::string* SequenceName(char32_t c) {
-  static const std::map<char32_t, std::string> table = [] {
-    std::map<char32_t, std::string> t;
+const std::string* SequenceName(char32_t c, bool other) {
+  using Names = std::map<char32_t, std::string>;
+  static const std::pair<Names, Names> tables = [] {
+    std::pair<Names, Names> t;
     for (const auto& row : ParseTable(EmbeddedTable("sequence_names.tsv"))) {
       const std::u32string key = utf32(field(row, 0));
-      if (key.size() == 1) t[key[0]] = field(row, 1);
+      if (key.size() != 1) continue;
+      t.first[key[0]] = field(row, 1);
+      if (!field(row, 2).empty()) t.second[key[0]] = field(row, 2);
     }
     return t;
   }();
   if (c >= U'a' && c <= U'z') c = c - U'a' + U'A';
-  const auto it = table.find(c);
-  return it == table.end() ? nullptr : &it->second;
+  const Names& names = other ? tables.second : tables.first;
+  const auto it = names.find(c);
+  return it == names.end() ? nullptr : &it->second;
 }
 
 }  // namespace onsei

@@ -68,8 +68,9 @@ const CounterInfo* FindCounter(std::string_view reading);
 // order in variants.tsv: readings 2, 3, ... Empty when there are none.
 const std::vector<SoundChange>& FindVariants(std::string_view counter, std::string_view key);
 
-// Reading of one character of a digit sequence; null if it has none.
-const std::string* SequenceName(char32_t c);
+// Reading of one character of a digit sequence; null if it has none. With
+// `other`, its other name (0 れ'い) where it has one.
+const std::string* SequenceName(char32_t c, bool other = false);
 
 // Splits the tab-separated rows of a table, skipping blank and # lines.
 std::vector<std::vector<std::string>> ParseTable(std::string_view text);

@@ -33,7 +33,7 @@ class Builder {
         return addPhrases(std::move(phrases.value()));
       }
       case Token::Kind::Sequence: {
-        auto phrases = ReadSequence(t.value);
+        auto phrases = ReadSequence(t.value, t.variant);
         if (!phrases) return at(t, phrases.error());
         return addPhrases(std::move(phrases.value()));
       }

@@ -113,9 +113,21 @@ Result<Token> parseTag(const DecodedText& text, std::size_t open, std::size_t cl
       return Error{"the NUM tag " + where(text, open) + " has no VAL= attribute"};
     p += 4;
     t.kind = Token::Kind::Sequence;
-    auto value = asciiValue(text, open, body, p, true);
+    // The value runs to the end (it may hold spaces), or to " VARIANT=":
+    // "=" is not a character of a sequence, so the two cannot be confused.
+    const std::size_t attribute = body.find(U" VARIANT=", p);
+    const std::u32string valueBody = body.substr(0, attribute);
+    auto value = asciiValue(text, open, valueBody, p, true);
     if (!value) return value.error();
     t.value = std::move(value.value());
+    if (attribute != std::u32string::npos) {
+      p = attribute + 9;
+      t.variant = variantNumber(body, p);
+      skipSpaces();
+      if (p < body.size())
+        return Error{"the NUM tag " + where(text, open) + " has " +
+                     QuoteInput(std::u32string_view(body).substr(p)) + " after its VARIANT"};
+    }
     return t;
   }
   return Error{"unknown tag " + where(text, open) + ": " +

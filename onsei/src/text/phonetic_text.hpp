@@ -18,13 +18,13 @@ struct Token {
     SentenceEnd,  // "。"
     Question,     // "？"
     Number,       // <NUMK VAL=value COUNTER=text [VARIANT=n]>
-    Sequence,     // <NUM VAL=value>
+    Sequence,     // <NUM VAL=value [VARIANT=n]>
   };
   Kind kind;
   std::u32string text;  // Kana: the run; Number: the counter reading
   std::string value;    // Number, Sequence: the VAL attribute
   std::size_t offset;   // byte offset in the input
-  int variant = 0;      // Number: the VARIANT attribute (1 = the usual reading); 0 if absent
+  int variant = 0;  // Number, Sequence: the VARIANT attribute (1 = the usual reading); 0 if absent
 };
 
 // Splits decoded phonetic text into tokens; fails on anything else (kanji,
