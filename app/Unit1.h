@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -290,13 +291,18 @@ class TMainForm : public QWidget {
   void showRunState(const QString& text);
   void beforeQuestion();
   void questionSoundPlayed(const ruzdo::WaveRef& wave);
+  // Holds the tick back while the question's sound has yet to start; whether it did.
+  bool holdTickForSound();
   void markRightPlate(bool on);
   void runJudged(bool wrong);
   QString runSummary() const;
   QTimer* markClear_ = nullptr;
-  PlateButton* marked_ = nullptr;
+  // The plate marked green; a grid rebuilt since took it with its plates.
+  QPointer<PlateButton> marked_;
   bool markedInTick_ = false;
   bool awaitingQuestionSound_ = false;
+  bool tickHeld_ = false;     // the tick waits for the question's sound to start
+  QElapsedTimer askedClock_;  // since the question was asked
   bool questionOpen_ = false;
   int runJudged_ = 0;
   std::vector<std::pair<QString, int>> runMisses_;  // value, times missed

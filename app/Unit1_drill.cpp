@@ -54,7 +54,7 @@ void TMainForm::tMainTimer() {
   // A tick that arrives while an earlier one waits in a modal box (a failed
   // synthesis) is dropped: the earlier question is counted first, and the
   // following ticks go on normally.
-  if (inQuestionTick_) return;
+  if (inQuestionTick_ || holdTickForSound()) return;
   inQuestionTick_ = true;
   if (Mode == 0) {
     if (LastNumber != -1 && !Answered) {
@@ -132,6 +132,7 @@ void TMainForm::bStopClick() {
   planned_.reset();
   tMain->setInterval(sTimerInterval->value());
   awaitingQuestionSound_ = false;
+  tickHeld_ = false;
   gGenerate->setEnabled(true);
   gRuzdoPoleSetting->setEnabled(true);
   gEasy->setEnabled(true);

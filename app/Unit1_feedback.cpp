@@ -9,6 +9,7 @@
 
 #include "Unit1.h"
 #include "core/pcm_wave.h"
+#include "core/question_timing.h"
 #include "training_options_window.h"
 #include "widgets/image_button.h"
 #include "widgets/plate_button.h"
@@ -59,6 +60,8 @@ void TMainForm::beforeQuestion() {
     markRightPlate(false);
   markedInTick_ = false;
   awaitingQuestionSound_ = true;
+  tickHeld_ = false;
+  askedClock_.start();
   if (fOptions->afterSpeechInForce())
     tMain->start(kLongestSpeechWaitMs);  // until its sound is known
   else if (tMain->interval() != sTimerInterval->value())
@@ -74,9 +77,23 @@ void TMainForm::questionSoundPlayed(const ruzdo::WaveRef& wave) {
     questionAt_ = QDateTime::currentDateTimeUtc();
     if (QuestionCount == 1) runStartedAt_ = questionAt_;
   }
-  // The full interval after the last of it; not while paused.
-  if (fOptions->afterSpeechInForce() && tMain->isActive())
-    tMain->start(sTimerInterval->value() + soundLengthMs(wave));
+  // Not while paused: going on gives a full interval anyway.
+  if (!tMain->isActive()) return;
+  const int due =
+      tickHeld_ ? -1 : sTimerInterval->value() - static_cast<int>(askedClock_.elapsed());
+  if (const auto wait = ruzdo::NextQuestionInMs(sTimerInterval->value(), due, soundLengthMs(wave),
+                                                fOptions->afterSpeechInForce()))
+    tMain->start(*wait);
+}
+
+bool TMainForm::holdTickForSound() {
+  // A question whose sound has not started yet (still being made) would be
+  // cut off unheard: the tick waits for it, once; with the interval after
+  // the speech it waits already.
+  if (!awaitingQuestionSound_ || tickHeld_ || fOptions->afterSpeechInForce()) return false;
+  tickHeld_ = true;
+  tMain->start(kLongestSpeechWaitMs);
+  return true;
 }
 
 void TMainForm::markRightPlate(bool on) {

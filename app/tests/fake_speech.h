@@ -31,6 +31,7 @@ struct FakeEngine {
   std::condition_variable changed;
   bool gated = false;  // calls wait until open() (at most 5 s)
   bool wav = false;    // images are real WAVs (0.1 s of a tone), not tagged ones
+  int wavMs = 100;     // how long those are
   int waiting = 0;     // calls held at the gate now
 
   unsigned char* synthe(const char* koe, int speed, int* size) {
@@ -46,7 +47,7 @@ struct FakeEngine {
     --waiting;
     if (fail) return nullptr;
     ++allocated;
-    if (wav) return toneWav(size);
+    if (wav) return toneWav(size, wavMs);
     const auto length = static_cast<int>(std::strlen(koe));
     *size = 48 + length;
     auto* image = new unsigned char[static_cast<std::size_t>(*size)]();
@@ -55,8 +56,8 @@ struct FakeEngine {
     std::strncpy(reinterpret_cast<char*>(image) + 8, voice, 39);
     return image;
   }
-  static unsigned char* toneWav(int* size) {
-    std::vector<float> tone(1600);
+  static unsigned char* toneWav(int* size, int ms = 100) {
+    std::vector<float> tone(static_cast<std::size_t>(ms) * 16);
     for (std::size_t i = 0; i < tone.size(); ++i)
       tone[i] = 0.3f * static_cast<float>(std::sin(static_cast<double>(i) * 0.3));
     const std::vector<unsigned char> bytes = ruzdo::WritePcmWave({16000, tone});

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "core/question_timing.h"
 #include "core/random_source.h"
 #include "drill_fixture.h"
 #include "platform/message_box.h"
@@ -268,6 +269,54 @@ class TestDrill : public QObject {
     QCOMPARE(f.fOptions->afterSpeech->isChecked(), checked);
   }
 
+  // Whatever the settings, a question is heard out: one longer than the
+  // time to the next tick makes that tick wait for its end and a second to
+  // answer; one that fits keeps the interval exactly (3 in 7 s at 2 s); a
+  // question whose sound has not started yet holds its tick back.
+  void aQuestionIsNeverCutOff_data() {
+    QTest::addColumn<int>("interval");
+    QTest::addColumn<int>("soundMs");
+    QTest::addColumn<int>("wait");
+    QTest::newRow("fits: the designed interval") << 2000 << 100 << 2000;
+    QTest::newRow("a phone number at 2 s") << 2000 << 3900 << 4900;
+    QTest::newRow("at the shortest interval") << 100 << 300 << 1300;
+    QTest::newRow("fits a long interval") << 5000 << 3900 << 5000;
+  }
+  void aQuestionIsNeverCutOff() {
+    QFETCH(int, interval);
+    QFETCH(int, soundMs);
+    QFETCH(int, wait);
+    TMainForm& f = d->form;
+    d->engine.wav = true;
+    d->engine.wavMs = soundMs;
+    f.sTimerInterval->setValue(interval);
+    f.bStartClick();
+    for (int question = 1; question <= 3; ++question) {
+      f.tMainTimer();
+      QCOMPARE(f.QuestionCount, question);
+      QCOMPARE(f.tMain->interval(), wait);
+    }
+    f.bStopClick();
+    QCOMPARE(f.tMain->interval(), interval);
+  }
+  void aTickWaitsForASoundNotYetStarted() {
+    TMainForm& f = d->form;
+    d->engine.gated = true;  // the plates made ahead wait too
+    f.setSpeechOnWorker(true);
+    f.bStartClick();
+    f.tMainTimer();
+    QTRY_VERIFY(f.speechPending());
+    f.tMainTimer();  // held back: the question is not yet heard
+    QCOMPARE(f.QuestionCount, 1);
+    QCOMPARE(f.ErrorCount, 0);
+    d->engine.open();
+    QTRY_VERIFY(!f.speechPending());
+    QCOMPARE(f.tMain->interval(), ruzdo::kLeastAnswerMs);  // a sound of no length, then a second
+    f.tMainTimer();
+    QCOMPARE(f.QuestionCount, 2);
+    QCOMPARE(f.tMain->interval(), 2000);
+  }
+
   // The run's state shows: Start and Pause drawn disabled when they do
   // nothing, «Пауза» while paused, a summary when the run ends; a question
   // open when it is stopped is named, not judged; a marked right plate after
@@ -331,6 +380,51 @@ class TestDrill : public QObject {
     d->clickPlate(0);
     QCOMPARE(right->accessibleDescription(), QStringLiteral("Верный ответ"));
     QVERIFY(f.RuzdoPole->rect().contains(right->geometry()));
+  }
+
+  // A run stopped after a miss leaves its right plate green; the grid is then
+  // rebuilt (Start applies the settings, Apply a new range, the sequence
+  // mode its new plates) and the mark must go with the plate that held it:
+  // the next Start clears no plate that is gone.
+  void aMarkLeftAtTheRunsEndGoesWithItsGrid_data() {
+    QTest::addColumn<bool>("sequences");
+    QTest::addColumn<bool>("applyBefore");
+    QTest::newRow("numbers, Start") << false << false;
+    QTest::newRow("numbers, Apply then Start") << false << true;
+    QTest::newRow("sequences, Start") << true << false;
+  }
+  void aMarkLeftAtTheRunsEndGoesWithItsGrid() {
+    QFETCH(bool, sequences);
+    QFETCH(bool, applyBefore);
+    TMainForm& f = d->form;
+    f.fOptions->showAnswer->setChecked(true);
+    if (sequences) {
+      f.sTemplate->setText(QStringLiteral("__"));
+      f.gEasyItems1Click();
+    }
+    const auto marked = [&] {
+      int n = 0;
+      for (PlateButton* p : f.RuzdoPole->Plates())
+        n += p->accessibleDescription() == QStringLiteral("Верный ответ");
+      return n;
+    };
+    for (int run = 0; run < 3; ++run) {
+      f.bStart->click();
+      QVERIFY(running(f));
+      QCOMPARE(marked(), 0);
+      f.tMainTimer();
+      for (PlateButton* p : f.RuzdoPole->Plates())
+        if (sequences ? p->text() != f.LastText : p->property("Tag").toInt() != f.LastNumber) {
+          QTest::mouseClick(p, Qt::LeftButton);  // wrong: the right plate turns green
+          break;
+        }
+      f.bStop->click();
+      QCOMPARE(marked(), 1);
+      if (applyBefore) {
+        f.sMaxRuzdo->setValue(9 - run % 2);
+        f.sApply->click();
+      }
+    }
   }
 
   void startIsRefusedWithTheSettings() {
