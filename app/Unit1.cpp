@@ -8,21 +8,12 @@
 
 #include "core/random_source.h"
 #include "history/history_store.h"
-#include "onsei/onsei.h"
-#include "platform/speech_cache.h"
+#include "speech/speech_service.h"
 #include "widgets/group_bar_group.h"
 #include "widgets/group_bar_item.h"
 #include "widgets/image_button.h"
 
-TMainForm::TMainForm(QWidget* parent)
-    : QWidget(parent),
-      synthesise_(Onsei_Synthe),
-      synthesiseVoice_(Onsei_SyntheVoice),
-      release_(Onsei_FreeWave),
-      // The grid has at most 100 distinct numbers: all of them fit at one
-      // speed (about 15 MB of sound for 100 typical utterances), and under a
-      // listening condition once more beside their plain sounds.
-      speechCache_(std::make_unique<ruzdo::SpeechCache>(256, 48u << 20)) {
+TMainForm::TMainForm(QWidget* parent) : QWidget(parent), speech_(new ruzdo::SpeechService(this)) {
   setObjectName(QStringLiteral("MainForm"));
   setWindowTitle(QStringLiteral("Ruzdo"));
   setWindowIcon(QIcon(QStringLiteral(":/icons/ruzdo.png")));
@@ -45,11 +36,7 @@ TMainForm::TMainForm(QWidget* parent)
   setUpConditions();
 }
 
-TMainForm::~TMainForm() {
-  FormDestroy();
-  // The cached waveforms go back to the engine while it is still there.
-  speechCache_->clear();
-}
+TMainForm::~TMainForm() { FormDestroy(); }
 
 void TMainForm::FormCreate() {
   ruzdo::SeedRandomFromClock();

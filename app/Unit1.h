@@ -16,8 +16,8 @@
 #include "RuzdoPole.h"
 #include "core/noise_staircase.h"
 #include "core/weak_picker.h"
-#include "platform/babble_maker.h"
-#include "platform/synthesis_worker.h"
+#include "platform/wave_image.h"
+#include "speech/speech_engine.h"
 
 class ElidedLabel;
 class QScrollArea;
@@ -48,6 +48,7 @@ namespace ruzdo {
 struct CarrierTable;
 class SoundOutput;
 class SpeechCache;
+class SpeechService;
 class AudioPlayer;
 class HistoryService;
 struct HistoryState;
@@ -68,27 +69,18 @@ class TMainForm : public QWidget {
   // The About window shown by the Help group's item; not owned.
   void setAboutWindow(TfAbout* about) { fAbout = about; }
 
-  // The speech engine (Onsei_Synthe and Onsei_FreeWave unless replaced) and
-  // where sounds go (the system's audio output unless replaced; not owned).
-  using SynthFunction = std::function<unsigned char*(const char* koe, int speed, int* size)>;
-  using FreeFunction = std::function<void(unsigned char*)>;
-  void setSpeechEngine(SynthFunction synthesise, FreeFunction release);
-  // The engine's voice presets (Onsei_SyntheVoice unless replaced; voice is a
-  // preset's name, never the standard voice, which always goes to the engine
-  // above, so that what it says stays exactly as it was). An engine given to
-  // setSpeechEngine says the presets in its one voice until one is given here.
-  using VoiceSynthFunction =
-      std::function<unsigned char*(const char* koe, int speed, const char* voice, int* size)>;
-  void setVoiceEngine(VoiceSynthFunction synthesise);
+  // The speech engine (the built-in one unless replaced) and where sounds
+  // go (the system's audio output unless replaced; not owned).
+  void setSpeechEngine(ruzdo::SpeechEngine engine);
   void setSoundOutput(ruzdo::SoundOutput* output);
-  ruzdo::SpeechCache& speechCache() { return *speechCache_; }
-  // Whether the engine runs on worker threads, with the plates' sounds made
+  ruzdo::SpeechCache& speechCache();
+  // Whether the engine runs on a worker thread, with the plates' sounds made
   // ahead in the background: so for the built-in engine; an engine given to
   // setSpeechEngine is called in order on the caller's thread unless this is
   // turned on again.
   void setSpeechOnWorker(bool on);
   // Whether a synthesis asked for (not ahead) has yet to come back.
-  bool speechPending() const { return wanted_; }
+  bool speechPending() const;
   // Whether the next question is drawn and its sound made ahead.
   bool nextQuestionReady() const;
 
@@ -105,15 +97,9 @@ class TMainForm : public QWidget {
   // once such a condition is chosen; until they are at hand, the babble is
   // made of the utterance itself. They are kept in a file in folder (the
   // user's cache folder in the program; nowhere unless given) and made by
-  // source (the engine's voices unless replaced).
+  // the speech engine.
   void useBabbleCache(const QString& folder);
-  void setBabbleSource(ruzdo::BabbleMaker::Source source);
-  bool babbleReady() const { return talkers_ != nullptr; }
-
-  // Whether the engine can say a text (Onsei_Reading unless replaced); asked
-  // for the template on Apply, so a template it cannot say is refused there.
-  using ReadingCheck = std::function<bool(const char* koe)>;
-  void setReadingCheck(ReadingCheck check) { readingCheck_ = std::move(check); }
+  bool babbleReady() const;
 
   // --- drill state ---
   std::int32_t QuestionCount = 0;
@@ -216,10 +202,6 @@ class TMainForm : public QWidget {
   void sVoiceChange();
 
   // --- learning aids (Unit1_learning.cpp) ---
-  // The engine's reading of a Shift-JIS speech text (Onsei_Reading unless
-  // replaced): kana with "'" after the accented mora; empty when unreadable.
-  using ReadingFunction = std::function<QString(const QByteArray& koe)>;
-  void setReadingFunction(ReadingFunction reading);
   // Restores the panel and the window from these settings now and saves
   // them there on Apply and when the window closes.
   void useSettings(std::unique_ptr<QSettings> settings);
@@ -327,15 +309,12 @@ class TMainForm : public QWidget {
   void SwitchMode(std::uint8_t mode);
 
   TfAbout* fAbout = nullptr;
-  SynthFunction synthesise_;
-  VoiceSynthFunction synthesiseVoice_;
-  FreeFunction release_;
+  // The speech engine's one caller, with the sound cache (owned by the window).
+  ruzdo::SpeechService* speech_ = nullptr;
   ruzdo::SoundOutput* output_ = nullptr;
   ruzdo::AudioPlayer* player_ = nullptr;  // the default output, made on first use
-  std::unique_ptr<ruzdo::SpeechCache> speechCache_;
   bool inQuestionTick_ = false;
 
-  ReadingFunction reading_;
   Said lastSaid_;  // the last thing spoken: replayed while idle
   Said question_;  // the question of the run now being answered
   QDateTime questionAt_;
@@ -345,7 +324,6 @@ class TMainForm : public QWidget {
   std::unique_ptr<QSettings> settings_;
   bool restoring_ = false;
   ruzdo::HistoryService* history_ = nullptr;
-  ReadingCheck readingCheck_;
   QString acceptedTemplate_;  // the last template the engine could say
 
  signals:
@@ -357,11 +335,8 @@ class TMainForm : public QWidget {
 
  private:
   void setUpSpeech();
-  void startSpeechWorkers();
   void schedulePrefetch();
   void prefetchPlates();
-  void speechReady(const ruzdo::SynthesisJob& job, ruzdo::WaveRef wave);
-  ruzdo::SynthesisWorker::Synthesise engine() const;
   // The voice of a question (with "Разные" one drawn for it) and of a
   // listening click (with "Разные" the standard voice): "" is the standard
   // voice, as the cache keys it.
@@ -373,42 +348,19 @@ class TMainForm : public QWidget {
   // sounds are made ahead too.
   std::optional<std::string> nextQuestionVoice_;
   void playWave(ruzdo::WaveRef wave);
-  // A sound's job under the present listening condition and level, and the
-  // same with the engine's plain sound attached when the cache has it, so
-  // that a worker only conditions it.
-  ruzdo::SynthesisJob soundJob(const std::string& text, int speed, const std::string& voice) const;
-  ruzdo::SynthesisJob withPlainSound(ruzdo::SynthesisJob job);
   void setUpConditions();
   // The level the present condition is heard at; none when it has no noise.
   std::optional<double> heardNoiseDb() const;
   void showNoiseLevel();
   void noiseAnswered(bool right);
 
-  // Synthesis asked for by a click or a tick, and ahead of it, on workers of
-  // their own; the result of the newest request is played when it comes.
-  std::unique_ptr<ruzdo::SynthesisWorker> speechWorker_;
-  std::unique_ptr<ruzdo::SynthesisWorker> prefetchWorker_;
-  // The next question's sound, at the priority of what is asked for.
-  std::unique_ptr<ruzdo::SynthesisWorker> aheadWorker_;
   std::optional<PlannedQuestion> planned_;
   std::shared_ptr<const ruzdo::CarrierTable> carriers_;
   QTimer* prefetchTimer_ = nullptr;
-  ruzdo::SynthesisJob wantedJob_;
-  bool wanted_ = false;
   std::string listeningCondition_;
   ruzdo::NoiseStaircase noiseLevel_;
   QLabel* lNoise = nullptr;         // «Шум: 11 дБ» in the statistics, with noise only
   QComboBox* sCondition = nullptr;  // «Условия» in «Параметры обучения»
-  // The crowd's talkers: got as soon as a condition needs them, made with
-  // the engine only while none of the workers above wants it.
-  void getTalkers();
-  void talkersReady(std::shared_ptr<const ruzdo::Talkers> talkers);
-  std::shared_ptr<ruzdo::EngineDemand> engineDemand_ = std::make_shared<ruzdo::EngineDemand>();
-  std::optional<ruzdo::BabbleMaker::Source> babbleSource_;
-  QString babbleFile_;
-  std::shared_ptr<const ruzdo::Talkers> talkers_;
-  std::unique_ptr<ruzdo::BabbleMaker> babbleMaker_;
-  bool speechOnWorker_ = true;
   bool painted_ = false;
   bool speechErrorOpen_ = false;
 };

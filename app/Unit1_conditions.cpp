@@ -12,7 +12,7 @@
 
 #include "Unit1.h"
 #include "core/listening_condition.h"
-#include "platform/speech_cache.h"
+#include "speech/speech_service.h"
 #include "training_options_window.h"
 
 namespace {
@@ -24,15 +24,6 @@ QString utf8(std::string_view text) {
 bool noisy(const std::string& key) {
   return ruzdo::ConditionInfo(ruzdo::ConditionFromKey(key)).noisy;
 }
-
-// Whose babble is made of other talkers.
-bool babble(const std::string& key) {
-  const ruzdo::ListeningCondition c = ruzdo::ConditionFromKey(key);
-  return c == ruzdo::ListeningCondition::kCrowd || c == ruzdo::ListeningCondition::kStation;
-}
-
-// Lower than the window and the sounds asked for, as the sounds made ahead.
-constexpr int kTalkersNiceness = 10;
 
 }  // namespace
 
@@ -67,41 +58,23 @@ void TMainForm::setListeningCondition(const QString& key) {
   listeningCondition_ = k;
   if (sCondition)
     sCondition->setCurrentIndex(std::max(0, sCondition->findData(QString::fromStdString(k))));
-  if (babble(k)) getTalkers();
+  speech_->setCondition(k, heardNoiseDb());
   showNoiseLevel();
   schedulePrefetch();
 }
 
 void TMainForm::useBabbleCache(const QString& folder) {
-  babbleFile_ = folder.isEmpty() ? QString() : QDir(folder).filePath(QStringLiteral("talkers.bin"));
+  speech_->useTalkersFile(
+      folder.isEmpty()
+          ? std::string()
+          : QFile::encodeName(QDir(folder).filePath(QStringLiteral("talkers.bin"))).toStdString());
 }
 
-void TMainForm::setBabbleSource(ruzdo::BabbleMaker::Source source) {
-  babbleSource_ = std::move(source);
-}
-
-void TMainForm::getTalkers() {
-  if (talkers_ || babbleMaker_) return;
-  if (!babbleSource_) babbleSource_ = ruzdo::BabbleMaker::EngineTalkers(RUZDO_VERSION);
-  babbleMaker_ = std::make_unique<ruzdo::BabbleMaker>(
-      *babbleSource_, QFile::encodeName(babbleFile_).toStdString(), engineDemand_,
-      [this](std::shared_ptr<const ruzdo::Talkers> talkers) {
-        QMetaObject::invokeMethod(
-            this, [this, talkers = std::move(talkers)] { talkersReady(talkers); },
-            Qt::QueuedConnection);
-      },
-      kTalkersNiceness);
-}
-
-void TMainForm::talkersReady(std::shared_ptr<const ruzdo::Talkers> talkers) {
-  // From now on the babble has them; the sounds made ahead with the
-  // utterance's own babble are made again from their plain sounds.
-  talkers_ = std::move(talkers);
-  schedulePrefetch();
-}
+bool TMainForm::babbleReady() const { return speech_->talkersReady(); }
 
 void TMainForm::setNoiseLevelDb(double db) {
   noiseLevel_ = ruzdo::NoiseStaircase(db);
+  speech_->setCondition(listeningCondition_, heardNoiseDb());
   showNoiseLevel();
   schedulePrefetch();
 }
@@ -111,6 +84,7 @@ void TMainForm::noiseAnswered(bool right) {
   const double before = noiseLevel_.levelDb();
   noiseLevel_.answer(right);
   if (noiseLevel_.levelDb() == before) return;
+  speech_->setCondition(listeningCondition_, heardNoiseDb());
   showNoiseLevel();
   schedulePrefetch();
 }
@@ -131,17 +105,4 @@ void TMainForm::showNoiseLevel() {
 std::optional<double> TMainForm::heardNoiseDb() const {
   if (!noisy(listeningCondition_)) return std::nullopt;
   return noiseLevel_.levelDb();
-}
-
-ruzdo::SynthesisJob TMainForm::soundJob(const std::string& text, int speed,
-                                        const std::string& voice) const {
-  ruzdo::SynthesisJob job{text,   speed, voice, {}, listeningCondition_, heardNoiseDb().value_or(0),
-                          nullptr};
-  if (babble(listeningCondition_)) job.talkers = talkers_;
-  return job;
-}
-
-ruzdo::SynthesisJob TMainForm::withPlainSound(ruzdo::SynthesisJob job) {
-  if (!job.condition.empty()) job.made = speechCache_->find(job.plain());
-  return job;
 }

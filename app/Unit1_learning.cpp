@@ -18,8 +18,8 @@
 #include "core/speech_voice.h"
 #include "history/history_service.h"
 #include "history/history_window.h"
-#include "onsei/onsei.h"
 #include "panel_settings.h"
+#include "speech/speech_service.h"
 #include "training_options_window.h"
 #include "widgets/elided_label.h"
 #include "widgets/group_bar_group.h"
@@ -32,18 +32,9 @@ namespace {
 // How many answers of the numbers mode the weighting looks back on.
 constexpr std::size_t kRecentAnswers = 200;
 
-QString engineReading(const QByteArray& koe) {
-  char* reading = Onsei_Reading(koe.constData());
-  if (!reading) return {};
-  QString text = QString::fromUtf8(reading);
-  Onsei_FreeText(reading);
-  return text;
-}
-
 }  // namespace
 
 void TMainForm::buildLearningAids() {
-  if (!reading_) reading_ = engineReading;
   connect(bReplay, &QToolButton::clicked, this, &TMainForm::bReplayClick);
   connect(bOptions, &QToolButton::clicked, this, &TMainForm::RzGroup1Items2Click);
   connect(RzGroup1->item(2), &QAbstractButton::clicked, this, &TMainForm::RzGroup1Items2Click);
@@ -62,8 +53,6 @@ void TMainForm::buildLearningAids() {
     connect(shortcut, &QShortcut::activated, this, &TMainForm::bReplayClick);
   }
 }
-
-void TMainForm::setReadingFunction(ReadingFunction reading) { reading_ = std::move(reading); }
 
 void TMainForm::rememberSaid(Said said) {
   said.condition = listeningCondition_;
@@ -120,8 +109,7 @@ void TMainForm::questionEnded(bool wrong, const std::optional<QString>& clicked)
     r.askedAt = questionAt_;
     r.runStartedAt = runStartedAt_;
     r.appVersion = QStringLiteral(RUZDO_VERSION);
-    // "" is the standard voice, however it was picked.
-    if (question_.voice != "standard") r.voice = question_.voice;
+    r.voice = question_.voice;
     r.sentence = question_.sentence;
     r.mode = Mode;
     r.rangeMin = RuzdoPole->MinRuzdo();
@@ -150,7 +138,7 @@ void TMainForm::showSaid(const Said& said, bool judged, bool wrong,
   QString verdict =
       QStringLiteral("Сказано: ") + (said.sentence.isEmpty() ? said.written : said.sentence);
   // A voice other than the standard one is named, as the learner heard it.
-  if (!said.voice.empty() && said.voice != "standard")
+  if (!said.voice.empty())
     verdict += QStringLiteral(" (") + QString::fromStdString(ruzdo::VoiceDisplayName(said.voice)) +
                QLatin1Char(')');
   if (judged) {
@@ -164,7 +152,9 @@ void TMainForm::showSaid(const Said& said, bool judged, bool wrong,
     else
       verdict += QStringLiteral(" Ответа не было");
   }
-  const QString reading = said.koe.isEmpty() ? QString() : reading_(said.koe);
+  const QString reading = said.koe.isEmpty()
+                              ? QString()
+                              : QString::fromStdString(speech_->reading(said.koe.constData()));
   const QString line = reading.isEmpty() ? verdict : verdict + QStringLiteral(" — ") + reading;
   QPalette p = lSaid->palette();
   p.setColor(QPalette::WindowText, judged && wrong ? QColor(0xB0, 0x00, 0x00)

@@ -9,7 +9,7 @@
 #include "Unit1.h"
 #include "core/carrier_sentences.h"
 #include "core/random_source.h"
-#include "platform/speech_cache.h"
+#include "speech/speech_service.h"
 #include "widgets/image_button.h"
 
 bool TMainForm::sentencesOn() const { return sSentences && sSentences->isChecked(); }
@@ -59,25 +59,14 @@ void TMainForm::planNext() {
   if (!madeAhead() || bStart->isEnabled() || QuestionCount >= sMaxQuestion->value()) return;
   planned_ = planQuestion();
   const Said& said = planned_->said;
-  const int speed = sSpechSpeed->value();
-  if (!aheadWorker_ || said.koe.isEmpty()) return;
-  // Under the present listening condition and level; if the level moves with
-  // the answer meanwhile, only the conditioning is left for the tick.
-  const ruzdo::SynthesisJob job = soundJob(said.koe.toStdString(), speed, said.voice);
-  if (speechCache_->find(job)) return;
-  // The question just asked may still wait for its own sound in the queue
-  // (a busy machine): a new post replaces the queue, so it goes first again.
-  std::vector<ruzdo::SynthesisJob> jobs;
-  if (wanted_ && aheadWorker_->has(wantedJob_) && !aheadWorker_->busyWith(wantedJob_))
-    jobs.push_back(withPlainSound(wantedJob_));
-  jobs.push_back(withPlainSound(job));
-  aheadWorker_->post(std::move(jobs));
+  if (!said.koe.isEmpty())
+    speech_->makeNext(said.koe.toStdString(), sSpechSpeed->value(), said.voice);
 }
 
 bool TMainForm::nextQuestionReady() const {
   return planned_ && !planned_->said.koe.isEmpty() &&
-         speechCache_->find(soundJob(planned_->said.koe.toStdString(), sSpechSpeed->value(),
-                                     planned_->said.voice));
+         speech_->made(planned_->said.koe.toStdString(), sSpechSpeed->value(),
+                       planned_->said.voice);
 }
 
 void TMainForm::askQuestion(const PlannedQuestion& q) {

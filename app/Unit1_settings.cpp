@@ -12,8 +12,8 @@
 #include "core/digit_sequence.h"
 #include "core/speech_text.h"
 #include "core/speech_voice.h"
-#include "onsei/onsei.h"
 #include "platform/message_box.h"
+#include "speech/speech_service.h"
 #include "uAboutFrm.h"
 #include "widgets/picture_combo_box.h"
 
@@ -78,15 +78,9 @@ QString TMainForm::TemplateRefusal(const QString& pattern) const {
   QString sample = pattern;
   sample.replace(QLatin1Char('_'), QLatin1Char('0'));
   const auto sjis = ruzdo::SequenceSpeechText(sample.toStdString());
-  bool saysSomething = false;
-  if (sjis && readingCheck_) {
-    saysSomething = readingCheck_(sjis->c_str());
-  } else if (sjis) {
-    char* reading = Onsei_Reading(sjis->c_str());
-    saysSomething = reading && *reading;
-    Onsei_FreeText(reading);
-  }
-  return saysSomething ? QString() : tr("Синтезатор речи не может прочесть этот шаблон.");
+  if (!sjis || speech_->reading(sjis->c_str()).empty())
+    return tr("Синтезатор речи не может прочесть этот шаблон.");
+  return QString();
 }
 
 void TMainForm::ShowFieldSettings() {
@@ -159,11 +153,9 @@ void TMainForm::FillVoicePicker() {
   // standard one first; each item keeps the engine's name. "Разные" has
   // none: a speaker and style are drawn for every question.
   sVoice->clear();
-  for (int i = 0; i < Onsei_VoiceCount(); ++i) {
-    const char* name = Onsei_VoiceName(i);
-    if (!name) continue;
-    sVoice->addItem(QString::fromStdString(ruzdo::VoiceDisplayName(name)), QString::fromUtf8(name));
-  }
+  for (const std::string& name : ruzdo::EngineVoiceNames())
+    sVoice->addItem(QString::fromStdString(ruzdo::VoiceDisplayName(name)),
+                    QString::fromStdString(name));
   sVoice->addItem(QStringLiteral("Разные"), QString());
   // The list opens wide enough for the longest name, whatever the box's width.
   sVoice->view()->setMinimumWidth(sVoice->view()->sizeHintForColumn(0) + 24);

@@ -1,5 +1,6 @@
-// Speech output: the engine's texts for numbers and sequences, synthesis on
-// worker threads, the waveform cache, sounds made ahead, and playback.
+// Speech output: the engine's texts for numbers and sequences, what the
+// plates and the questions are said as, what the speech service makes ahead
+// for them, and playback.
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,10 +18,8 @@
 #include "core/speech_text.h"
 #include "core/speech_voice.h"
 #include "core/value_text.h"
-#include "onsei/onsei.h"
 #include "platform/audio_player.h"
-#include "platform/speech_cache.h"
-#include "platform/synthesis_worker.h"
+#include "speech/speech_service.h"
 #include "widgets/group_bar_group.h"
 #include "widgets/group_bar_item.h"
 #include "widgets/notice_line.h"
@@ -33,12 +32,6 @@ const QString kNoSoundNotice = QStringLiteral("Нет вывода звука: �
 // How long the grid's settings rest before its sounds are made ahead: a
 // burst of changes (typing a number, dragging the speed) starts it once.
 constexpr int kPrefetchDelayMs = 150;
-// The sounds made ahead run at a lower priority than the rest of the program.
-constexpr int kPrefetchNiceness = 10;
-// At most this many sounds are made ahead: the plates' in the listening
-// voice first, then the other voices and readings the questions may take.
-// They fit the cache at one speed.
-constexpr std::size_t kMostMadeAhead = 100;
 
 std::optional<std::string> sequenceText(const QString& text) {
   return ruzdo::SequenceSpeechText(text.toStdString());
@@ -59,56 +52,28 @@ void TMainForm::setUpSpeech() {
   connect(gEasy->item(1), &QAbstractButton::clicked, this, &TMainForm::schedulePrefetch);
   connect(sVoice, &QComboBox::currentIndexChanged, this, &TMainForm::schedulePrefetch);
   connect(sVariants, &QCheckBox::toggled, this, &TMainForm::schedulePrefetch);
-  startSpeechWorkers();
+  connect(speech_, &ruzdo::SpeechService::ready, this, &TMainForm::playWave);
+  connect(speech_, &ruzdo::SpeechService::failed, this, [this] {
+    // The box runs its own event loop, in which further requests may fail
+    // too: they do not stack more boxes on it.
+    if (!speechErrorOpen_) {
+      speechErrorOpen_ = true;
+      SynthesisFailed();
+      speechErrorOpen_ = false;
+    }
+    emit speechFailed();
+  });
+  // The sounds made ahead with the utterance's own babble are made again.
+  connect(speech_, &ruzdo::SpeechService::talkersArrived, this, &TMainForm::schedulePrefetch);
 }
 
-void TMainForm::startSpeechWorkers() {
-  // The old workers finish what they are doing before the new ones start;
-  // their results still on the way are dropped with the cache.
-  speechWorker_.reset();
-  prefetchWorker_.reset();
-  aheadWorker_.reset();
-  wanted_ = false;
-  if (!speechOnWorker_) return;
-  auto done = [this](const ruzdo::SynthesisJob& job, ruzdo::WaveRef wave) {
-    QMetaObject::invokeMethod(
-        this, [this, job, wave = std::move(wave)] { speechReady(job, wave); },
-        Qt::QueuedConnection);
-  };
-  // The talkers of the babble are made only while none of these has work.
-  speechWorker_ =
-      std::make_unique<ruzdo::SynthesisWorker>(engine(), release_, done, 0, engineDemand_);
-  prefetchWorker_ = std::make_unique<ruzdo::SynthesisWorker>(engine(), release_, done,
-                                                             kPrefetchNiceness, engineDemand_);
-  aheadWorker_ =
-      std::make_unique<ruzdo::SynthesisWorker>(engine(), release_, done, 0, engineDemand_);
-  schedulePrefetch();
+void TMainForm::setSpeechEngine(ruzdo::SpeechEngine engine) {
+  speech_->setEngine(std::move(engine));
 }
 
-ruzdo::SynthesisWorker::Synthesise TMainForm::engine() const {
-  // By value: a worker keeps the engines it started with.
-  return [plain = synthesise_, voiced = synthesiseVoice_](const char* koe, int speed,
-                                                          const char* voice, int* size) {
-    return voice && *voice ? voiced(koe, speed, voice, size) : plain(koe, speed, size);
-  };
-}
+ruzdo::SpeechCache& TMainForm::speechCache() { return speech_->cache(); }
 
-void TMainForm::setSpeechEngine(SynthFunction synthesise, FreeFunction release) {
-  synthesise_ = std::move(synthesise);
-  synthesiseVoice_ = [plain = synthesise_](const char* koe, int speed, const char*, int* size) {
-    return plain(koe, speed, size);
-  };
-  release_ = std::move(release);
-  speechOnWorker_ = false;
-  startSpeechWorkers();
-  speechCache_->clear();
-}
-
-void TMainForm::setVoiceEngine(VoiceSynthFunction synthesise) {
-  synthesiseVoice_ = std::move(synthesise);
-  startSpeechWorkers();
-  speechCache_->clear();
-}
+bool TMainForm::speechPending() const { return speech_->pending(); }
 
 std::vector<std::string> TMainForm::voicePresets() const {
   std::vector<std::string> presets;
@@ -142,8 +107,8 @@ std::string TMainForm::questionVoice() {
 }
 
 void TMainForm::setSpeechOnWorker(bool on) {
-  speechOnWorker_ = on;
-  startSpeechWorkers();
+  speech_->setOnWorker(on);
+  schedulePrefetch();
 }
 
 void TMainForm::setSoundOutput(ruzdo::SoundOutput* output) { output_ = output; }
@@ -185,11 +150,11 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TMainForm::schedulePrefetch() {
-  if (painted_ && prefetchWorker_ && prefetchTimer_) prefetchTimer_->start();
+  if (painted_ && speech_->onWorker() && prefetchTimer_) prefetchTimer_->start();
 }
 
 void TMainForm::prefetchPlates() {
-  if (!prefetchWorker_) return;
+  if (!speech_->onWorker()) return;
   // What each plate says when clicked, at the present speed and in the
   // listening voice; in the numbers mode these are also the drill's
   // questions, which may come in other voices and readings as well.
@@ -204,12 +169,9 @@ void TMainForm::prefetchPlates() {
     if (!nextQuestionVoice_) nextQuestionVoice_ = ruzdo::RandomVoice(voicePresets());
     questionVoices = {*nextQuestionVoice_};
   }
-  std::vector<ruzdo::SynthesisJob> jobs;
+  std::vector<ruzdo::SpeechService::Utterance> utterances;
   auto add = [&](const std::string& text, const std::string& voice) {
-    ruzdo::SynthesisJob job = soundJob(text, speed, voice);
-    if (jobs.size() < kMostMadeAhead && !speechCache_->find(job) &&
-        std::find(jobs.begin(), jobs.end(), job) == jobs.end())
-      jobs.push_back(withPlainSound(std::move(job)));
+    utterances.emplace_back(text, voice);
   };
   std::vector<int> numbers;
   for (PlateButton* plate : RuzdoPole->Plates()) {
@@ -223,11 +185,11 @@ void TMainForm::prefetchPlates() {
   for (const std::string& voice : questionVoices)
     for (int value : numbers) {
       const std::string usual = ruzdo::NumberSpeechText(value, RuzdoPole->Tani());
-      const int readings = sVariants->isChecked() ? Onsei_VariantCount(usual.c_str()) : 1;
+      const int readings = sVariants->isChecked() ? speech_->variantCount(usual) : 1;
       for (int v = 1; v <= readings; ++v)
         add(ruzdo::NumberSpeechText(value, RuzdoPole->Tani(), v), voice);
     }
-  prefetchWorker_->post(std::move(jobs));
+  speech_->makePlates(utterances, speed);
 }
 
 TMainForm::Said TMainForm::numberSaid(std::int32_t value, bool question, bool inSentence) {
@@ -241,7 +203,7 @@ TMainForm::Said TMainForm::numberSaid(std::int32_t value, bool question, bool in
   said.voice = question ? questionVoice() : listeningVoice();
   int variant = 1;
   if (question && sVariants->isChecked()) {
-    variant = ruzdo::RandomVariant(Onsei_VariantCount(text.c_str()));
+    variant = ruzdo::RandomVariant(speech_->variantCount(text));
     text = ruzdo::NumberSpeechText(value, tani, variant);
   }
   const std::string_view counter = ruzdo::CounterShownAfter(tani, value);
@@ -293,62 +255,18 @@ void TMainForm::SpeakSequence(const QString& text, std::int32_t speed) {
 }
 
 void TMainForm::Speak(const QByteArray& text, std::int32_t speed, const std::string& voice) {
-  const ruzdo::SynthesisJob job = soundJob(text.toStdString(), speed, voice);
-  if (ruzdo::WaveRef wave = speechCache_->find(job)) {
-    // The newest request wins over one still being synthesised.
-    wanted_ = false;
-    if (speechWorker_) speechWorker_->cancel();
-    playWave(std::move(wave));
-    return;
-  }
-  if (speechWorker_) {
-    wantedJob_ = job;
-    wanted_ = true;
-    // One being made ahead right now is not made twice.
-    if ((prefetchWorker_ && prefetchWorker_->busyWith(job)) ||
-        (aheadWorker_ && aheadWorker_->has(job)))
-      speechWorker_->cancel();
-    else
-      speechWorker_->post({withPlainSound(job)});
-    return;
-  }
-  ruzdo::WaveRef plain = speechCache_->find(job.plain());
-  if (!plain) {
-    int size = 0;
-    if (unsigned char* image = engine()(text.constData(), speed, voice.c_str(), &size)) {
-      plain =
-          std::make_shared<const ruzdo::WaveImage>(image, static_cast<std::size_t>(size), release_);
-      speechCache_->insert(job.plain(), plain);
-    }
-  }
-  ruzdo::WaveRef wave = ruzdo::HeardUnderCondition(job, plain);
-  if (!wave) {
-    SynthesisFailed();
-    emit speechFailed();
-    return;
-  }
-  speechCache_->insert(job, wave);
-  playWave(std::move(wave));
-}
-
-void TMainForm::speechReady(const ruzdo::SynthesisJob& job, ruzdo::WaveRef wave) {
-  if (wave) speechCache_->insert(job, wave);
-  if (!wanted_ || !(job == wantedJob_)) return;
-  // A failure made ahead waits for the same request's own try, if one is due.
-  if (!wave && speechWorker_ && speechWorker_->has(job)) return;
-  wanted_ = false;
-  if (!wave) {
-    // The box runs its own event loop, in which further requests may fail
-    // too: they do not stack more boxes on it.
-    if (!speechErrorOpen_) {
-      speechErrorOpen_ = true;
+  const ruzdo::SpeechService::Asked asked = speech_->ask(text.toStdString(), speed, voice);
+  switch (asked.kind) {
+    case ruzdo::SpeechService::Asked::Kind::kNow:
+      playWave(asked.wave);
+      break;
+    case ruzdo::SpeechService::Asked::Kind::kFailed:
       SynthesisFailed();
-      speechErrorOpen_ = false;
-    }
-    emit speechFailed();
-    return;
+      emit speechFailed();
+      break;
+    case ruzdo::SpeechService::Asked::Kind::kLater:
+      break;  // played when it comes
   }
-  playWave(std::move(wave));
 }
 
 void TMainForm::playWave(ruzdo::WaveRef wave) {

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "core/babble_talkers.h"
+#include "speech/speech_engine.h"
 #include "core/listening_condition.h"
 #include "core/pcm_wave.h"
 #include "core/speech_text.h"

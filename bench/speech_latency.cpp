@@ -26,7 +26,7 @@
 #include "event_loop_meter.h"
 #include "onsei/onsei.h"
 #include "platform/sound_output.h"
-#include "platform/speech_cache.h"
+#include "speech/speech_cache.h"
 #include "widgets/plate_button.h"
 
 namespace {

@@ -1,28 +1,35 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "listening_condition.h"
 
 namespace ruzdo {
 
 // Other talkers for the crowd and the station: the engine's voice presets
-// saying everyday sentences (no numbers in them), one sentence each.
+// saying everyday sentences (no numbers in them), one sentence each, at one
+// speed, brought to the rate the noise is made at.
+inline constexpr int kBabbleTalkerSpeed = 100;
 int BabbleTalkerCount();
-// Talker index (0 ... BabbleTalkerCount() - 1) as the engine says it;
-// nothing when the engine cannot.
-std::optional<PcmSound> MakeBabbleTalker(int index);
+// What talker index (0 ... BabbleTalkerCount() - 1) says, in the engine's
+// phonetic text (UTF-8).
+std::string_view BabbleTalkerSentence(int index);
+// Which of `presets` voices (listed by speaker) talker index speaks in: the
+// talkers spread over men and women.
+int BabbleTalkerVoice(int index, int presets);
+// A talker from the engine's WAV image; nothing when it is not one.
+std::optional<PcmSound> BabbleTalkerFromWave(const unsigned char* wav, std::size_t size);
 // What the talkers depend on: the program's version, the engine's library
-// and standard voice files (path, size, time), the layout of the voices, the
-// sentences and the voices saying them. Talkers kept under another key are
-// not these.
-std::string BabbleTalkersKey(std::string_view programVersion);
-
-// Every talker, made once per process on first use and kept. Safe to call
-// from any thread; those calling while it is being made wait for it. Empty
-// when the engine cannot speak.
-const Talkers& BabbleTalkers();
+// and standard voice files (as stamps: path, size, time; the library's
+// none when it is not known), the voices by
+// name and the sentences each says. Talkers kept under another key are not
+// these.
+std::string BabbleTalkersKey(std::string_view programVersion,
+                             std::optional<std::string_view> engineStamp,
+                             std::string_view voiceStamp, const std::vector<std::string>& voices);
 
 }  // namespace ruzdo

@@ -6,7 +6,7 @@
 
 namespace ruzdo {
 
-// The engine's name of its standard voice, which Onsei_Synthe speaks.
+// The engine's name of its standard voice, the one it speaks unless asked for another.
 inline constexpr std::string_view kStandardVoice = "standard";
 
 // The Russian name the panel shows for one of the engine's voices, saying

@@ -62,8 +62,11 @@ void ProgressChart::setPoints(const QList<ruzdo::ProgressPoint>& points, bool by
   along->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
   along->setTitleText(byRun ? tr("Занятие") : tr("День"));
   if (x.isEmpty()) {
+    // Nothing to label: no labels and no title (an axis without categories
+    // would draw its title at the chart's corner).
     along->setRange(0, 1);
     along->setLabelsVisible(false);
+    along->setTitleVisible(false);
     c->setTitle(tr("Ответов нет"));
   } else {
     const double first = x.first();

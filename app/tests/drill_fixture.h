@@ -19,8 +19,7 @@ struct DrillFixture {
   TMainForm form;
 
   DrillFixture() {
-    form.setSpeechEngine([this](const char* k, int s, int* n) { return engine.synthe(k, s, n); },
-                         [this](unsigned char* p) { engine.release(p); });
+    form.setSpeechEngine(engine.seam());
     form.setSoundOutput(&output);
     form.resize(930, 631);
     form.show();

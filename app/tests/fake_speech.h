@@ -11,6 +11,7 @@
 
 #include "core/pcm_wave.h"
 #include "platform/sound_output.h"
+#include "speech/speech_engine.h"
 
 // A speech engine that records what it is asked and hands out small
 // images it can account for, and a sound output that records what it plays.
@@ -79,6 +80,17 @@ struct FakeEngine {
   int callCount() {
     std::lock_guard<std::mutex> lock(mutex);
     return static_cast<int>(calls.size());
+  }
+  // The program's engine with this one's synthesis: in its one voice (every
+  // call as the standard voice), or in the voice asked for. Readings,
+  // variants and talkers stay the built-in engine's.
+  ruzdo::SpeechEngine seam(bool voices = false) {
+    ruzdo::SpeechEngine e = ruzdo::SpeechEngine::Onsei();
+    e.synthesise = [this, voices](const char* koe, int speed, const char* voice, int* size) {
+      return syntheVoice(koe, speed, voices ? voice : "", size);
+    };
+    e.release = [this](unsigned char* image) { release(image); };
+    return e;
   }
   static QByteArray voiceOf(const ruzdo::WaveRef& wave) {
     if (!wave || wave->size() < 48) return {};

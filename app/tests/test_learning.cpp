@@ -42,11 +42,16 @@ namespace {
 // A fixture whose engine reading is "よみ" and remembers what it was asked.
 struct LearningFixture : DrillFixture {
   QList<QByteArray> readingAsked;
+  std::function<QString(const QByteArray&)> readAs = [](const QByteArray&) {
+    return QStringLiteral("よみ'");
+  };
   LearningFixture() {
-    form.setReadingFunction([this](const QByteArray& koe) {
+    ruzdo::SpeechEngine seam = engine.seam();
+    seam.reading = [this](const char* koe) {
       readingAsked.append(koe);
-      return QStringLiteral("よみ'");
-    });
+      return readAs(koe).toStdString();
+    };
+    form.setSpeechEngine(seam);
   }
   void startWithRange(int min, int max, TTani tani = tanNone) {
     setRange(tani, min, max);
@@ -206,7 +211,7 @@ class TestLearning : public QObject {
   void aLongReadingWrapsIsShortenedButKeptWhole() {
     LearningFixture d;
     const QString longReading = QString(200, QChar(0x3042));  // あ × 200
-    d.form.setReadingFunction([&](const QByteArray&) { return longReading; });
+    d.readAs = [&](const QByteArray&) { return longReading; };
     d.form.RuzdoPoleButtonClick(5, QStringLiteral("5"));
     const QString shown = d.form.lSaid->text();
     QVERIFY(shown.startsWith(QStringLiteral("Сказано: 5 — ")));

@@ -9,7 +9,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "core/babble_talkers.h"
+#include "speech/speech_engine.h"
 #include "core/listening_condition.h"
 #include "core/pcm_wave.h"
 #include "core/speech_text.h"

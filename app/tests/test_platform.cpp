@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "platform/audio_player.h"
-#include "platform/speech_cache.h"
-#include "platform/synthesis_worker.h"
+#include "speech/speech_cache.h"
+#include "speech/speech_worker.h"
 
 namespace {
 
@@ -130,7 +130,7 @@ class TestPlatform : public QObject {
     bool hold = true;
     std::condition_variable gate;
     {
-      ruzdo::SynthesisWorker worker(
+      ruzdo::SpeechWorker worker(
           [&](const char* text, int, const char*, int* size) -> unsigned char* {
             std::unique_lock<std::mutex> lock(mutex);
             made.push_back(text);
@@ -147,10 +147,11 @@ class TestPlatform : public QObject {
             std::lock_guard<std::mutex> lock(mutex);
             done.push_back(job.text + (w ? "+" : "-"));
           });
-      worker.post({{"a", 90, {}, {}}});
+      worker.post(ruzdo::SpeechLane::kAsked, {{"a", 90, {}, {}}});
       QVERIFY(waitUntil([&] { return worker.busyWith({"a", 90, {}, {}}); }));
-      worker.post({{"b", 90, {}, {}}, {"c", 90, {}, {}}});
-      worker.post({{"fail", 90, {}, {}}, {"d", 90, {}, {}}});  // b and c go
+      worker.post(ruzdo::SpeechLane::kAsked, {{"b", 90, {}, {}}, {"c", 90, {}, {}}});
+      worker.post(ruzdo::SpeechLane::kAsked,
+                  {{"fail", 90, {}, {}}, {"d", 90, {}, {}}});  // b and c go
       QVERIFY(worker.has({"d", 90, {}, {}}));
       QVERIFY(!worker.has({"b", 90, {}, {}}));
       {
@@ -159,7 +160,8 @@ class TestPlatform : public QObject {
       }
       gate.notify_all();
       QVERIFY(waitUntil([&] { return worker.idle(); }));
-      worker.post({{"e", 90, {}, {}}});  // may or may not start before the end
+      worker.post(ruzdo::SpeechLane::kAsked,
+                  {{"e", 90, {}, {}}});  // may or may not start before the end
     }
     const std::vector<std::string> expected{"a", "fail", "d"};
     QCOMPARE(std::vector<std::string>(made.begin(), made.begin() + 3), expected);

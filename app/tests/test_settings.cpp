@@ -172,10 +172,12 @@ class TestSettings : public QObject {
     TMainForm& f = d->form;
     f.gEasyItems1Click();
     QList<QByteArray> asked;
-    f.setReadingCheck([&](const char* koe) {
+    ruzdo::SpeechEngine engine = d->engine.seam();
+    engine.reading = [&](const char* koe) {
       asked.append(koe);
-      return false;
-    });
+      return std::string();  // unreadable
+    };
+    f.setSpeechEngine(engine);
     f.sTemplate->setText(QStringLiteral("1-2_"));
     DrillFixture::acceptNextBox(nullptr);
     f.sApplyClick();

@@ -19,7 +19,7 @@
 
 #include "Unit1.h"
 #include "fake_speech.h"
-#include "platform/speech_cache.h"
+#include "speech/speech_cache.h"
 #include "widgets/plate_button.h"
 
 namespace {
@@ -32,7 +32,7 @@ struct HeldTalkers {
   bool held = true;
   std::atomic<int> asked{0};
 
-  static ruzdo::BabbleMaker::Source source(std::shared_ptr<HeldTalkers> t) {
+  static ruzdo::SpeechEngine::TalkerSource source(std::shared_ptr<HeldTalkers> t) {
     return {2,
             [t](int i) -> std::optional<ruzdo::PcmSound> {
               ++t->asked;
@@ -61,8 +61,7 @@ class TestSpeech : public QObject {
     engine = new FakeEngine;
     output = new FakeOutput;
     form = new TMainForm;
-    form->setSpeechEngine([this](const char* k, int s, int* n) { return engine->synthe(k, s, n); },
-                          [this](unsigned char* p) { engine->release(p); });
+    form->setSpeechEngine(engine->seam());
     form->setSoundOutput(output);
     form->resize(930, 631);
     form->show();
@@ -311,19 +310,22 @@ class TestSpeech : public QObject {
     auto talkers = std::make_shared<HeldTalkers>();
     engine->wav = true;
     engine->gated = true;
+    ruzdo::SpeechEngine withTalkers = engine->seam();
+    withTalkers.talkers = HeldTalkers::source(talkers);
+    form->setSpeechEngine(withTalkers);
     form->setSpeechOnWorker(true);
     form->useBabbleCache(cache.path());
-    form->setBabbleSource(HeldTalkers::source(talkers));
     QTRY_VERIFY(engine->waiting > 0);  // the plates are being made
     form->setListeningCondition(QStringLiteral("crowd"));
     QTest::qWait(100);
     QCOMPARE(talkers->asked.load(), 0);
     engine->open();
     QTRY_COMPARE(talkers->asked.load(), 1);
+    // Asked while a talker is being made: made before the next talker.
     QTest::mouseClick(form->RuzdoPole->Plates()[2], Qt::LeftButton);
-    QTRY_COMPARE(output->played.size(), 1);
     QVERIFY(!form->babbleReady());
     talkers->letGo();
+    QTRY_COMPARE(output->played.size(), 1);
     QTRY_VERIFY(form->babbleReady());
     QTest::mouseClick(form->RuzdoPole->Plates()[2], Qt::LeftButton);
     QTRY_COMPARE(output->played.size(), 2);
@@ -336,7 +338,9 @@ class TestSpeech : public QObject {
     TMainForm again;
     auto unused = std::make_shared<HeldTalkers>();
     again.useBabbleCache(cache.path());
-    again.setBabbleSource(HeldTalkers::source(unused));
+    ruzdo::SpeechEngine unusedTalkers = ruzdo::SpeechEngine::Onsei();
+    unusedTalkers.talkers = HeldTalkers::source(unused);
+    again.setSpeechEngine(unusedTalkers);
     again.setListeningCondition(QStringLiteral("crowd"));
     QTRY_VERIFY(again.babbleReady());
     QCOMPARE(unused->asked.load(), 0);

@@ -20,7 +20,8 @@ namespace {
 // variant, when above 1), written out here rather than taken from the code
 // under test.
 QByteArray usualText(int value, TTani tani, int variant = 1) {
-  std::string utf8 = "<NUMK VAL=" + std::to_string(value) + " COUNTER=" + std::string(CounterReading(tani));
+  std::string utf8 =
+      "<NUMK VAL=" + std::to_string(value) + " COUNTER=" + std::string(CounterReading(tani));
   if (variant > 1) utf8 += " VARIANT=" + std::to_string(variant);
   return QByteArray::fromStdString(ruzdo::ToShiftJis(utf8 + ">。").value());
 }
@@ -33,9 +34,7 @@ class TestSpeechVariety : public QObject {
   void init() {
     ruzdo::SeedRandom(5);
     d = std::make_unique<DrillFixture>();
-    d->form.setVoiceEngine([this](const char* k, int s, const char* v, int* n) {
-      return d->engine.syntheVoice(k, s, v, n);
-    });
+    d->form.setSpeechEngine(d->engine.seam(true));
   }
   void cleanup() { d.reset(); }
 

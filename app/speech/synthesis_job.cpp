@@ -11,19 +11,19 @@
 namespace ruzdo {
 namespace {
 
-// FNV-1a over the key's fields: the same on every run and machine.
+// FNV-1a over the key's fields as text (whether there are other talkers
+// aside: the noise is the same either way): the same on every run and machine.
 std::uint32_t seedOf(const SynthesisJob& job) {
   std::uint32_t h = 2166136261u;
   auto mix = [&h](std::string_view bytes) {
     for (unsigned char c : bytes) h = (h ^ c) * 16777619u;
     h = (h ^ 0xffu) * 16777619u;
   };
-  mix(job.text);
-  mix(std::to_string(job.speed));
-  mix(job.voice);
-  mix(job.variant);
-  mix(job.condition);
-  mix(std::to_string(job.noiseDb));
+  const auto& [text, speed, voice, variant, condition, noiseDb, withTalkers] = job.key();
+  (void)withTalkers;
+  for (const std::string& field :
+       {text, std::to_string(speed), voice, variant, condition, std::to_string(noiseDb)})
+    mix(field);
   return h;
 }
 

@@ -2,10 +2,11 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "core/listening_condition.h"
-#include "wave_image.h"
+#include "platform/wave_image.h"
 
 namespace ruzdo {
 
@@ -41,10 +42,11 @@ struct SynthesisJob {
   // The other talkers of the babble; whether there are any is part of the key.
   std::shared_ptr<const Talkers> talkers;
 
-  bool operator==(const SynthesisJob& o) const {
-    return text == o.text && speed == o.speed && voice == o.voice && variant == o.variant &&
-           condition == o.condition && noiseDb == o.noiseDb && !talkers == !o.talkers;
-  }
+  // What tells one sound from another, the one key of the cache and the
+  // queue: every field but `made`, and of the talkers whether there are any.
+  using Key = std::tuple<std::string, int, std::string, std::string, std::string, double, bool>;
+  Key key() const { return {text, speed, voice, variant, condition, noiseDb, talkers != nullptr}; }
+  bool operator==(const SynthesisJob& o) const { return key() == o.key(); }
   // The same sound as the engine makes it, before any condition.
   SynthesisJob plain() const { return {text, speed, voice, variant, {}, 0, nullptr}; }
 };

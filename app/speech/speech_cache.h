@@ -4,10 +4,9 @@
 #include <list>
 #include <map>
 #include <string>
-#include <tuple>
 
+#include "platform/wave_image.h"
 #include "synthesis_job.h"
-#include "wave_image.h"
 
 namespace ruzdo {
 
@@ -36,7 +35,7 @@ class SpeechCache {
   std::size_t size() const { return entries_.size(); }
 
  private:
-  using Key = std::tuple<std::string, int, std::string, std::string, std::string, double, bool>;
+  using Key = SynthesisJob::Key;
   struct Entry {
     Key key;
     WaveRef wave;

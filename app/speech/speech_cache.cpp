@@ -2,21 +2,8 @@
 
 namespace ruzdo {
 
-namespace {
-std::tuple<std::string, int, std::string, std::string, std::string, double, bool> keyOf(
-    const SynthesisJob& job) {
-  return {job.text,
-          job.speed,
-          job.voice,
-          job.variant,
-          job.condition,
-          job.noiseDb,
-          job.talkers != nullptr};
-}
-}  // namespace
-
 WaveRef SpeechCache::find(const SynthesisJob& job) {
-  const auto it = index_.find(keyOf(job));
+  const auto it = index_.find(job.key());
   if (it == index_.end()) return nullptr;
   entries_.splice(entries_.begin(), entries_, it->second);
   return it->second->wave;
@@ -24,7 +11,7 @@ WaveRef SpeechCache::find(const SynthesisJob& job) {
 
 void SpeechCache::insert(const SynthesisJob& job, WaveRef wave) {
   if (!wave) return;
-  Key key = keyOf(job);
+  Key key = job.key();
   const auto old = index_.find(key);
   if (old != index_.end()) {
     bytes_ -= old->second->wave->size();
