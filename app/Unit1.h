@@ -228,6 +228,7 @@ class TMainForm : public QWidget {
     std::string condition;          // the listening condition heard in; "" quiet
     std::optional<double> noiseDb;  // its speech-to-noise level, if it has noise
     QString sentence;               // the written sentence it was said in; "" said alone
+    int variant = 1;                // the accepted reading said: 1 the usual one, 2 … others
   };
   // A question drawn before its tick, its sound made in the background.
   struct PlannedQuestion {

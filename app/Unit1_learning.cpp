@@ -111,6 +111,7 @@ void TMainForm::questionEnded(bool wrong, const std::optional<QString>& clicked)
     r.appVersion = QStringLiteral(RUZDO_VERSION);
     r.voice = question_.voice;
     r.sentence = question_.sentence;
+    r.variant = question_.variant;
     r.mode = Mode;
     r.rangeMin = RuzdoPole->MinRuzdo();
     r.rangeMax = RuzdoPole->MaxRuzdo();

@@ -210,6 +210,7 @@ TMainForm::Said TMainForm::numberSaid(std::int32_t value, bool question, bool in
   said.written = QString::number(value) +
                  QString::fromUtf8(counter.data(), static_cast<qsizetype>(counter.size()));
   said.koe = QByteArray::fromStdString(text);
+  said.variant = variant;
   if (!inSentence) return said;
   if (const ruzdo::CarrierSentence* c =
           ruzdo::DrawCarrier(carriers(), CounterReading(tani), value)) {

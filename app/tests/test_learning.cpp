@@ -304,6 +304,31 @@ class TestLearning : public QObject {
     QCOMPARE(values[0].confusions[0].answer, std::optional<QString>("6"));
   }
 
+  void theReadingSaidIsKept() {
+    // With «Разные варианты чтения» a question of 7時 is said しちじ or ななじ;
+    // each answer keeps which (1 the usual reading), as the said line shows it.
+    QTemporaryDir dir;
+    LearningFixture d;
+    d.readAs = [](const QByteArray& koe) { return QString::fromLatin1(koe); };
+    d.form.openHistory(dir.path());
+    d.form.sVariants->setChecked(true);
+    d.startWithRange(7, 7, tanZi);
+    QString said;
+    for (int i = 0; i < 20; ++i) {
+      d.form.tMainTimer();
+      d.form.RuzdoPoleButtonClick(7, QStringLiteral("7"));
+      said += d.form.lSaid->toolTip().contains(QStringLiteral("VARIANT=2")) ? '2' : '1';
+    }
+    d.form.bStopClick();
+    QVERIFY(said.contains('1') && said.contains('2'));
+    QTRY_COMPARE(storedCount(dir.path()), 20);
+    QCOMPARE(rawQuery(d.form.history()->filePath(),
+                      QStringLiteral("SELECT group_concat(variant, '')"
+                                     " FROM (SELECT * FROM answers ORDER BY id)"))
+                 .toString(),
+             said);
+  }
+
   void answersInNoiseMoveTheLevelAndKeepIt() {
     // Two right a step harder, a miss a step easier; each answer is kept
     // with the condition and the level it was heard at.
