@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "core/beside_placement.h"
+#include "widgets/labelled_combo_box.h"
 
 using ruzdo::OptionKind;
 using ruzdo::TrainingOption;
@@ -72,7 +73,9 @@ void TrainingOptionsWindow::addControl(const TrainingOption& option) {
     form->addRow(box);
     widget = box;
   } else {
-    auto* list = new QComboBox(parent);
+    // Named by its label and its value, as screen readers read the main
+    // window's pickers (a plain combo box is named by its value alone).
+    auto* list = new LabelledComboBox(label, parent);
     connect(list, &QComboBox::currentIndexChanged, this, &TrainingOptionsWindow::changed);
     auto* caption = new QLabel(tr("%1:").arg(label), parent);
     caption->setBuddy(list);
@@ -80,7 +83,7 @@ void TrainingOptionsWindow::addControl(const TrainingOption& option) {
     widget = list;
   }
   widget->setObjectName(QString::fromLatin1(option.name));
-  widget->setAccessibleName(label);
+  if (option.kind == OptionKind::Check) widget->setAccessibleName(label);
   if (option.toolTip) widget->setToolTip(translated(option.toolTip));
   controls_.push_back({&option, widget});
 }

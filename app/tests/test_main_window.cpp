@@ -187,6 +187,9 @@ class TestMainWindow : public QObject {
     QCOMPARE(form->sVoice->accessibleName(), QStringLiteral("Голос: Мужчина 1, обычный"));
     form->sVoice->setCurrentIndex(form->sVoice->findData(QStringLiteral("mei-happy")));
     QCOMPARE(form->sVoice->accessibleName(), QStringLiteral("Голос: Женщина 1, радостная"));
+    // As a screen reader hears it: by its label, then its value.
+    QCOMPARE(QAccessible::queryAccessibleInterface(form->sVoice)->text(QAccessible::Name),
+             QStringLiteral("Голос: Женщина 1, радостная"));
     QVERIFY(!form->sWeakFirst->isChecked());
     QCOMPARE(form->bOptions->accessibleName(), QStringLiteral("Параметры обучения"));
     QCOMPARE(form->RzGroup1->item(2)->text(), QStringLiteral("Параметры обучения"));
