@@ -48,10 +48,9 @@ ruzdo::Question TMainForm::drawQuestion() {
       q.said = numberSaid(q.number, true, sentencesOn());
       return q;
     }
-    case ruzdo::DrillMode::kSequences:
-      break;
+    default:  // the sequences: captions made from the template
+      return captionQuestion(RuzdoPole->DrawCaptions());
   }
-  return captionQuestion(RuzdoPole->DrawCaptions());
 }
 
 ruzdo::Question TMainForm::captionQuestion(const QStringList& captions) {
