@@ -15,7 +15,7 @@
 
 #include "RuzdoPole.h"
 #include "core/drill_run.h"
-#include "core/noise_staircase.h"
+#include "core/listening_setting.h"
 #include "core/weak_picker.h"
 #include "platform/wave_image.h"
 #include "speech/speech_engine.h"
@@ -91,9 +91,9 @@ class TMainForm : public QWidget {
   // right a step harder, a miss a step easier). Both are kept in the
   // settings; plates clicked to listen are heard the same way.
   void setListeningCondition(const QString& key);
-  QString listeningCondition() const { return QString::fromStdString(listeningCondition_); }
+  QString listeningCondition() const { return QString::fromStdString(listening_.key()); }
   void setNoiseLevelDb(double db);
-  double noiseLevelDb() const { return noiseLevel_.levelDb(); }
+  double noiseLevelDb() const { return listening_.levelDb(); }
   // The other talkers of the crowd and the station are got in the background
   // once such a condition is chosen; until they are at hand, the babble is
   // made of the utterance itself. They are kept in a file in folder (the
@@ -278,7 +278,6 @@ class TMainForm : public QWidget {
   void markRightPlate(bool on);
   // An error counted: the counts shown and the panel flashed red.
   void showError();
-  QString runSummary() const;
   QTimer* markClear_ = nullptr;
   // The plate marked green; a grid rebuilt since took it with its plates.
   QPointer<PlateButton> marked_;
@@ -298,9 +297,6 @@ class TMainForm : public QWidget {
 
   void Beep();
   ruzdo::SoundOutput& soundOutput();
-  // Why the template cannot be used for the range in the panel; "" when it
-  // can.
-  QString TemplateRefusal(const QString& pattern) const;
   void SwitchMode(ruzdo::DrillMode mode);
 
   TfAbout* fAbout = nullptr;
@@ -343,15 +339,14 @@ class TMainForm : public QWidget {
   std::optional<std::string> nextQuestionVoice_;
   void playWave(ruzdo::WaveRef wave);
   void setUpConditions();
-  // The level the present condition is heard at; none when it has no noise.
-  std::optional<double> heardNoiseDb() const;
+  // The condition or its level changed: the speech service and the
+  // statistics told, the sounds made ahead again.
+  void listeningChanged();
   void showNoiseLevel();
-  void noiseAnswered(bool right);
 
   std::shared_ptr<const ruzdo::CarrierTable> carriers_;
   QTimer* prefetchTimer_ = nullptr;
-  std::string listeningCondition_;
-  ruzdo::NoiseStaircase noiseLevel_;
+  ruzdo::ListeningSetting listening_;
   QLabel* lNoise = nullptr;         // «Шум: 11 дБ» in the statistics, with noise only
   QComboBox* sCondition = nullptr;  // «Условия» in «Параметры обучения»
   bool painted_ = false;

@@ -21,10 +21,6 @@ QString utf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-bool noisy(const std::string& key) {
-  return ruzdo::ConditionInfo(ruzdo::ConditionFromKey(key)).noisy;
-}
-
 }  // namespace
 
 void TMainForm::setUpConditions() {
@@ -53,14 +49,11 @@ void TMainForm::setUpConditions() {
 }
 
 void TMainForm::setListeningCondition(const QString& key) {
-  const std::string k(ruzdo::ConditionInfo(ruzdo::ConditionFromKey(key.toStdString())).key);
-  if (k == listeningCondition_) return;
-  listeningCondition_ = k;
+  if (!listening_.setKey(key.toStdString())) return;
   if (sCondition)
-    sCondition->setCurrentIndex(std::max(0, sCondition->findData(QString::fromStdString(k))));
-  speech_->setCondition(k, heardNoiseDb());
-  showNoiseLevel();
-  schedulePrefetch();
+    sCondition->setCurrentIndex(
+        std::max(0, sCondition->findData(QString::fromStdString(listening_.key()))));
+  listeningChanged();
 }
 
 void TMainForm::useBabbleCache(const QString& folder) {
@@ -73,18 +66,13 @@ void TMainForm::useBabbleCache(const QString& folder) {
 bool TMainForm::babbleReady() const { return speech_->talkersReady(); }
 
 void TMainForm::setNoiseLevelDb(double db) {
-  noiseLevel_ = ruzdo::NoiseStaircase(db);
-  speech_->setCondition(listeningCondition_, heardNoiseDb());
-  showNoiseLevel();
-  schedulePrefetch();
+  listening_.setLevelDb(db);
+  listeningChanged();
 }
 
-void TMainForm::noiseAnswered(bool right) {
-  if (!noisy(listeningCondition_)) return;
-  const double before = noiseLevel_.levelDb();
-  noiseLevel_.answer(right);
-  if (noiseLevel_.levelDb() == before) return;
-  speech_->setCondition(listeningCondition_, heardNoiseDb());
+void TMainForm::listeningChanged() {
+  // The sounds are made again as they are now heard.
+  speech_->setCondition(listening_.key(), listening_.heardNoiseDb());
   showNoiseLevel();
   schedulePrefetch();
 }
@@ -93,16 +81,11 @@ void TMainForm::showNoiseLevel() {
   if (!lNoise) return;
   // The level is how much louder the speech is than the noise: said so, in
   // the words of what it means to the listener.
-  const double db = noiseLevel_.levelDb();
+  const double db = listening_.levelDb();
   const QString text = db > 0   ? tr("Речь громче шума на %1 дБ").arg(db)
                        : db < 0 ? tr("Речь тише шума на %1 дБ").arg(-db)
                                 : tr("Речь и шум одной громкости");
   lNoise->setText(text);
   lNoise->setAccessibleName(text);
-  lNoise->setVisible(noisy(listeningCondition_));
-}
-
-std::optional<double> TMainForm::heardNoiseDb() const {
-  if (!noisy(listeningCondition_)) return std::nullopt;
-  return noiseLevel_.levelDb();
+  lNoise->setVisible(listening_.noisy());
 }

@@ -117,7 +117,7 @@ void TMainForm::bStopClick() {
   if (!running) return;
   // A question still open is named, not judged.
   if (open) showSaid(drill_.current().said, false, false, std::nullopt);
-  showRunState(runSummary());
+  showRunState(QString::fromStdString(drill_.summary()));
 }
 
 void TMainForm::bPauseClick() {

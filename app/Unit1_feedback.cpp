@@ -121,18 +121,3 @@ void TMainForm::markRightPlate(bool on) {
       return;
     }
 }
-
-QString TMainForm::runSummary() const {
-  // The most missed first; equal ones in the order they were first missed.
-  int wrong = 0;
-  QStringList parts;
-  for (const auto& [value, count] : drill_.misses()) {
-    wrong += count;
-    parts << QStringLiteral("%1 ×%2").arg(QString::fromStdString(value)).arg(count);
-  }
-  const int judged = drill_.judged();
-  QString text = QStringLiteral("Итог: %1 из %2").arg(judged - wrong).arg(judged);
-  text += parts.isEmpty() ? QStringLiteral("; без ошибок")
-                          : QStringLiteral("; ошибки: ") + parts.join(QStringLiteral(", "));
-  return text;
-}

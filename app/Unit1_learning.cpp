@@ -15,7 +15,8 @@
 #include "RuzdoPole.h"
 #include "Unit1.h"
 #include "core/random_source.h"
-#include "core/speech_voice.h"
+#include "core/said_line.h"
+#include "history/history_notice.h"
 #include "history/history_service.h"
 #include "history/history_window.h"
 #include "panel_settings.h"
@@ -55,8 +56,8 @@ void TMainForm::buildLearningAids() {
 }
 
 void TMainForm::rememberSaid(Said said) {
-  said.condition = listeningCondition_;
-  said.noiseDb = heardNoiseDb();
+  said.condition = listening_.key();
+  said.noiseDb = listening_.heardNoiseDb();
   lastSaid_ = std::move(said);
 }
 
@@ -118,41 +119,26 @@ void TMainForm::questionEnded(bool wrong, const std::optional<QString>& clicked)
     history_->record(r);
   }
   if (fHistory && fHistory->isVisible()) fHistory->refresh();
-  noiseAnswered(!wrong);
+  if (listening_.answered(!wrong)) listeningChanged();
 }
 
 void TMainForm::showSaid(const Said& said, bool judged, bool wrong,
                          const std::optional<QString>& clicked) {
-  // What was said and how it went, then the reading, over the lines the
-  // label holds, shortened with "…" past them (the tool tip and the
-  // accessible name keep all of it). A sentence is shown as it was said.
-  QString verdict = QStringLiteral("Сказано: ") +
-                    QString::fromStdString(said.sentence.empty() ? said.written : said.sentence);
-  // A voice other than the standard one is named, as the learner heard it.
-  if (!said.voice.empty())
-    verdict += QStringLiteral(" (") + QString::fromStdString(ruzdo::VoiceDisplayName(said.voice)) +
-               QLatin1Char(')');
-  if (judged) {
-    // A sentence ends with its own stop: no second one after it.
-    static const QString kStops = QStringLiteral("。.!?！？");
-    if (verdict.isEmpty() || !kStops.contains(verdict.back())) verdict += QLatin1Char('.');
-    if (!wrong)
-      verdict += QStringLiteral(" Верно");
-    else if (clicked)
-      verdict += QStringLiteral(" Нажато: ") + *clicked;
-    else
-      verdict += QStringLiteral(" Ответа не было");
-  }
-  const QString reading =
-      said.koe.empty() ? QString() : QString::fromStdString(speech_->reading(said.koe.c_str()));
-  const QString line = reading.isEmpty() ? verdict : verdict + QStringLiteral(" — ") + reading;
+  // Over the lines the label holds, shortened with "…" past them (the tool
+  // tip and the accessible name keep all of it); red for a miss.
+  std::optional<std::string> value;
+  if (clicked) value = clicked->toStdString();
+  const ruzdo::SaidLine saidLine =
+      ruzdo::ComposeSaidLine(said, {judged, wrong, value},
+                             said.koe.empty() ? std::string() : speech_->reading(said.koe.c_str()));
+  const QString line = QString::fromStdString(saidLine.line);
   QPalette p = lSaid->palette();
   p.setColor(QPalette::WindowText, judged && wrong ? QColor(0xB0, 0x00, 0x00)
                                                    : gInfo->palette().color(QPalette::WindowText));
   lSaid->setPalette(p);
   lSaid->setFullText(line);
   lSaid->setToolTip(line);
-  lSaid->setAccessibleName(reading.isEmpty() ? verdict : verdict + QStringLiteral("; ") + reading);
+  lSaid->setAccessibleName(QString::fromStdString(saidLine.accessible));
 }
 
 void TMainForm::openHistory(const QString& folder) {
@@ -177,42 +163,8 @@ void TMainForm::openHistory(const QString& folder) {
 }
 
 void TMainForm::historyStateChanged(const ruzdo::HistoryState& state) {
-  // One short line in the notice pane; the whole story in its tool tip and
-  // accessible description.
-  const QString waiting = QStringLiteral(" (ждут записи: %1)").arg(state.waiting);
-  QString text;
-  QString more;
-  switch (state.fault) {
-    case ruzdo::HistoryFault::None:
-      if (!state.damagedCopy.isEmpty()) {
-        text = QStringLiteral("История ответов повреждена; начата новая.");
-        more = QStringLiteral("Повреждённый файл отложен как %1.").arg(state.damagedCopy);
-      }
-      break;
-    case ruzdo::HistoryFault::Busy:
-      text = QStringLiteral("История занята другой программой") + waiting;
-      more = QStringLiteral("Ответы ждут и будут записаны, когда файл освободится.");
-      break;
-    case ruzdo::HistoryFault::DiskFull:
-      text = QStringLiteral("Нет места на диске для истории") + waiting;
-      more = QStringLiteral("Ответы ждут и будут записаны, когда место освободится.");
-      break;
-    case ruzdo::HistoryFault::Damaged:
-      text = QStringLiteral("История ответов повреждена") + waiting;
-      more = QStringLiteral("Повреждённый файл не удалось отложить.");
-      break;
-    case ruzdo::HistoryFault::Newer:
-      text = QStringLiteral("История от более новой версии: не изменяется.");
-      more = QStringLiteral("Ответы этого сеанса в неё не записываются.");
-      break;
-    case ruzdo::HistoryFault::Unwritable:
-      text = QStringLiteral("Нет записи в папку данных") + waiting;
-      more = QStringLiteral("История не ведётся, пока запись невозможна; ответы ждут.");
-      break;
-  }
-  QStringList tip{more, state.file, state.detail};
-  tip.removeAll(QString());
-  lNotice->setNotice(NoticeLine::Source::History, text, tip.join(QLatin1Char('\n')));
+  const ruzdo::HistoryNotice notice = ruzdo::NoticeOfHistory(state);
+  lNotice->setNotice(NoticeLine::Source::History, notice.text, notice.tip);
 }
 
 void TMainForm::RzGroup1Items1Click() {

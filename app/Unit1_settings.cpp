@@ -9,11 +9,11 @@
 #include <algorithm>
 
 #include "Unit1.h"
-#include "core/digit_sequence.h"
 #include "core/speech_text.h"
 #include "core/speech_voice.h"
 #include "platform/message_box.h"
 #include "speech/speech_service.h"
+#include "template_refusal.h"
 #include "uAboutFrm.h"
 #include "widgets/picture_combo_box.h"
 
@@ -26,7 +26,14 @@ bool TMainForm::ApplySettings() {
   }
   // The template makes the sequences' captions; a counter is said with numbers only.
   const bool sequences = Mode == ruzdo::DrillMode::kSequences;
-  const QString refusal = sequences ? TemplateRefusal(sTemplate->text()) : QString();
+  // The grid ends with at least one plate, however the bounds stand.
+  const int plates = std::max(1, sMaxRuzdo->value() - sMinRuzdo->value() + 1);
+  const QString refusal =
+      sequences ? ruzdo::TemplateRefusal(sTemplate->text(), plates,
+                                         [this](const std::string& koe) {
+                                           return !speech_->reading(koe.c_str()).empty();
+                                         })
+                : QString();
   if (!refusal.isEmpty()) {
     ruzdo::ShowMessage(this, refusal);
     // The edit goes back to the template in force, so it never holds one
@@ -49,41 +56,6 @@ bool TMainForm::ApplySettings() {
   RuzdoPole->SetIndention(sIndention->value());
   RuzdoPole->EndUpdate();
   return true;
-}
-
-QString TMainForm::TemplateRefusal(const QString& pattern) const {
-  // The grid ends with at least one plate, however the bounds stand.
-  const int plates = std::max(1, sMaxRuzdo->value() - sMinRuzdo->value() + 1);
-  const ruzdo::TemplateCheck check = ruzdo::CheckTemplate(pattern.toStdU32String(), plates);
-  switch (check.fault) {
-    case ruzdo::TemplateFault::TooLong:
-      return tr("Шаблон слишком длинный: %1 знаков, а можно не больше %2.")
-          .arg(static_cast<int>(pattern.toStdU32String().size()))
-          .arg(ruzdo::kMaxTemplateChars);
-    case ruzdo::TemplateFault::BadCharacter:
-      return tr("Шаблон может содержать только знаки «_», цифры, латинские буквы, «-» и "
-                "пробелы; знак «%1» не подходит.")
-          .arg(QString::fromStdU32String(std::u32string(1, check.bad)));
-    case ruzdo::TemplateFault::NoBlank:
-      return tr(
-          "Шаблон без знака «_» даёт одинаковые плашки: каждый «_» становится случайной "
-          "цифрой.");
-    case ruzdo::TemplateFault::TooFewBlanks:
-      return tr("Шаблон даёт только %1 разных последовательностей, а плашек %2: добавьте в "
-                "шаблон «_» или уменьшите диапазон.")
-          .arg(check.sequences)
-          .arg(plates);
-    case ruzdo::TemplateFault::None:
-      break;
-  }
-  // A plate's sequence is the template with each "_" replaced by a digit;
-  // the engine is asked about one such sequence.
-  QString sample = pattern;
-  sample.replace(QLatin1Char('_'), QLatin1Char('0'));
-  const auto sjis = ruzdo::SequenceSpeechText(sample.toStdString());
-  if (!sjis || speech_->reading(sjis->c_str()).empty())
-    return tr("Синтезатор речи не может прочесть этот шаблон.");
-  return QString();
 }
 
 void TMainForm::ShowFieldSettings() {

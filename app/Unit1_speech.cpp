@@ -14,7 +14,7 @@
 #include <optional>
 
 #include "Unit1.h"
-#include "core/carrier_sentences.h"
+#include "core/question_said.h"
 #include "core/speech_text.h"
 #include "core/speech_voice.h"
 #include "core/value_text.h"
@@ -198,46 +198,19 @@ TMainForm::Said TMainForm::numberSaid(std::int32_t value, bool question, bool in
   // click comes in the chosen voice and the usual reading. Nothing is drawn
   // unless those options are on.
   const TTani tani = RuzdoPole->Tani();
-  std::string text = ruzdo::NumberSpeechText(value, tani);
-  Said said;
-  said.voice = question ? questionVoice() : listeningVoice();
-  int variant = 1;
-  if (question && sVariants->isChecked()) {
-    variant = ruzdo::RandomVariant(speech_->variantCount(text));
-    text = ruzdo::NumberSpeechText(value, tani, variant);
-  }
-  const std::string_view counter = ruzdo::CounterShownAfter(tani, value);
-  said.written = std::to_string(value) + std::string(counter);
-  said.koe = text;
-  said.variant = variant;
-  if (!inSentence) return said;
-  if (const ruzdo::CarrierSentence* c =
-          ruzdo::DrawCarrier(carriers(), CounterReading(tani), value)) {
-    const ruzdo::SentenceText sentence = ruzdo::NumberInSentence(*c, value, tani, variant);
-    if (const auto sjis = ruzdo::ToShiftJis(sentence.phonetic)) {
-      said.koe = *sjis;
-      said.sentence = sentence.written;
-    }
-  }
-  return said;
+  ruzdo::SayingChoice how;
+  how.voice = question ? questionVoice() : listeningVoice();
+  if (question && sVariants->isChecked())
+    how.readings = speech_->variantCount(ruzdo::NumberSpeechText(value, tani));
+  if (inSentence) how.carriers = &carriers();
+  return ruzdo::SayNumber(value, tani, how);
 }
 
 TMainForm::Said TMainForm::sequenceSaid(const QString& text, bool question, bool inSentence) {
-  const auto sjis = sequenceText(text);
-  Said said;
-  said.written = text.toStdString();
-  said.voice = question ? questionVoice() : listeningVoice();
-  // Empty for a character Shift-JIS cannot hold: the engine could not read it either.
-  if (sjis) said.koe = *sjis;
-  if (!sjis || !inSentence) return said;
-  if (const ruzdo::CarrierSentence* c = ruzdo::DrawCarrier(carriers(), ruzdo::kSequenceKey, 0)) {
-    const ruzdo::SentenceText sentence = ruzdo::SequenceInSentence(*c, text.toStdString());
-    if (const auto phonetic = ruzdo::ToShiftJis(sentence.phonetic)) {
-      said.koe = *phonetic;
-      said.sentence = sentence.written;
-    }
-  }
-  return said;
+  ruzdo::SayingChoice how;
+  how.voice = question ? questionVoice() : listeningVoice();
+  if (inSentence) how.carriers = &carriers();
+  return ruzdo::SaySequence(text.toStdString(), how);
 }
 
 void TMainForm::SpeakNumber(std::int32_t value, std::int32_t speed) {
