@@ -9,6 +9,8 @@ namespace ruzdo {
 namespace {
 
 constexpr std::string_view kSlot = "{}";
+// The second number of a row that holds two: an announcement's departure time.
+constexpr std::string_view kSecondSlot = "{2}";
 
 std::vector<std::string_view> splitTabs(std::string_view line) {
   std::vector<std::string_view> fields;
@@ -18,6 +20,13 @@ std::vector<std::string_view> splitTabs(std::string_view line) {
     if (tab == std::string_view::npos) return fields;
     line.remove_prefix(tab + 1);
   }
+}
+
+std::size_t slotCount(std::string_view text, std::string_view slot) {
+  std::size_t count = 0;
+  for (auto at = text.find(slot); at != std::string_view::npos; at = text.find(slot, at + 1))
+    ++count;
+  return count;
 }
 
 bool hasOneSlot(std::string_view text) {
@@ -99,6 +108,11 @@ CarrierTable ParseCarriers(std::string_view tsv) {
         std::string(fields[0]), std::string(fields[1]), std::string(fields[2]), {}, lineNumber};
     if (!hasOneSlot(row.written) || !hasOneSlot(row.phonetic)) {
       refuse("the written and the phonetic text need one {} each");
+      continue;
+    }
+    if (slotCount(row.written, kSecondSlot) > 1 ||
+        slotCount(row.written, kSecondSlot) != slotCount(row.phonetic, kSecondSlot)) {
+      refuse("{2} is in both texts once or in neither");
       continue;
     }
     if (fields.size() == 4 && !fields[3].empty() && !parseFits(fields[3], row.fits)) {

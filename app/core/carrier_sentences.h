@@ -11,7 +11,8 @@
 namespace ruzdo {
 
 // A sentence a question's number is said in (app/data/carriers.tsv): "{}"
-// in the written and the phonetic text is where the number goes.
+// in the written and the phonetic text is where the number goes, "{2}" where
+// a second one goes (an announcement's departure time after its platform).
 struct CarrierSentence {
   std::string key;       // the counter reading; "" a bare number, "NUM" a digit sequence
   std::string written;   // 全部で{}になります。
@@ -33,7 +34,7 @@ struct CarrierTable {
 // Reads the table: tab-separated key, written, phonetic and an optional
 // fits column ("1-12", "0-23,24"); "#" starts a comment line. A row without
 // exactly one "{}" in each text, or with an unreadable fits column, is left
-// out and named in errors.
+// out and named in errors, as is one with "{2}" in only one text.
 CarrierTable ParseCarriers(std::string_view tsv);
 
 // A sentence drawn with the process's random source among the rows for key
