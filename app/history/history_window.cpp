@@ -20,6 +20,7 @@
 #include "history/progress_chart.h"
 #include "history/progress_model.h"
 #include "history/value_summary_model.h"
+#include "lesson_titles.h"
 #include "platform/message_box.h"
 #include "widgets/labelled_combo_box.h"
 
@@ -86,8 +87,9 @@ HistoryWindow::HistoryWindow(QWidget* parent, std::function<ruzdo::HistoryFilter
   auto* top = new QHBoxLayout;
   scope = makeCombo(this, top, QStringLiteral("scope"), tr("Показать"),
                     {tr("Текущие настройки"), tr("Вся история")});
-  modeFilter = makeCombo(this, top, QStringLiteral("modeFilter"), tr("Режим"),
-                         {tr("Все"), tr("Числа"), tr("Последовательности")});
+  QStringList modes{tr("Все"), tr("Числа"), tr("Последовательности")};
+  for (const LessonTitle& lesson : kLessonTitles) modes << LessonTitleText(lesson.mode);
+  modeFilter = makeCombo(this, top, QStringLiteral("modeFilter"), tr("Режим"), modes);
   QStringList counters{tr("Все"), tr("Без счётного слова")};
   for (int t = 1; t < kTaniCount; ++t) {
     const auto w = TaniWritten(static_cast<TTani>(t));
