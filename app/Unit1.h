@@ -276,6 +276,7 @@ class TMainForm : public QWidget {
   // Holds the tick back while the question's sound has yet to start; whether it did.
   bool holdTickForSound();
   void markRightPlate(bool on);
+  QString runSummary() const;
   // An error counted: the counts shown and the panel flashed red.
   void showError();
   QTimer* markClear_ = nullptr;

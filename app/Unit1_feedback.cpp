@@ -114,10 +114,25 @@ void TMainForm::markRightPlate(bool on) {
       QPalette p = plate->palette();
       p.setColor(QPalette::Button, QColor(0x7C, 0xD6, 0x7C));
       plate->setPalette(p);
-      plate->setAccessibleDescription(QStringLiteral("Верный ответ"));
+      plate->setAccessibleDescription(tr("Верный ответ"));
       RuzdoPole->ScrollToPlate(plate);  // one below the grid comes into view
       marked_ = plate;
       markedInTick_ = inQuestionTick_;
       return;
     }
+}
+
+QString TMainForm::runSummary() const {
+  // The most missed first; equal ones in the order they were first missed.
+  int wrong = 0;
+  QStringList parts;
+  for (const auto& [value, count] : drill_.misses()) {
+    wrong += count;
+    parts << QStringLiteral("%1 ×%2").arg(QString::fromStdString(value)).arg(count);
+  }
+  const int judged = drill_.judged();
+  QString text = tr("Итог: %1 из %2").arg(judged - wrong).arg(judged);
+  text += parts.isEmpty() ? tr("; без ошибок")
+                          : tr("; ошибки: %1").arg(parts.join(QStringLiteral(", ")));
+  return text;
 }

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -15,7 +16,7 @@
 #include "RuzdoPole.h"
 #include "Unit1.h"
 #include "core/random_source.h"
-#include "core/said_line.h"
+#include "core/speech_voice.h"
 #include "history/history_notice.h"
 #include "history/history_service.h"
 #include "history/history_window.h"
@@ -124,21 +125,39 @@ void TMainForm::questionEnded(bool wrong, const std::optional<QString>& clicked)
 
 void TMainForm::showSaid(const Said& said, bool judged, bool wrong,
                          const std::optional<QString>& clicked) {
-  // Over the lines the label holds, shortened with "…" past them (the tool
-  // tip and the accessible name keep all of it); red for a miss.
-  std::optional<std::string> value;
-  if (clicked) value = clicked->toStdString();
-  const ruzdo::SaidLine saidLine =
-      ruzdo::ComposeSaidLine(said, {judged, wrong, value},
-                             said.koe.empty() ? std::string() : speech_->reading(said.koe.c_str()));
-  const QString line = QString::fromStdString(saidLine.line);
+  // What was said and how it went, then the reading, over the lines the
+  // label holds, shortened with "…" past them (the tool tip and the
+  // accessible name keep all of it). A sentence is shown as it was said.
+  QString verdict =
+      tr("Сказано: %1")
+          .arg(QString::fromStdString(said.sentence.empty() ? said.written : said.sentence));
+  // A voice other than the standard one is named, as the learner heard it.
+  if (!said.voice.empty())
+    verdict +=
+        QStringLiteral(" (") +
+        QCoreApplication::translate("SpeechVoice", ruzdo::VoiceDisplayName(said.voice).c_str()) +
+        QLatin1Char(')');
+  if (judged) {
+    // A sentence ends with its own stop: no second one after it.
+    static const QString kStops = QStringLiteral("。.!?！？");
+    if (verdict.isEmpty() || !kStops.contains(verdict.back())) verdict += QLatin1Char('.');
+    if (!wrong)
+      verdict += tr(" Верно");
+    else if (clicked)
+      verdict += tr(" Нажато: %1").arg(*clicked);
+    else
+      verdict += tr(" Ответа не было");
+  }
+  const QString reading =
+      said.koe.empty() ? QString() : QString::fromStdString(speech_->reading(said.koe.c_str()));
+  const QString line = reading.isEmpty() ? verdict : verdict + QStringLiteral(" — ") + reading;
   QPalette p = lSaid->palette();
   p.setColor(QPalette::WindowText, judged && wrong ? QColor(0xB0, 0x00, 0x00)
                                                    : gInfo->palette().color(QPalette::WindowText));
   lSaid->setPalette(p);
   lSaid->setFullText(line);
   lSaid->setToolTip(line);
-  lSaid->setAccessibleName(QString::fromStdString(saidLine.accessible));
+  lSaid->setAccessibleName(reading.isEmpty() ? verdict : verdict + QStringLiteral("; ") + reading);
 }
 
 void TMainForm::openHistory(const QString& folder) {

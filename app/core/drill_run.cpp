@@ -79,15 +79,4 @@ std::vector<std::pair<std::string, int>> DrillRun::misses() const {
   return sorted;
 }
 
-std::string DrillRun::summary() const {
-  int wrong = 0;
-  std::string parts;
-  for (const auto& [value, count] : misses()) {
-    wrong += count;
-    parts += (parts.empty() ? "" : ", ") + value + " ×" + std::to_string(count);
-  }
-  return "Итог: " + std::to_string(judged_ - wrong) + " из " + std::to_string(judged_) +
-         (parts.empty() ? "; без ошибок" : "; ошибки: " + parts);
-}
-
 }  // namespace ruzdo

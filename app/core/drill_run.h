@@ -62,8 +62,6 @@ class DrillRun {
   // times, the most missed first (equal ones as first missed).
   int judged() const { return judged_; }
   std::vector<std::pair<std::string, int>> misses() const;
-  // Said at the end of the run: «Итог: 7 из 10; ошибки: 9時 ×2, 3時 ×1». UTF-8.
-  std::string summary() const;
 
  private:
   void judge(bool wrong);

@@ -4,7 +4,6 @@
 
 #include "core/drill_run.h"
 #include "core/question_timing.h"
-#include "core/said_line.h"
 
 using ruzdo::DrillMode;
 using ruzdo::DrillRun;
@@ -133,65 +132,6 @@ class TestDrillModel : public QObject {
     QVERIFY(!run.exists() && !run.open() && !run.planned);
     QCOMPARE(run.judged(), 0);
     QCOMPARE(run.current().number, 4);
-  }
-
-  // The line under the statistics: what was said, how it went, the reading.
-  void theSaidLine_data() {
-    QTest::addColumn<QString>("written");
-    QTest::addColumn<QString>("sentence");
-    QTest::addColumn<QString>("voice");
-    QTest::addColumn<QString>("verdict");  // "" not judged, "right", "none", else the plate clicked
-    QTest::addColumn<QString>("reading");
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("accessible");
-    QTest::newRow("a plate listened to") << "25本"
-                                         << ""
-                                         << ""
-                                         << ""
-                                         << "ニジュウゴホ'ン"
-                                         << "Сказано: 25本 — ニジュウゴホ'ン"
-                                         << "Сказано: 25本; ニジュウゴホ'ン";
-    QTest::newRow("right, without a reading") << "25本"
-                                              << ""
-                                              << ""
-                                              << "right"
-                                              << ""
-                                              << "Сказано: 25本. Верно"
-                                              << "Сказано: 25本. Верно";
-    QTest::newRow("a wrong plate, the voice named")
-        << "7"
-        << ""
-        << "mei-happy"
-        << "8"
-        << ""
-        << "Сказано: 7 (Женщина 1, радостная). Нажато: 8"
-        << "Сказано: 7 (Женщина 1, радостная). Нажато: 8";
-    QTest::newRow("unanswered: a sentence keeps its own stop")
-        << "7時"
-        << "7時に会いましょう。"
-        << ""
-        << "none"
-        << ""
-        << "Сказано: 7時に会いましょう。 Ответа не было"
-        << "Сказано: 7時に会いましょう。 Ответа не было";
-  }
-  void theSaidLine() {
-    QFETCH(QString, written);
-    QFETCH(QString, sentence);
-    QFETCH(QString, voice);
-    QFETCH(QString, verdict);
-    QFETCH(QString, reading);
-    ruzdo::Said said;
-    said.written = written.toStdString();
-    said.sentence = sentence.toStdString();
-    said.voice = voice.toStdString();
-    ruzdo::SaidVerdict v;
-    v.judged = !verdict.isEmpty();
-    v.wrong = v.judged && verdict != QLatin1String("right");
-    if (v.wrong && verdict != QLatin1String("none")) v.clicked = verdict.toStdString();
-    const ruzdo::SaidLine line = ruzdo::ComposeSaidLine(said, v, reading.toStdString());
-    QTEST(QString::fromStdString(line.line), "line");
-    QTEST(QString::fromStdString(line.accessible), "accessible");
   }
 
   void theNextQuestionAfterASound_data() {
