@@ -247,6 +247,11 @@ class TestLessons : public QObject {
           &drawn.plates[static_cast<std::size_t>(
               std::find(q.captions.begin(), q.captions.end(), q.answer) - q.captions.begin())]);
       QCOMPARE(static_cast<int>(q.captions.size()), count);
+      // A plate's caption gives back its item (a click between questions says it).
+      for (const std::string& c : q.captions) {
+        const auto item = ruzdo::LessonItemOfCaption(lesson, c);
+        QVERIFY2(item && ruzdo::LessonCaption(*item) == c, c.c_str());
+      }
       QCOMPARE(std::count(q.captions.begin(), q.captions.end(), q.answer), 1);
       std::set<std::string> typed;
       for (const std::string& c : q.captions) typed.insert(ruzdo::LessonTypedDigits(lesson, c));
