@@ -24,7 +24,9 @@ bool TMainForm::ApplySettings() {
                                       "меньше 100!"));
     return false;
   }
-  const QString refusal = sTemplate->isEnabled() ? TemplateRefusal(sTemplate->text()) : QString();
+  // The template makes the sequences' captions; a counter is said with numbers only.
+  const bool sequences = Mode == ruzdo::DrillMode::kSequences;
+  const QString refusal = sequences ? TemplateRefusal(sTemplate->text()) : QString();
   if (!refusal.isEmpty()) {
     ruzdo::ShowMessage(this, refusal);
     // The edit goes back to the template in force, so it never holds one
@@ -32,13 +34,14 @@ bool TMainForm::ApplySettings() {
     sTemplate->setText(acceptedTemplate_);
     return false;
   }
-  if (sTemplate->isEnabled()) acceptedTemplate_ = sTemplate->text();
+  if (sequences) acceptedTemplate_ = sTemplate->text();
   // Each setter clamps against what is already in force: the minimum goes
   // before the maximum and the columns before the indent. The plates are
   // built and laid out once, for where the setters end.
   RuzdoPole->BeginUpdate();
-  RuzdoPole->SetTani(sTani->isEnabled() ? static_cast<TTani>(sTani->currentIndex()) : tanNone);
-  RuzdoPole->SetTemplate(sTemplate->isEnabled() ? sTemplate->text() : QString());
+  RuzdoPole->SetTani(Mode == ruzdo::DrillMode::kNumbers ? static_cast<TTani>(sTani->currentIndex())
+                                                        : tanNone);
+  RuzdoPole->SetTemplate(sequences ? sTemplate->text() : QString());
   RuzdoPole->SetMinRuzdo(sMinRuzdo->value());
   RuzdoPole->SetMaxRuzdo(sMaxRuzdo->value());
   RuzdoPole->SetRows(sRows->value());
@@ -91,7 +94,7 @@ void TMainForm::ShowFieldSettings() {
   sIndention->setValue(RuzdoPole->Indention());
   // The sequence mode says no counter: the picker keeps the choice for the
   // numbers mode.
-  if (Mode == 0) sTani->setCurrentIndex(RuzdoPole->Tani());
+  if (Mode == ruzdo::DrillMode::kNumbers) sTani->setCurrentIndex(RuzdoPole->Tani());
 }
 
 void TMainForm::sApplyClick() {
@@ -104,12 +107,13 @@ void TMainForm::sApplyClick() {
 
 void TMainForm::sCancelClick() { ShowFieldSettings(); }
 
-void TMainForm::SwitchMode(std::uint8_t mode) {
+void TMainForm::SwitchMode(ruzdo::DrillMode mode) {
   const QPointer<QWidget> focused = focusWidget();
-  const std::uint8_t before = Mode;
-  const auto enableFor = [this](std::uint8_t m) {
-    sTemplate->setEnabled(m == 1);
-    sTani->setEnabled(m == 0);
+  const ruzdo::DrillMode before = Mode;
+  const auto enableFor = [this](ruzdo::DrillMode m) {
+    // The template makes the sequences' captions; the counter is said with numbers.
+    sTemplate->setEnabled(m == ruzdo::DrillMode::kSequences);
+    sTani->setEnabled(m == ruzdo::DrillMode::kNumbers);
     Mode = m;
   };
   enableFor(mode);
@@ -118,9 +122,9 @@ void TMainForm::SwitchMode(std::uint8_t mode) {
   focusPlatesIfLost(focused);
 }
 
-void TMainForm::gEasyItems0Click() { SwitchMode(0); }
+void TMainForm::gEasyItems0Click() { SwitchMode(ruzdo::DrillMode::kNumbers); }
 
-void TMainForm::gEasyItems1Click() { SwitchMode(1); }
+void TMainForm::gEasyItems1Click() { SwitchMode(ruzdo::DrillMode::kSequences); }
 
 void TMainForm::FillCounterPicker() {
   auto* picker = static_cast<PictureComboBox*>(sTani);
