@@ -243,6 +243,7 @@ void TMainForm::buildGroupBar() {
   gMid->setObjectName(QStringLiteral("gMid"));
   gDifficult = RzGroupBar1->addGroup(QStringLiteral("Сложные"));
   gDifficult->setObjectName(QStringLiteral("gDifficult"));
+  buildLessonItems();
   RzGroup1 = RzGroupBar1->addGroup(QStringLiteral("Справка"));
   RzGroup1->setObjectName(QStringLiteral("RzGroup1"));
   RzGroup1->addItem(QStringLiteral("О программе"));

@@ -201,7 +201,7 @@ class TestLessons : public QObject {
     QFETCH(QStringList, heard);
     QFETCH(QString, notHeard);
     QSet<QString> captions;
-    for (const ruzdo::Confusion& c : ruzdo::ConfusionsOf(item)) {
+    for (const ruzdo::LessonConfusion& c : ruzdo::ConfusionsOf(item)) {
       QVERIFY(!c.reason.empty());
       captions.insert(QString::fromStdString(ruzdo::LessonCaption(c.item)));
     }

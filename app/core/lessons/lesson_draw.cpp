@@ -194,7 +194,7 @@ std::vector<LessonItem> LessonPlates(const LessonItem& said, int count) {
   while (static_cast<int>(plates.size()) < count && !level.empty()) {
     std::vector<LessonItem> heard;
     for (const LessonItem& item : level)
-      for (Confusion& c : ConfusionsOf(item)) heard.push_back(std::move(c.item));
+      for (LessonConfusion& c : ConfusionsOf(item)) heard.push_back(std::move(c.item));
     Shuffle(heard);
     level.clear();
     for (const LessonItem& item : heard)
