@@ -18,7 +18,7 @@
 
 TRuzdoPole::TRuzdoPole(QWidget* owner) : QWidget(owner) {
   setObjectName(QStringLiteral("RuzdoPole"));
-  setAccessibleName(QStringLiteral("Поле выбора"));
+  setAccessibleName(tr("Поле выбора"));
   setAutoFillBackground(true);
   QPalette p = palette();
   p.setColor(QPalette::Window, p.color(QPalette::Button));
@@ -28,7 +28,7 @@ TRuzdoPole::TRuzdoPole(QWidget* owner) : QWidget(owner) {
   setFont(f);
   FScroll = new QScrollBar(Qt::Vertical, this);
   FScroll->setObjectName(QStringLiteral("RuzdoPoleScroll"));
-  FScroll->setAccessibleName(QStringLiteral("Прокрутка поля выбора"));
+  FScroll->setAccessibleName(tr("Прокрутка поля выбора"));
   // The plates keep the keyboard: one reached with Tab or an arrow key is
   // scrolled into view.
   FScroll->setFocusPolicy(Qt::NoFocus);
@@ -343,8 +343,9 @@ bool TRuzdoPole::plateKey(PlateButton* from, const QKeyEvent& event) {
       FTyped.chop(1);
     const ruzdo::TypedMatch match = ruzdo::MatchTyped(FTyped.toStdString(), captions);
     if (match.plate >= 0) FPlates[static_cast<std::size_t>(match.plate)]->setFocus();
-    QString line = QStringLiteral("Набрано: ") + FTyped;
-    if (match.plate < 0 && !match.partial) line += QStringLiteral(" — такой плашки нет");
+    const QString line = match.plate < 0 && !match.partial
+                             ? tr("Набрано: %1 — такой плашки нет").arg(FTyped)
+                             : tr("Набрано: %1").arg(FTyped);
     showTyped(FTyped.isEmpty() ? QString() : line);
     return true;
   }
@@ -363,7 +364,7 @@ bool TRuzdoPole::plateKey(PlateButton* from, const QKeyEvent& event) {
     const QString typed = FTyped;
     FTyped.clear();
     QApplication::beep();
-    showTyped(QStringLiteral("Нет плашки %1: ничего не нажато").arg(typed));
+    showTyped(tr("Нет плашки %1: ничего не нажато").arg(typed));
     return true;
   }
   return false;

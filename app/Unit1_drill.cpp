@@ -28,8 +28,8 @@ void TMainForm::ShowStats() {
   lAll->setText(QString::number(QuestionCount));
   lErr->setText(QString::number(ErrorCount));
   // Screen readers read the name: it carries the number as well as its caption.
-  lAll->setAccessibleName(QStringLiteral("Текущий вопрос: %1").arg(QuestionCount));
-  lErr->setAccessibleName(QStringLiteral("Количество ошибок: %1").arg(ErrorCount));
+  lAll->setAccessibleName(tr("Текущий вопрос: %1").arg(QuestionCount));
+  lErr->setAccessibleName(tr("Количество ошибок: %1").arg(ErrorCount));
 }
 
 void TMainForm::RegisterError() {
@@ -124,7 +124,7 @@ void TMainForm::bPauseClick() {
   if (!drill_.togglePause()) return;
   if (!drill_.running()) {
     tMain->stop();
-    showRunState(QStringLiteral("Пауза"));
+    showRunState(tr("Пауза"));
   } else {
     tMain->start(sTimerInterval->value());  // a full interval from now
     showRunState(QString());

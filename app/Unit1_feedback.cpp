@@ -114,7 +114,7 @@ void TMainForm::markRightPlate(bool on) {
       QPalette p = plate->palette();
       p.setColor(QPalette::Button, QColor(0x7C, 0xD6, 0x7C));
       plate->setPalette(p);
-      plate->setAccessibleDescription(QStringLiteral("Верный ответ"));
+      plate->setAccessibleDescription(tr("Верный ответ"));
       RuzdoPole->ScrollToPlate(plate);  // one below the grid comes into view
       marked_ = plate;
       markedInTick_ = inQuestionTick_;
@@ -131,8 +131,8 @@ QString TMainForm::runSummary() const {
     parts << QStringLiteral("%1 ×%2").arg(QString::fromStdString(value)).arg(count);
   }
   const int judged = drill_.judged();
-  QString text = QStringLiteral("Итог: %1 из %2").arg(judged - wrong).arg(judged);
-  text += parts.isEmpty() ? QStringLiteral("; без ошибок")
-                          : QStringLiteral("; ошибки: ") + parts.join(QStringLiteral(", "));
+  QString text = tr("Итог: %1 из %2").arg(judged - wrong).arg(judged);
+  text += parts.isEmpty() ? tr("; без ошибок")
+                          : tr("; ошибки: %1").arg(parts.join(QStringLiteral(", ")));
   return text;
 }

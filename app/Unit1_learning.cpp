@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -126,22 +127,25 @@ void TMainForm::showSaid(const Said& said, bool judged, bool wrong,
   // What was said and how it went, then the reading, over the lines the
   // label holds, shortened with "…" past them (the tool tip and the
   // accessible name keep all of it). A sentence is shown as it was said.
-  QString verdict = QStringLiteral("Сказано: ") +
-                    QString::fromStdString(said.sentence.empty() ? said.written : said.sentence);
+  QString verdict =
+      tr("Сказано: %1")
+          .arg(QString::fromStdString(said.sentence.empty() ? said.written : said.sentence));
   // A voice other than the standard one is named, as the learner heard it.
   if (!said.voice.empty())
-    verdict += QStringLiteral(" (") + QString::fromStdString(ruzdo::VoiceDisplayName(said.voice)) +
-               QLatin1Char(')');
+    verdict +=
+        QStringLiteral(" (") +
+        QCoreApplication::translate("SpeechVoice", ruzdo::VoiceDisplayName(said.voice).c_str()) +
+        QLatin1Char(')');
   if (judged) {
     // A sentence ends with its own stop: no second one after it.
     static const QString kStops = QStringLiteral("。.!?！？");
     if (verdict.isEmpty() || !kStops.contains(verdict.back())) verdict += QLatin1Char('.');
     if (!wrong)
-      verdict += QStringLiteral(" Верно");
+      verdict += tr(" Верно");
     else if (clicked)
-      verdict += QStringLiteral(" Нажато: ") + *clicked;
+      verdict += tr(" Нажато: %1").arg(*clicked);
     else
-      verdict += QStringLiteral(" Ответа не было");
+      verdict += tr(" Ответа не было");
   }
   const QString reading =
       said.koe.empty() ? QString() : QString::fromStdString(speech_->reading(said.koe.c_str()));
@@ -179,35 +183,35 @@ void TMainForm::openHistory(const QString& folder) {
 void TMainForm::historyStateChanged(const ruzdo::HistoryState& state) {
   // One short line in the notice pane; the whole story in its tool tip and
   // accessible description.
-  const QString waiting = QStringLiteral(" (ждут записи: %1)").arg(state.waiting);
+  const QString waiting = tr(" (ждут записи: %1)").arg(state.waiting);
   QString text;
   QString more;
   switch (state.fault) {
     case ruzdo::HistoryFault::None:
       if (!state.damagedCopy.isEmpty()) {
-        text = QStringLiteral("История ответов повреждена; начата новая.");
-        more = QStringLiteral("Повреждённый файл отложен как %1.").arg(state.damagedCopy);
+        text = tr("История ответов повреждена; начата новая.");
+        more = tr("Повреждённый файл отложен как %1.").arg(state.damagedCopy);
       }
       break;
     case ruzdo::HistoryFault::Busy:
-      text = QStringLiteral("История занята другой программой") + waiting;
-      more = QStringLiteral("Ответы ждут и будут записаны, когда файл освободится.");
+      text = tr("История занята другой программой%1").arg(waiting);
+      more = tr("Ответы ждут и будут записаны, когда файл освободится.");
       break;
     case ruzdo::HistoryFault::DiskFull:
-      text = QStringLiteral("Нет места на диске для истории") + waiting;
-      more = QStringLiteral("Ответы ждут и будут записаны, когда место освободится.");
+      text = tr("Нет места на диске для истории%1").arg(waiting);
+      more = tr("Ответы ждут и будут записаны, когда место освободится.");
       break;
     case ruzdo::HistoryFault::Damaged:
-      text = QStringLiteral("История ответов повреждена") + waiting;
-      more = QStringLiteral("Повреждённый файл не удалось отложить.");
+      text = tr("История ответов повреждена%1").arg(waiting);
+      more = tr("Повреждённый файл не удалось отложить.");
       break;
     case ruzdo::HistoryFault::Newer:
-      text = QStringLiteral("История от более новой версии: не изменяется.");
-      more = QStringLiteral("Ответы этого сеанса в неё не записываются.");
+      text = tr("История от более новой версии: не изменяется.");
+      more = tr("Ответы этого сеанса в неё не записываются.");
       break;
     case ruzdo::HistoryFault::Unwritable:
-      text = QStringLiteral("Нет записи в папку данных") + waiting;
-      more = QStringLiteral("История не ведётся, пока запись невозможна; ответы ждут.");
+      text = tr("Нет записи в папку данных%1").arg(waiting);
+      more = tr("История не ведётся, пока запись невозможна; ответы ждут.");
       break;
   }
   QStringList tip{more, state.file, state.detail};

@@ -2,6 +2,7 @@
 // the interval track bar.
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QSlider>
 #include <QSpinBox>
@@ -19,9 +20,8 @@
 
 bool TMainForm::ApplySettings() {
   if (sMaxRuzdo->value() - sMinRuzdo->value() >= 100) {
-    ruzdo::ShowMessage(this,
-                       QStringLiteral("Разница максимального и минимального значений должна быть "
-                                      "меньше 100!"));
+    ruzdo::ShowMessage(this, tr("Разница максимального и минимального значений должна быть "
+                                "меньше 100!"));
     return false;
   }
   // The template makes the sequences' captions; a counter is said with numbers only.
@@ -134,7 +134,7 @@ void TMainForm::gEasyItems1Click() { SwitchMode(ruzdo::DrillMode::kSequences); }
 void TMainForm::FillCounterPicker() {
   auto* picker = static_cast<PictureComboBox*>(sTani);
   picker->clear();
-  picker->addPictureItem(QStringLiteral("Нет"), nullptr, QStringLiteral("Нет"));
+  picker->addPictureItem(tr("Нет"), nullptr, tr("Нет"));
   for (int i = 1; i < kTaniCount; ++i) {
     const auto t = static_cast<TTani>(i);
     // Screen readers and tool tips get the word and its reading: "階 かい".
@@ -154,7 +154,7 @@ void TMainForm::FillCounterPicker() {
 void TMainForm::sTaniChange() {
   // The entries all read "--": the name tells a screen reader which counter it is.
   const QString chosen = sTani->currentData(Qt::AccessibleTextRole).toString();
-  sTani->setAccessibleName(QStringLiteral("Счетный суффикс: %1").arg(chosen));
+  sTani->setAccessibleName(tr("Счетный суффикс: %1").arg(chosen));
 }
 
 void TMainForm::FillVoicePicker() {
@@ -163,9 +163,10 @@ void TMainForm::FillVoicePicker() {
   // none: a speaker and style are drawn for every question.
   sVoice->clear();
   for (const std::string& name : ruzdo::EngineVoiceNames())
-    sVoice->addItem(QString::fromStdString(ruzdo::VoiceDisplayName(name)),
-                    QString::fromStdString(name));
-  sVoice->addItem(QStringLiteral("Разные"), QString());
+    sVoice->addItem(
+        QCoreApplication::translate("SpeechVoice", ruzdo::VoiceDisplayName(name).c_str()),
+        QString::fromStdString(name));
+  sVoice->addItem(tr("Разные"), QString());
   // The list opens wide enough for the longest name, whatever the box's width.
   sVoice->view()->setMinimumWidth(sVoice->view()->sizeHintForColumn(0) + 24);
   sVoice->setCurrentIndex(0);
@@ -173,7 +174,7 @@ void TMainForm::FillVoicePicker() {
 }
 
 void TMainForm::sVoiceChange() {
-  sVoice->setAccessibleName(QStringLiteral("Голос: %1").arg(sVoice->currentText()));
+  sVoice->setAccessibleName(tr("Голос: %1").arg(sVoice->currentText()));
 }
 
 void TMainForm::sTimerIntervalChange() { tMain->setInterval(sTimerInterval->value()); }

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -27,7 +28,10 @@
 
 namespace {
 
-const QString kNoSoundNotice = QStringLiteral("Нет вывода звука: речь не будет слышна.");
+// Made when shown: the interface's language is known by then.
+QString noSoundNotice() {
+  return QCoreApplication::translate("TMainForm", "Нет вывода звука: речь не будет слышна.");
+}
 
 // How long the grid's settings rest before its sounds are made ahead: a
 // burst of changes (typing a number, dragging the speed) starts it once.
@@ -118,7 +122,7 @@ ruzdo::SoundOutput& TMainForm::soundOutput() {
   if (!player_) {
     player_ = new ruzdo::AudioPlayer(this);
     connect(player_, &ruzdo::AudioPlayer::unavailable, this,
-            [this] { lNotice->setNotice(NoticeLine::Source::Sound, kNoSoundNotice); });
+            [this] { lNotice->setNotice(NoticeLine::Source::Sound, noSoundNotice()); });
     // Sound is back: the notice no longer holds.
     connect(player_, &ruzdo::AudioPlayer::available, this,
             [this] { lNotice->setNotice(NoticeLine::Source::Sound, QString()); });
