@@ -18,7 +18,7 @@
 
 TRuzdoPole::TRuzdoPole(QWidget* owner) : QWidget(owner) {
   setObjectName(QStringLiteral("RuzdoPole"));
-  setAccessibleName(QStringLiteral("Поле выбора"));
+  setAccessibleName(tr("Поле выбора"));
   setAutoFillBackground(true);
   QPalette p = palette();
   p.setColor(QPalette::Window, p.color(QPalette::Button));
@@ -28,7 +28,7 @@ TRuzdoPole::TRuzdoPole(QWidget* owner) : QWidget(owner) {
   setFont(f);
   FScroll = new QScrollBar(Qt::Vertical, this);
   FScroll->setObjectName(QStringLiteral("RuzdoPoleScroll"));
-  FScroll->setAccessibleName(QStringLiteral("Прокрутка поля выбора"));
+  FScroll->setAccessibleName(tr("Прокрутка поля выбора"));
   // The plates keep the keyboard: one reached with Tab or an arrow key is
   // scrolled into view.
   FScroll->setFocusPolicy(Qt::NoFocus);
@@ -134,14 +134,16 @@ void TRuzdoPole::SetMinRuzdo(int v) {
   if (v < 0) return;
   FMinRuzdo = v;
   if (FMaxRuzdo < v) FMaxRuzdo = v;
-  Rebuild();
+  // A lesson's plates do not follow the range.
+  if (FPlateCount == 0) Rebuild();
 }
 
 void TRuzdoPole::SetMaxRuzdo(int v) {
   if (v < 0) return;
   FMaxRuzdo = v;
   if (v < FMinRuzdo) FMinRuzdo = v;
-  Rebuild();
+  // A lesson's plates do not follow the range.
+  if (FPlateCount == 0) Rebuild();
 }
 
 void TRuzdoPole::SetIndention(int v) {
@@ -154,6 +156,12 @@ void TRuzdoPole::SetTemplate(const QString& s) {
   if (s == FTemplate) return;
   FTemplate = s;
   LayoutPlates();
+}
+
+void TRuzdoPole::SetPlateCount(int count) {
+  if (count < 0 || count == FPlateCount) return;
+  FPlateCount = count;
+  Rebuild();
 }
 
 void TRuzdoPole::Rebuild() {
@@ -179,7 +187,7 @@ void TRuzdoPole::Rebuild() {
 void TRuzdoPole::CreatePlates() {
   for (PlateButton* plate : FPlates) delete plate;
   FPlates.clear();
-  const int n = FMaxRuzdo - FMinRuzdo + 1;
+  const int n = FPlateCount > 0 ? FPlateCount : FMaxRuzdo - FMinRuzdo + 1;
   FPlates.reserve(static_cast<std::size_t>(n));
   for (int i = 0; i < n; ++i) {
     auto* plate = new PlateButton(this);
@@ -204,7 +212,7 @@ void TRuzdoPole::LayoutPlates() {
   const bool wasEnabled = updatesEnabled();
   setUpdatesEnabled(false);
   const QStringList sequences = FTemplate.isEmpty() ? QStringList() : DrawCaptions();
-  for (std::size_t i = 0; i < FPlates.size(); ++i)
+  for (std::size_t i = 0; i < FPlates.size() && FPlateCount == 0; ++i)
     FPlates[i]->setCaption(FTemplate.isEmpty() ? QString::number(FMinRuzdo + static_cast<int>(i))
                                                : sequences[static_cast<qsizetype>(i)]);
   PlacePlates();
@@ -218,8 +226,8 @@ void TRuzdoPole::PlacePlates() {
   shape.height = height();
   shape.cols = FCols;
   shape.rows = FRows;
-  shape.minRuzdo = FMinRuzdo;
-  shape.maxRuzdo = FMaxRuzdo;
+  shape.minRuzdo = FPlateCount > 0 ? 0 : FMinRuzdo;
+  shape.maxRuzdo = FPlateCount > 0 ? FPlateCount - 1 : FMaxRuzdo;
   shape.indention = FIndention;
   // The scroll bar takes its width from the plates only while they reach
   // below the grid; a wheel notch moves them by one row.
@@ -264,8 +272,11 @@ void TRuzdoPole::SetCaptions(const QStringList& captions) {
 }
 
 void TRuzdoPole::showCounter(PlateButton* plate) const {
-  // Only where the number is said with it: つ is said after 1 ... 10 only.
-  const std::string_view word = ruzdo::CounterShownAfter(FTani, plate->property("Tag").toInt());
+  // Only where the number is said with it: つ is said after 1 ... 10 only;
+  // never on a lesson's plates.
+  const std::string_view word =
+      FPlateCount > 0 ? std::string_view()
+                      : ruzdo::CounterShownAfter(FTani, plate->property("Tag").toInt());
   plate->setGlyph(word.empty() ? nullptr : FGlyph);
   plate->setCounterWord(QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size())));
 }
@@ -314,7 +325,10 @@ bool TRuzdoPole::plateKey(PlateButton* from, const QKeyEvent& event) {
   if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
   std::vector<std::string> captions;
   captions.reserve(FPlates.size());
-  for (const PlateButton* plate : FPlates) captions.push_back(plate->text().toStdString());
+  for (const PlateButton* plate : FPlates) {
+    const std::string caption = plate->text().toStdString();
+    captions.push_back(TypedDigits ? TypedDigits(caption) : caption);
+  }
   const QString text = event.text();
   const bool digit = text.size() == 1 && text[0] >= QLatin1Char('0') && text[0] <= QLatin1Char('9');
   if (digit || (key == Qt::Key_Backspace && !FTyped.isEmpty())) {
@@ -324,8 +338,9 @@ bool TRuzdoPole::plateKey(PlateButton* from, const QKeyEvent& event) {
       FTyped.chop(1);
     const ruzdo::TypedMatch match = ruzdo::MatchTyped(FTyped.toStdString(), captions);
     if (match.plate >= 0) FPlates[static_cast<std::size_t>(match.plate)]->setFocus();
-    QString line = QStringLiteral("Набрано: ") + FTyped;
-    if (match.plate < 0 && !match.partial) line += QStringLiteral(" — такой плашки нет");
+    const QString line = match.plate < 0 && !match.partial
+                             ? tr("Набрано: %1 — такой плашки нет").arg(FTyped)
+                             : tr("Набрано: %1").arg(FTyped);
     showTyped(FTyped.isEmpty() ? QString() : line);
     return true;
   }
@@ -344,7 +359,7 @@ bool TRuzdoPole::plateKey(PlateButton* from, const QKeyEvent& event) {
     const QString typed = FTyped;
     FTyped.clear();
     QApplication::beep();
-    showTyped(QStringLiteral("Нет плашки %1: ничего не нажато").arg(typed));
+    showTyped(tr("Нет плашки %1: ничего не нажато").arg(typed));
     return true;
   }
   return false;

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "core/tani.h"
@@ -49,6 +50,11 @@ class TRuzdoPole : public QWidget {
   void SetMaxRuzdo(int v);
   void SetIndention(int v);
   void SetTemplate(const QString& s);
+  // With a plate count the grid holds that many plates, whatever the range,
+  // without counter words, each showing the caption SetCaptions gives it
+  // (a lesson's items); 0 gives a plate per number of the range again.
+  void SetPlateCount(int count);
+  int PlateCount() const { return FPlateCount; }
 
   // Scrolls the grid, if it scrolls, until PLATE shows whole.
   void ScrollToPlate(const QWidget* plate);
@@ -71,6 +77,9 @@ class TRuzdoPole : public QWidget {
   // was typed shows in a hint at the grid's lower left corner (the label
   // lTyped, over the plates while it shows).
   const QString& Typed() const { return FTyped; }
+  // What a caption is typed as, where not simply its digits (a date's
+  // without its year); unset: its digits.
+  std::function<std::string(const std::string& caption)> TypedDigits;
   void ClearTyped();
 
   // Gives every plate a fresh sequence from the template, no two the same
@@ -128,6 +137,7 @@ class TRuzdoPole : public QWidget {
   const QImage* FGlyph = nullptr;  // from the counter image cache, not owned
   int FIndention = 0;
   QString FTemplate;
+  int FPlateCount = 0;    // > 0: that many plates with captions set from outside
   bool FCreated = false;  // the first show has built the plates
   QString FTyped;         // the digits typed so far
   QLabel* FTypedHint = nullptr;

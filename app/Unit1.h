@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "RuzdoPole.h"
+#include "core/drill_run.h"
 #include "core/noise_staircase.h"
 #include "core/weak_picker.h"
 #include "platform/wave_image.h"
@@ -101,13 +102,19 @@ class TMainForm : public QWidget {
   void useBabbleCache(const QString& folder);
   bool babbleReady() const;
 
-  // --- drill state ---
-  std::int32_t QuestionCount = 0;
-  std::int32_t ErrorCount = 0;
-  std::int32_t LastNumber = -1;
-  QString LastText;
-  bool Answered = false;
-  std::uint8_t Mode = 0;  // 0 = numbers, 1 = digit sequences
+  // --- drill state: the run and its question (core/drill_run.h), by the
+  // names the window's design gives them ---
+ private:
+  ruzdo::DrillRun drill_;
+
+ public:
+  std::int32_t& QuestionCount = drill_.QuestionCount;
+  std::int32_t& ErrorCount = drill_.ErrorCount;
+  bool& Answered = drill_.Answered;
+  const std::int32_t& LastNumber = drill_.current().number;  // -1 before a number question
+  // The caption asked by a question of plates with captions; "" otherwise.
+  QString LastText() const;
+  ruzdo::DrillMode Mode = ruzdo::DrillMode::kNumbers;
 
   // --- controls, named as the window's design names them ---
   PaneSplitter* RzSplitter1 = nullptr;
@@ -185,7 +192,7 @@ class TMainForm : public QWidget {
   void SpeakNumber(std::int32_t value, std::int32_t speed);
   void SpeakSequence(const QString& text, std::int32_t speed);
   // voice: a preset's name, or empty for the standard voice.
-  void Speak(const QByteArray& text, std::int32_t speed, const std::string& voice = {});
+  void Speak(const std::string& text, std::int32_t speed, const std::string& voice = {});
 
   // --- settings ---
   bool ApplySettings();  // false when the settings were refused and nothing changed
@@ -221,22 +228,7 @@ class TMainForm : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  struct Said {
-    QString written;                // 25本, 4-07
-    QByteArray koe;                 // the speech text it was said with (with its reading)
-    std::string voice;              // the voice preset it was said in; "" the standard one
-    std::string condition;          // the listening condition heard in; "" quiet
-    std::optional<double> noiseDb;  // its speech-to-noise level, if it has noise
-    QString sentence;               // the written sentence it was said in; "" said alone
-    int variant = 1;                // the accepted reading said: 1 the usual one, 2 … others
-  };
-  // A question drawn before its tick, its sound made in the background.
-  struct PlannedQuestion {
-    std::int32_t number = -1;  // numbers mode
-    QStringList captions;      // sequences mode: the plates' next captions
-    QString sequence;          // and the one asked
-    Said said;
-  };
+  using Said = ruzdo::Said;
   void buildLearningAids();
   int nextQuestionNumber();
   // Keeps what was said, heard under the present listening condition.
@@ -249,13 +241,17 @@ class TMainForm : public QWidget {
   bool sentencesOn() const;
   bool madeAhead() const;
   const ruzdo::CarrierTable& carriers();
-  // With sentences, each tick asks the question drawn at the one before
-  // (or draws it now) and draws the next, whose sound is made meanwhile.
-  PlannedQuestion planQuestion();
-  PlannedQuestion takePlanned();
+  // Draws the next question of the mode: the one place a kind of question
+  // is made. A question of any mode but the numbers brings its plates'
+  // captions with it.
+  ruzdo::Question drawQuestion();
+  // A question of plates with captions: the captions drawn, one of them asked.
+  ruzdo::Question captionQuestion(const QStringList& captions);
+  // Made ahead, each tick asks the question drawn at the one before (or
+  // draws it now) and draws the next, whose sound is made meanwhile.
+  ruzdo::Question takePlanned();
   void planNext();
-  void askQuestion(const PlannedQuestion& q);
-  void questionAsked();
+  void askQuestion(ruzdo::Question q);
   void questionEnded(bool wrong, const std::optional<QString>& clicked);
   void showSaid(const Said& said, bool judged, bool wrong, const std::optional<QString>& clicked);
   void historyStateChanged(const ruzdo::HistoryState& state);
@@ -280,7 +276,8 @@ class TMainForm : public QWidget {
   // Holds the tick back while the question's sound has yet to start; whether it did.
   bool holdTickForSound();
   void markRightPlate(bool on);
-  void runJudged(bool wrong);
+  // An error counted: the counts shown and the panel flashed red.
+  void showError();
   QString runSummary() const;
   QTimer* markClear_ = nullptr;
   // The plate marked green; a grid rebuilt since took it with its plates.
@@ -289,9 +286,6 @@ class TMainForm : public QWidget {
   bool awaitingQuestionSound_ = false;
   bool tickHeld_ = false;     // the tick waits for the question's sound to start
   QElapsedTimer askedClock_;  // since the question was asked
-  bool questionOpen_ = false;
-  int runJudged_ = 0;
-  std::vector<std::pair<QString, int>> runMisses_;  // value, times missed
   void setTabOrder();
   void connectEvents();
 
@@ -307,7 +301,7 @@ class TMainForm : public QWidget {
   // Why the template cannot be used for the range in the panel; "" when it
   // can.
   QString TemplateRefusal(const QString& pattern) const;
-  void SwitchMode(std::uint8_t mode);
+  void SwitchMode(ruzdo::DrillMode mode);
 
   TfAbout* fAbout = nullptr;
   // The speech engine's one caller, with the sound cache (owned by the window).
@@ -317,7 +311,6 @@ class TMainForm : public QWidget {
   bool inQuestionTick_ = false;
 
   Said lastSaid_;  // the last thing spoken: replayed while idle
-  Said question_;  // the question of the run now being answered
   QDateTime questionAt_;
   QDateTime runStartedAt_;  // the first question of the run
   int questionSpeed_ = 0;
@@ -355,7 +348,6 @@ class TMainForm : public QWidget {
   void showNoiseLevel();
   void noiseAnswered(bool right);
 
-  std::optional<PlannedQuestion> planned_;
   std::shared_ptr<const ruzdo::CarrierTable> carriers_;
   QTimer* prefetchTimer_ = nullptr;
   std::string listeningCondition_;

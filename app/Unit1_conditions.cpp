@@ -2,6 +2,7 @@
 // street, a crowd, a station) and the learner's noise level, which follows
 // the answers. The sounds are conditioned where they are made.
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFormLayout>
@@ -32,8 +33,13 @@ void TMainForm::setUpConditions() {
   // says what it is, and so does the box's for the one chosen.
   sCondition = fOptions->choice("condition");
   for (const ruzdo::ListeningConditionInfo& info : ruzdo::ListeningConditions()) {
-    sCondition->addItem(utf8(info.name), utf8(info.key));
-    sCondition->setItemData(sCondition->count() - 1, utf8(info.description), Qt::ToolTipRole);
+    sCondition->addItem(
+        QCoreApplication::translate("ListeningCondition", std::string(info.name).c_str()),
+        utf8(info.key));
+    sCondition->setItemData(
+        sCondition->count() - 1,
+        QCoreApplication::translate("ListeningCondition", std::string(info.description).c_str()),
+        Qt::ToolTipRole);
   }
   sCondition->setToolTip(sCondition->itemData(0, Qt::ToolTipRole).toString());
   connect(sCondition, &QComboBox::currentIndexChanged, this, [this] {
@@ -47,8 +53,8 @@ void TMainForm::setUpConditions() {
   lNoise->setTextFormat(Qt::PlainText);
   runLines->insertWidget(0, lNoise);
   lNoise->setToolTip(
-      QStringLiteral("Речь громче шума на столько децибел (меньше — труднее). Два верных "
-                     "ответа подряд — на 2 дБ труднее, ошибка — на 2 дБ легче."));
+      tr("Речь громче шума на столько децибел (меньше — труднее). Два верных "
+         "ответа подряд — на 2 дБ труднее, ошибка — на 2 дБ легче."));
   showNoiseLevel();
 }
 

@@ -1,4 +1,6 @@
-// The drill: the question timer, answer checking, statistics and the error flash.
+// The drill on the window: the run's buttons, the tick (the last question
+// judged, the planned one asked, the next planned), the clicks judged, the
+// counts shown and the error flash. The run itself is core/drill_run.
 #include <QGroupBox>
 #include <QLabel>
 #include <QSlider>
@@ -13,24 +15,29 @@
 #include "widgets/image_button.h"
 #include "widgets/plate_button.h"
 
-void TMainForm::ResetStats() {
-  QuestionCount = 0;
-  ErrorCount = 0;
-  LastNumber = -1;
-  LastText.clear();
-  Answered = false;
+using ruzdo::DrillMode;
+
+void TMainForm::ResetStats() { drill_.reset(); }
+
+QString TMainForm::LastText() const {
+  const ruzdo::Question& q = drill_.current();
+  return q.mode == DrillMode::kNumbers ? QString() : QString::fromStdString(q.answer);
 }
 
 void TMainForm::ShowStats() {
   lAll->setText(QString::number(QuestionCount));
   lErr->setText(QString::number(ErrorCount));
   // Screen readers read the name: it carries the number as well as its caption.
-  lAll->setAccessibleName(QStringLiteral("Текущий вопрос: %1").arg(QuestionCount));
-  lErr->setAccessibleName(QStringLiteral("Количество ошибок: %1").arg(ErrorCount));
+  lAll->setAccessibleName(tr("Текущий вопрос: %1").arg(QuestionCount));
+  lErr->setAccessibleName(tr("Количество ошибок: %1").arg(ErrorCount));
 }
 
 void TMainForm::RegisterError() {
-  ++ErrorCount;
+  drill_.countError();
+  showError();
+}
+
+void TMainForm::showError() {
   ShowStats();
   // A further error while the panel is red leaves the flash as it is.
   if (tMarker->isActive()) return;
@@ -56,46 +63,19 @@ void TMainForm::tMainTimer() {
   // following ticks go on normally.
   if (inQuestionTick_ || holdTickForSound()) return;
   inQuestionTick_ = true;
-  if (Mode == 0) {
-    if (LastNumber != -1 && !Answered) {
-      RegisterError();
-      questionEnded(true, std::nullopt);
-    }
-    if (QuestionCount < sMaxQuestion->value()) {
-      if (madeAhead()) {
-        askQuestion(takePlanned());
-      } else {
-        LastNumber = nextQuestionNumber();
-        beforeQuestion();
-        SpeakNumber(LastNumber, sSpechSpeed->value());
-      }
-      questionAsked();
-      ++QuestionCount;
-      Answered = false;
-      ShowStats();
-      planNext();
-    } else {
-      bStopClick();
-    }
+  // Made ahead, a question of captions brings them with it; the tick that
+  // ends the run still gives the plates fresh ones.
+  if (Mode != DrillMode::kNumbers && !drill_.questionsLeft()) RuzdoPole->RegenerateCaptions();
+  // One path: the last question judged, the planned one asked, the next planned.
+  if (drill_.judgeUnanswered()) {
+    showError();
+    questionEnded(true, std::nullopt);
   }
-  if (Mode == 1) {
-    // Made ahead, a question brings its plates' captions with it; the tick
-    // that ends the run still gives the plates fresh ones.
-    if (QuestionCount >= sMaxQuestion->value()) RuzdoPole->RegenerateCaptions();
-    if (!LastText.isEmpty() && !Answered) {
-      RegisterError();
-      questionEnded(true, std::nullopt);
-    }
-    if (QuestionCount < sMaxQuestion->value()) {
-      askQuestion(takePlanned());
-      questionAsked();
-      ++QuestionCount;
-      Answered = false;
-      ShowStats();
-      planNext();
-    } else {
-      bStopClick();
-    }
+  if (drill_.questionsLeft()) {
+    askQuestion(takePlanned());
+    planNext();
+  } else {
+    bStopClick();
   }
   inQuestionTick_ = false;
 }
@@ -108,11 +88,7 @@ void TMainForm::bStartClick() {
   if (plates.empty() || std::any_of(plates.begin(), plates.end(),
                                     [](const PlateButton* p) { return p->text().isEmpty(); }))
     return;
-  ResetStats();
-  planned_.reset();
-  runJudged_ = 0;
-  runMisses_.clear();
-  questionOpen_ = false;
+  drill_.start(sMaxQuestion->value());
   markRightPlate(false);
   showRunState(QString());
   gGenerate->setEnabled(false);
@@ -127,9 +103,9 @@ void TMainForm::bStartClick() {
 }
 
 void TMainForm::bStopClick() {
-  const bool running = !bStart->isEnabled();
+  const bool open = drill_.open();
+  const bool running = drill_.stop();
   tMain->stop();
-  planned_.reset();
   tMain->setInterval(sTimerInterval->value());
   awaitingQuestionSound_ = false;
   tickHeld_ = false;
@@ -140,16 +116,15 @@ void TMainForm::bStopClick() {
   bPause->setEnabled(false);
   if (!running) return;
   // A question still open is named, not judged.
-  if (questionOpen_) showSaid(question_, false, false, std::nullopt);
-  questionOpen_ = false;
+  if (open) showSaid(drill_.current().said, false, false, std::nullopt);
   showRunState(runSummary());
 }
 
 void TMainForm::bPauseClick() {
-  if (bStart->isEnabled()) return;
-  if (tMain->isActive()) {
+  if (!drill_.togglePause()) return;
+  if (!drill_.running()) {
     tMain->stop();
-    showRunState(QStringLiteral("Пауза"));
+    showRunState(tr("Пауза"));
   } else {
     tMain->start(sTimerInterval->value());  // a full interval from now
     showRunState(QString());
@@ -159,26 +134,26 @@ void TMainForm::bPauseClick() {
 void TMainForm::SynthesisFailed() {
   // The run stops before the box opens: no question comes while it is open,
   // and no further box after it.
-  if (!bStart->isEnabled()) bStopClick();
+  if (drill_.exists()) bStopClick();
   ruzdo::ShowMessage(this, QStringLiteral("Err"));
 }
 
 void TMainForm::RuzdoPoleButtonClick(int num, const QString& tel) {
-  if (!tMain->isActive()) {
+  if (!drill_.running()) {
     // No run, or a paused one: the click is for listening.
-    if (Mode == 0)
+    if (Mode == DrillMode::kNumbers)
       SpeakNumber(num, sSpechSpeed->value());
     else
       SpeakSequence(tel, sSpechSpeed->value());
     showSaid(lastSaid_, false, false, std::nullopt);
     return;
   }
-  if (Answered) return;
-  Answered = true;
-  const bool wrong = Mode == 0 ? num != LastNumber : tel != LastText;
+  const auto verdict = drill_.answer({num, tel.toStdString()});
+  if (verdict == ruzdo::DrillRun::Verdict::kIgnored) return;
+  const bool wrong = verdict == ruzdo::DrillRun::Verdict::kWrong;
   if (wrong) {
     Beep();
-    RegisterError();
+    showError();
   }
-  questionEnded(wrong, Mode == 0 ? QString::number(num) : tel);
+  questionEnded(wrong, Mode == DrillMode::kNumbers ? QString::number(num) : tel);
 }

@@ -76,7 +76,7 @@ void TMainForm::questionSoundPlayed(const ruzdo::WaveRef& wave) {
   awaitingQuestionSound_ = false;
   // A sound still being made at its tick (a busy machine) is asked, and its
   // answer timed, from when it starts to be heard.
-  if (questionOpen_) {
+  if (drill_.open()) {
     questionAt_ = QDateTime::currentDateTimeUtc();
     if (QuestionCount == 1) runStartedAt_ = questionAt_;
   }
@@ -109,11 +109,12 @@ void TMainForm::markRightPlate(bool on) {
   if (!on || !fOptions->showAnswer->isChecked()) return;
   // The plate that answers the question, as long as it still shows it.
   for (PlateButton* plate : RuzdoPole->Plates())
-    if (Mode == 0 ? plate->property("Tag").toInt() == LastNumber : plate->text() == LastText) {
+    if (drill_.current().answeredBy(
+            {plate->property("Tag").toInt(), plate->text().toStdString()})) {
       QPalette p = plate->palette();
       p.setColor(QPalette::Button, QColor(0x7C, 0xD6, 0x7C));
       plate->setPalette(p);
-      plate->setAccessibleDescription(QStringLiteral("Верный ответ"));
+      plate->setAccessibleDescription(tr("Верный ответ"));
       RuzdoPole->ScrollToPlate(plate);  // one below the grid comes into view
       marked_ = plate;
       markedInTick_ = inQuestionTick_;
@@ -121,36 +122,17 @@ void TMainForm::markRightPlate(bool on) {
     }
 }
 
-void TMainForm::runJudged(bool wrong) {
-  ++runJudged_;
-  if (!wrong) return;
-  // A number with its counter word, as said: 9時.
-  const std::string_view counter = ruzdo::CounterShownAfter(RuzdoPole->Tani(), LastNumber);
-  const QString value =
-      Mode == 0 ? QString::number(LastNumber) +
-                      QString::fromUtf8(counter.data(), static_cast<qsizetype>(counter.size()))
-                : LastText;
-  auto it = std::find_if(runMisses_.begin(), runMisses_.end(),
-                         [&](const auto& m) { return m.first == value; });
-  if (it == runMisses_.end())
-    runMisses_.push_back({value, 1});
-  else
-    ++it->second;
-}
-
 QString TMainForm::runSummary() const {
   // The most missed first; equal ones in the order they were first missed.
-  auto misses = runMisses_;
-  std::stable_sort(misses.begin(), misses.end(),
-                   [](const auto& a, const auto& b) { return a.second > b.second; });
   int wrong = 0;
   QStringList parts;
-  for (const auto& [value, count] : misses) {
+  for (const auto& [value, count] : drill_.misses()) {
     wrong += count;
-    parts << QStringLiteral("%1 ×%2").arg(value).arg(count);
+    parts << QStringLiteral("%1 ×%2").arg(QString::fromStdString(value)).arg(count);
   }
-  QString text = QStringLiteral("Итог: %1 из %2").arg(runJudged_ - wrong).arg(runJudged_);
-  text += parts.isEmpty() ? QStringLiteral("; без ошибок")
-                          : QStringLiteral("; ошибки: ") + parts.join(QStringLiteral(", "));
+  const int judged = drill_.judged();
+  QString text = tr("Итог: %1 из %2").arg(judged - wrong).arg(judged);
+  text += parts.isEmpty() ? tr("; без ошибок")
+                          : tr("; ошибки: %1").arg(parts.join(QStringLiteral(", ")));
   return text;
 }

@@ -18,11 +18,11 @@ void TMainForm::buildKeyboard() {
     QList<QKeySequence> keys;
     QString tip;
   } runKeys[] = {
-      {bStart, {QKeySequence(Qt::Key_F6)}, QStringLiteral("Start: начать (F6)")},
+      {bStart, {QKeySequence(Qt::Key_F6)}, tr("Start: начать (F6)")},
       {bPause,
        {QKeySequence(Qt::Key_F7), QKeySequence(Qt::Key_Pause)},
-       QStringLiteral("Pause: пауза и продолжение (F7, Pause)")},
-      {bStop, {QKeySequence(Qt::Key_F8)}, QStringLiteral("Stop: остановить (F8)")},
+       tr("Pause: пауза и продолжение (F7, Pause)")},
+      {bStop, {QKeySequence(Qt::Key_F8)}, tr("Stop: остановить (F8)")},
   };
   for (const auto& k : runKeys) {
     k.button->setToolTip(k.tip);
@@ -53,11 +53,15 @@ void TMainForm::focusPlatesIfLost(const QPointer<QWidget>& before) {
 
 void TMainForm::showSliderValues() {
   const QString speed = QString::fromStdString(ruzdo::SpeechSpeedText(sSpechSpeed->value()));
-  const QString interval = QString::fromStdString(ruzdo::IntervalText(sTimerInterval->value()));
+  // "2,14 с" as the interface's language writes it ("2.14 s").
+  const QString written = QString::fromStdString(ruzdo::IntervalText(sTimerInterval->value()));
+  const QString number = written.section(QLatin1Char(' '), 0, 0);
+  const QString interval = tr("%1,%2 с").arg(number.section(QLatin1Char(','), 0, 0),
+                                             number.section(QLatin1Char(','), 1, 1));
   lSpeechSpeed->setText(speed);
   lTimerInterval->setText(interval);
-  sSpechSpeed->setAccessibleName(QStringLiteral("Скорость речи: ") + speed);
-  sTimerInterval->setAccessibleName(QStringLiteral("Интервал: ") + interval);
+  sSpechSpeed->setAccessibleName(tr("Скорость речи: %1").arg(speed));
+  sTimerInterval->setAccessibleName(tr("Интервал: %1").arg(interval));
   sSpechSpeed->setToolTip(speed);
   sTimerInterval->setToolTip(interval);
 }

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -62,14 +63,15 @@ void TMainForm::rememberSaid(Said said) {
 
 void TMainForm::bReplayClick() {
   const int speed = sSpechSpeed->value();
-  if (!bStart->isEnabled()) {
+  if (drill_.exists()) {
     // A run, going or paused: its current question, once one was asked.
     // Its own text and voice, so a drawn voice or reading is heard again.
     if (QuestionCount == 0) return;
-    if (!question_.koe.isEmpty()) Speak(question_.koe, speed, question_.voice);
+    const Said& asked = drill_.current().said;
+    if (!asked.koe.empty()) Speak(asked.koe, speed, asked.voice);
     return;
   }
-  if (!lastSaid_.koe.isEmpty()) Speak(lastSaid_.koe, speed, lastSaid_.voice);
+  if (!lastSaid_.koe.empty()) Speak(lastSaid_.koe, speed, lastSaid_.voice);
 }
 
 int TMainForm::nextQuestionNumber() {
@@ -79,25 +81,14 @@ int TMainForm::nextQuestionNumber() {
   return ruzdo::PickWeighted(min, ruzdo::WeakWeights(min, max, recent_));
 }
 
-void TMainForm::questionAsked() {
-  // Digits typed before the question were meant for the one before.
-  RuzdoPole->ClearTyped();
-  questionOpen_ = true;
-  question_ = lastSaid_;
-  questionAt_ = QDateTime::currentDateTimeUtc();
-  if (QuestionCount == 0) runStartedAt_ = questionAt_;
-  questionSpeed_ = sSpechSpeed->value();
-}
-
 void TMainForm::questionEnded(bool wrong, const std::optional<QString>& clicked) {
   // A click before the run's first question has nothing to be compared with.
   if (QuestionCount == 0) return;
-  questionOpen_ = false;
-  showSaid(question_, true, wrong, clicked);
+  const Said& asked = drill_.current().said;
+  showSaid(asked, true, wrong, clicked);
   markRightPlate(wrong);
-  runJudged(wrong);
 
-  if (Mode == 0) {
+  if (Mode == ruzdo::DrillMode::kNumbers) {
     bool isNumber = false;
     const int number = clicked ? clicked->toInt(&isNumber) : -1;
     recent_.push_back({LastNumber, isNumber ? number : -1, wrong});
@@ -109,20 +100,20 @@ void TMainForm::questionEnded(bool wrong, const std::optional<QString>& clicked)
     r.askedAt = questionAt_;
     r.runStartedAt = runStartedAt_;
     r.appVersion = QStringLiteral(RUZDO_VERSION);
-    r.voice = question_.voice;
-    r.sentence = question_.sentence;
-    r.variant = question_.variant;
-    r.mode = Mode;
+    r.voice = asked.voice;
+    r.sentence = QString::fromStdString(asked.sentence);
+    r.variant = asked.variant;
+    r.mode = static_cast<int>(Mode);
     r.rangeMin = RuzdoPole->MinRuzdo();
     r.rangeMax = RuzdoPole->MaxRuzdo();
     r.counter = RuzdoPole->Tani();
     r.pattern = RuzdoPole->Template();
-    r.question = Mode == 0 ? QString::number(LastNumber) : LastText;
+    r.question = Mode == ruzdo::DrillMode::kNumbers ? QString::number(LastNumber) : LastText();
     r.answer = clicked;
     r.wrong = wrong;
     r.speechSpeed = questionSpeed_;
-    r.condition = QString::fromStdString(question_.condition);
-    r.noiseDb = question_.noiseDb;
+    r.condition = QString::fromStdString(asked.condition);
+    r.noiseDb = asked.noiseDb;
     if (clicked)
       r.answerMs = static_cast<int>(questionAt_.msecsTo(QDateTime::currentDateTimeUtc()));
     history_->record(r);
@@ -137,25 +128,27 @@ void TMainForm::showSaid(const Said& said, bool judged, bool wrong,
   // label holds, shortened with "…" past them (the tool tip and the
   // accessible name keep all of it). A sentence is shown as it was said.
   QString verdict =
-      QStringLiteral("Сказано: ") + (said.sentence.isEmpty() ? said.written : said.sentence);
+      tr("Сказано: %1")
+          .arg(QString::fromStdString(said.sentence.empty() ? said.written : said.sentence));
   // A voice other than the standard one is named, as the learner heard it.
   if (!said.voice.empty())
-    verdict += QStringLiteral(" (") + QString::fromStdString(ruzdo::VoiceDisplayName(said.voice)) +
-               QLatin1Char(')');
+    verdict +=
+        QStringLiteral(" (") +
+        QCoreApplication::translate("SpeechVoice", ruzdo::VoiceDisplayName(said.voice).c_str()) +
+        QLatin1Char(')');
   if (judged) {
     // A sentence ends with its own stop: no second one after it.
     static const QString kStops = QStringLiteral("。.!?！？");
     if (verdict.isEmpty() || !kStops.contains(verdict.back())) verdict += QLatin1Char('.');
     if (!wrong)
-      verdict += QStringLiteral(" Верно");
+      verdict += tr(" Верно");
     else if (clicked)
-      verdict += QStringLiteral(" Нажато: ") + *clicked;
+      verdict += tr(" Нажато: %1").arg(*clicked);
     else
-      verdict += QStringLiteral(" Ответа не было");
+      verdict += tr(" Ответа не было");
   }
-  const QString reading = said.koe.isEmpty()
-                              ? QString()
-                              : QString::fromStdString(speech_->reading(said.koe.constData()));
+  const QString reading =
+      said.koe.empty() ? QString() : QString::fromStdString(speech_->reading(said.koe.c_str()));
   const QString line = reading.isEmpty() ? verdict : verdict + QStringLiteral(" — ") + reading;
   QPalette p = lSaid->palette();
   p.setColor(QPalette::WindowText, judged && wrong ? QColor(0xB0, 0x00, 0x00)
@@ -190,35 +183,35 @@ void TMainForm::openHistory(const QString& folder) {
 void TMainForm::historyStateChanged(const ruzdo::HistoryState& state) {
   // One short line in the notice pane; the whole story in its tool tip and
   // accessible description.
-  const QString waiting = QStringLiteral(" (ждут записи: %1)").arg(state.waiting);
+  const QString waiting = tr(" (ждут записи: %1)").arg(state.waiting);
   QString text;
   QString more;
   switch (state.fault) {
     case ruzdo::HistoryFault::None:
       if (!state.damagedCopy.isEmpty()) {
-        text = QStringLiteral("История ответов повреждена; начата новая.");
-        more = QStringLiteral("Повреждённый файл отложен как %1.").arg(state.damagedCopy);
+        text = tr("История ответов повреждена; начата новая.");
+        more = tr("Повреждённый файл отложен как %1.").arg(state.damagedCopy);
       }
       break;
     case ruzdo::HistoryFault::Busy:
-      text = QStringLiteral("История занята другой программой") + waiting;
-      more = QStringLiteral("Ответы ждут и будут записаны, когда файл освободится.");
+      text = tr("История занята другой программой%1").arg(waiting);
+      more = tr("Ответы ждут и будут записаны, когда файл освободится.");
       break;
     case ruzdo::HistoryFault::DiskFull:
-      text = QStringLiteral("Нет места на диске для истории") + waiting;
-      more = QStringLiteral("Ответы ждут и будут записаны, когда место освободится.");
+      text = tr("Нет места на диске для истории%1").arg(waiting);
+      more = tr("Ответы ждут и будут записаны, когда место освободится.");
       break;
     case ruzdo::HistoryFault::Damaged:
-      text = QStringLiteral("История ответов повреждена") + waiting;
-      more = QStringLiteral("Повреждённый файл не удалось отложить.");
+      text = tr("История ответов повреждена%1").arg(waiting);
+      more = tr("Повреждённый файл не удалось отложить.");
       break;
     case ruzdo::HistoryFault::Newer:
-      text = QStringLiteral("История от более новой версии: не изменяется.");
-      more = QStringLiteral("Ответы этого сеанса в неё не записываются.");
+      text = tr("История от более новой версии: не изменяется.");
+      more = tr("Ответы этого сеанса в неё не записываются.");
       break;
     case ruzdo::HistoryFault::Unwritable:
-      text = QStringLiteral("Нет записи в папку данных") + waiting;
-      more = QStringLiteral("История не ведётся, пока запись невозможна; ответы ждут.");
+      text = tr("Нет записи в папку данных%1").arg(waiting);
+      more = tr("История не ведётся, пока запись невозможна; ответы ждут.");
       break;
   }
   QStringList tip{more, state.file, state.detail};
@@ -230,7 +223,7 @@ void TMainForm::RzGroup1Items1Click() {
   if (!fHistory) {
     fHistory = new HistoryWindow(this, [this] {
       ruzdo::HistoryFilter f;
-      f.mode = Mode;
+      f.mode = static_cast<int>(Mode);
       f.rangeMin = RuzdoPole->MinRuzdo();
       f.rangeMax = RuzdoPole->MaxRuzdo();
       f.counter = RuzdoPole->Tani();
@@ -248,7 +241,7 @@ void TMainForm::RzGroup1Items1Click() {
 void TMainForm::RzGroup1Items2Click() {
   // Never over what a run needs; during a run the plates keep the keyboard.
   fOptions->showInFront({bStart, bStop, bPause, sMinRuzdo, sMaxRuzdo, RuzdoPole, gInfo},
-                        bStart->isEnabled());
+                        !drill_.exists());
 }
 
 void TMainForm::useSettings(std::unique_ptr<QSettings> settings) {

@@ -1,6 +1,8 @@
-// Questions said inside sentences; those and the sequence questions drawn at
-// the tick before their own (the first at Start) and their sound made in the
-// background, so that a tick is heard at once.
+// The next question: drawn by its mode (a number of the range, more often a
+// weak one with «Чаще ошибочные»; a caption among its plates' new ones),
+// said alone or inside a sentence, and asked at its tick. Made ahead, it is
+// drawn at the tick before its own (the first at Start) and its sound made
+// in the background, so that a tick is heard at once.
 #include <QCheckBox>
 #include <QFile>
 #include <QSlider>
@@ -9,6 +11,7 @@
 #include "Unit1.h"
 #include "core/carrier_sentences.h"
 #include "core/random_source.h"
+#include "core/value_text.h"
 #include "speech/speech_service.h"
 #include "widgets/image_button.h"
 
@@ -21,7 +24,9 @@ bool TMainForm::madeAhead() const {
   // sentences, which it always was, and in voices drawn per question
   // ("Разные") unless it depends on the answers: then one sound in the new
   // voice is made ahead rather than every plate's.
-  return sentencesOn() || Mode == 1 || (voicesVary() && !sWeakFirst->isChecked());
+  // A question that brings its plates' captions is always drawn ahead.
+  return sentencesOn() || Mode != ruzdo::DrillMode::kNumbers ||
+         (voicesVary() && !sWeakFirst->isChecked());
 }
 
 const ruzdo::CarrierTable& TMainForm::carriers() {
@@ -34,53 +39,71 @@ const ruzdo::CarrierTable& TMainForm::carriers() {
   return *carriers_;
 }
 
-TMainForm::PlannedQuestion TMainForm::planQuestion() {
-  PlannedQuestion q;
-  if (Mode == 0) {
-    q.number = nextQuestionNumber();
-    q.said = numberSaid(q.number, true, sentencesOn());
-    return q;
+ruzdo::Question TMainForm::drawQuestion() {
+  switch (Mode) {
+    case ruzdo::DrillMode::kNumbers: {
+      const int value = nextQuestionNumber();
+      ruzdo::Question q = ruzdo::Question::ofNumber(
+          value, std::string(ruzdo::CounterShownAfter(RuzdoPole->Tani(), value)));
+      q.said = numberSaid(q.number, true, sentencesOn());
+      return q;
+    }
+    default:  // the sequences: captions made from the template
+      return captionQuestion(RuzdoPole->DrawCaptions());
   }
-  q.captions = RuzdoPole->DrawCaptions();
-  if (!q.captions.isEmpty())
-    q.sequence = q.captions[ruzdo::RandomBelow(static_cast<int>(q.captions.size()))];
-  q.said = sequenceSaid(q.sequence, true, sentencesOn());
+}
+
+ruzdo::Question TMainForm::captionQuestion(const QStringList& captions) {
+  QString asked;
+  if (!captions.isEmpty()) asked = captions[ruzdo::RandomBelow(static_cast<int>(captions.size()))];
+  std::vector<std::string> shown;
+  shown.reserve(static_cast<std::size_t>(captions.size()));
+  for (const QString& c : captions) shown.push_back(c.toStdString());
+  ruzdo::Question q = ruzdo::Question::ofCaption(Mode, asked.toStdString(), std::move(shown));
+  q.said = sequenceSaid(asked, true, sentencesOn());
   return q;
 }
 
-TMainForm::PlannedQuestion TMainForm::takePlanned() {
-  PlannedQuestion q = planned_ ? std::move(*planned_) : planQuestion();
-  planned_.reset();
+ruzdo::Question TMainForm::takePlanned() {
+  ruzdo::Question q = drill_.planned ? std::move(*drill_.planned) : drawQuestion();
+  drill_.planned.reset();
   return q;
 }
 
 void TMainForm::planNext() {
   // Only while questions remain: a run draws what it asks and no more.
-  if (!madeAhead() || bStart->isEnabled() || QuestionCount >= sMaxQuestion->value()) return;
-  planned_ = planQuestion();
-  const Said& said = planned_->said;
-  if (!said.koe.isEmpty())
-    speech_->makeNext(said.koe.toStdString(), sSpechSpeed->value(), said.voice);
+  if (!madeAhead() || !drill_.exists() || !drill_.questionsLeft()) return;
+  drill_.planned = drawQuestion();
+  const Said& said = drill_.planned->said;
+  if (!said.koe.empty()) speech_->makeNext(said.koe, sSpechSpeed->value(), said.voice);
 }
 
 bool TMainForm::nextQuestionReady() const {
-  return planned_ && !planned_->said.koe.isEmpty() &&
-         speech_->made(planned_->said.koe.toStdString(), sSpechSpeed->value(),
-                       planned_->said.voice);
+  const auto& planned = drill_.planned;
+  return planned && !planned->said.koe.empty() &&
+         speech_->made(planned->said.koe, sSpechSpeed->value(), planned->said.voice);
 }
 
-void TMainForm::askQuestion(const PlannedQuestion& q) {
-  if (Mode == 0) {
-    LastNumber = q.number;
-  } else {
-    RuzdoPole->SetCaptions(q.captions);
-    LastText = q.sequence;
+void TMainForm::askQuestion(ruzdo::Question q) {
+  // A question of captions brings them: the plates show them from now on.
+  if (!q.captions.empty()) {
+    QStringList captions;
+    for (const std::string& c : q.captions) captions << QString::fromStdString(c);
+    RuzdoPole->SetCaptions(captions);
   }
   beforeQuestion();
   rememberSaid(q.said);
-  if (q.said.koe.isEmpty()) {
+  const int speed = sSpechSpeed->value();
+  if (lastSaid_.koe.empty())
     SynthesisFailed();
-    return;
-  }
-  Speak(q.said.koe, sSpechSpeed->value(), q.said.voice);
+  else
+    Speak(lastSaid_.koe, speed, lastSaid_.voice);
+  // Digits typed before the question were meant for the one before.
+  RuzdoPole->ClearTyped();
+  q.said = lastSaid_;
+  questionAt_ = QDateTime::currentDateTimeUtc();
+  if (QuestionCount == 0) runStartedAt_ = questionAt_;
+  questionSpeed_ = speed;
+  drill_.ask(std::move(q));
+  ShowStats();
 }

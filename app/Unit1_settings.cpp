@@ -2,6 +2,7 @@
 // the interval track bar.
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QSlider>
 #include <QSpinBox>
@@ -19,12 +20,13 @@
 
 bool TMainForm::ApplySettings() {
   if (sMaxRuzdo->value() - sMinRuzdo->value() >= 100) {
-    ruzdo::ShowMessage(this,
-                       QStringLiteral("Разница максимального и минимального значений должна быть "
-                                      "меньше 100!"));
+    ruzdo::ShowMessage(this, tr("Разница максимального и минимального значений должна быть "
+                                "меньше 100!"));
     return false;
   }
-  const QString refusal = sTemplate->isEnabled() ? TemplateRefusal(sTemplate->text()) : QString();
+  // The template makes the sequences' captions; a counter is said with numbers only.
+  const bool sequences = Mode == ruzdo::DrillMode::kSequences;
+  const QString refusal = sequences ? TemplateRefusal(sTemplate->text()) : QString();
   if (!refusal.isEmpty()) {
     ruzdo::ShowMessage(this, refusal);
     // The edit goes back to the template in force, so it never holds one
@@ -32,13 +34,14 @@ bool TMainForm::ApplySettings() {
     sTemplate->setText(acceptedTemplate_);
     return false;
   }
-  if (sTemplate->isEnabled()) acceptedTemplate_ = sTemplate->text();
+  if (sequences) acceptedTemplate_ = sTemplate->text();
   // Each setter clamps against what is already in force: the minimum goes
   // before the maximum and the columns before the indent. The plates are
   // built and laid out once, for where the setters end.
   RuzdoPole->BeginUpdate();
-  RuzdoPole->SetTani(sTani->isEnabled() ? static_cast<TTani>(sTani->currentIndex()) : tanNone);
-  RuzdoPole->SetTemplate(sTemplate->isEnabled() ? sTemplate->text() : QString());
+  RuzdoPole->SetTani(Mode == ruzdo::DrillMode::kNumbers ? static_cast<TTani>(sTani->currentIndex())
+                                                        : tanNone);
+  RuzdoPole->SetTemplate(sequences ? sTemplate->text() : QString());
   RuzdoPole->SetMinRuzdo(sMinRuzdo->value());
   RuzdoPole->SetMaxRuzdo(sMaxRuzdo->value());
   RuzdoPole->SetRows(sRows->value());
@@ -91,7 +94,7 @@ void TMainForm::ShowFieldSettings() {
   sIndention->setValue(RuzdoPole->Indention());
   // The sequence mode says no counter: the picker keeps the choice for the
   // numbers mode.
-  if (Mode == 0) sTani->setCurrentIndex(RuzdoPole->Tani());
+  if (Mode == ruzdo::DrillMode::kNumbers) sTani->setCurrentIndex(RuzdoPole->Tani());
 }
 
 void TMainForm::sApplyClick() {
@@ -104,12 +107,13 @@ void TMainForm::sApplyClick() {
 
 void TMainForm::sCancelClick() { ShowFieldSettings(); }
 
-void TMainForm::SwitchMode(std::uint8_t mode) {
+void TMainForm::SwitchMode(ruzdo::DrillMode mode) {
   const QPointer<QWidget> focused = focusWidget();
-  const std::uint8_t before = Mode;
-  const auto enableFor = [this](std::uint8_t m) {
-    sTemplate->setEnabled(m == 1);
-    sTani->setEnabled(m == 0);
+  const ruzdo::DrillMode before = Mode;
+  const auto enableFor = [this](ruzdo::DrillMode m) {
+    // The template makes the sequences' captions; the counter is said with numbers.
+    sTemplate->setEnabled(m == ruzdo::DrillMode::kSequences);
+    sTani->setEnabled(m == ruzdo::DrillMode::kNumbers);
     Mode = m;
   };
   enableFor(mode);
@@ -118,14 +122,14 @@ void TMainForm::SwitchMode(std::uint8_t mode) {
   focusPlatesIfLost(focused);
 }
 
-void TMainForm::gEasyItems0Click() { SwitchMode(0); }
+void TMainForm::gEasyItems0Click() { SwitchMode(ruzdo::DrillMode::kNumbers); }
 
-void TMainForm::gEasyItems1Click() { SwitchMode(1); }
+void TMainForm::gEasyItems1Click() { SwitchMode(ruzdo::DrillMode::kSequences); }
 
 void TMainForm::FillCounterPicker() {
   auto* picker = static_cast<PictureComboBox*>(sTani);
   picker->clear();
-  picker->addPictureItem(QStringLiteral("Нет"), nullptr, QStringLiteral("Нет"));
+  picker->addPictureItem(tr("Нет"), nullptr, tr("Нет"));
   for (int i = 1; i < kTaniCount; ++i) {
     const auto t = static_cast<TTani>(i);
     // Screen readers and tool tips get the word and its reading: "階 かい".
@@ -145,7 +149,7 @@ void TMainForm::FillCounterPicker() {
 void TMainForm::sTaniChange() {
   // The entries all read "--": the name tells a screen reader which counter it is.
   const QString chosen = sTani->currentData(Qt::AccessibleTextRole).toString();
-  sTani->setAccessibleName(QStringLiteral("Счетный суффикс: %1").arg(chosen));
+  sTani->setAccessibleName(tr("Счетный суффикс: %1").arg(chosen));
 }
 
 void TMainForm::FillVoicePicker() {
@@ -154,9 +158,10 @@ void TMainForm::FillVoicePicker() {
   // none: a speaker and style are drawn for every question.
   sVoice->clear();
   for (const std::string& name : ruzdo::EngineVoiceNames())
-    sVoice->addItem(QString::fromStdString(ruzdo::VoiceDisplayName(name)),
-                    QString::fromStdString(name));
-  sVoice->addItem(QStringLiteral("Разные"), QString());
+    sVoice->addItem(
+        QCoreApplication::translate("SpeechVoice", ruzdo::VoiceDisplayName(name).c_str()),
+        QString::fromStdString(name));
+  sVoice->addItem(tr("Разные"), QString());
   // The list opens wide enough for the longest name, whatever the box's width.
   sVoice->view()->setMinimumWidth(sVoice->view()->sizeHintForColumn(0) + 24);
   sVoice->setCurrentIndex(0);
@@ -164,7 +169,7 @@ void TMainForm::FillVoicePicker() {
 }
 
 void TMainForm::sVoiceChange() {
-  sVoice->setAccessibleName(QStringLiteral("Голос: %1").arg(sVoice->currentText()));
+  sVoice->setAccessibleName(tr("Голос: %1").arg(sVoice->currentText()));
 }
 
 void TMainForm::sTimerIntervalChange() { tMain->setInterval(sTimerInterval->value()); }

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -27,7 +28,10 @@
 
 namespace {
 
-const QString kNoSoundNotice = QStringLiteral("Нет вывода звука: речь не будет слышна.");
+// Made when shown: the interface's language is known by then.
+QString noSoundNotice() {
+  return QCoreApplication::translate("TMainForm", "Нет вывода звука: речь не будет слышна.");
+}
 
 // How long the grid's settings rest before its sounds are made ahead: a
 // burst of changes (typing a number, dragging the speed) starts it once.
@@ -118,7 +122,7 @@ ruzdo::SoundOutput& TMainForm::soundOutput() {
   if (!player_) {
     player_ = new ruzdo::AudioPlayer(this);
     connect(player_, &ruzdo::AudioPlayer::unavailable, this,
-            [this] { lNotice->setNotice(NoticeLine::Source::Sound, kNoSoundNotice); });
+            [this] { lNotice->setNotice(NoticeLine::Source::Sound, noSoundNotice()); });
     // Sound is back: the notice no longer holds.
     connect(player_, &ruzdo::AudioPlayer::available, this,
             [this] { lNotice->setNotice(NoticeLine::Source::Sound, QString()); });
@@ -175,7 +179,7 @@ void TMainForm::prefetchPlates() {
   };
   std::vector<int> numbers;
   for (PlateButton* plate : RuzdoPole->Plates()) {
-    if (Mode == 0) {
+    if (Mode == ruzdo::DrillMode::kNumbers) {
       numbers.push_back(plate->property("Tag").toInt());
       add(ruzdo::NumberSpeechText(numbers.back(), RuzdoPole->Tani()), listening);
     } else if (const auto text = sequenceText(plate->text())) {
@@ -207,17 +211,16 @@ TMainForm::Said TMainForm::numberSaid(std::int32_t value, bool question, bool in
     text = ruzdo::NumberSpeechText(value, tani, variant);
   }
   const std::string_view counter = ruzdo::CounterShownAfter(tani, value);
-  said.written = QString::number(value) +
-                 QString::fromUtf8(counter.data(), static_cast<qsizetype>(counter.size()));
-  said.koe = QByteArray::fromStdString(text);
+  said.written = std::to_string(value) + std::string(counter);
+  said.koe = text;
   said.variant = variant;
   if (!inSentence) return said;
   if (const ruzdo::CarrierSentence* c =
           ruzdo::DrawCarrier(carriers(), CounterReading(tani), value)) {
     const ruzdo::SentenceText sentence = ruzdo::NumberInSentence(*c, value, tani, variant);
     if (const auto sjis = ruzdo::ToShiftJis(sentence.phonetic)) {
-      said.koe = QByteArray::fromStdString(*sjis);
-      said.sentence = QString::fromStdString(sentence.written);
+      said.koe = *sjis;
+      said.sentence = sentence.written;
     }
   }
   return said;
@@ -226,16 +229,16 @@ TMainForm::Said TMainForm::numberSaid(std::int32_t value, bool question, bool in
 TMainForm::Said TMainForm::sequenceSaid(const QString& text, bool question, bool inSentence) {
   const auto sjis = sequenceText(text);
   Said said;
-  said.written = text;
+  said.written = text.toStdString();
   said.voice = question ? questionVoice() : listeningVoice();
   // Empty for a character Shift-JIS cannot hold: the engine could not read it either.
-  if (sjis) said.koe = QByteArray::fromStdString(*sjis);
+  if (sjis) said.koe = *sjis;
   if (!sjis || !inSentence) return said;
   if (const ruzdo::CarrierSentence* c = ruzdo::DrawCarrier(carriers(), ruzdo::kSequenceKey, 0)) {
     const ruzdo::SentenceText sentence = ruzdo::SequenceInSentence(*c, text.toStdString());
     if (const auto phonetic = ruzdo::ToShiftJis(sentence.phonetic)) {
-      said.koe = QByteArray::fromStdString(*phonetic);
-      said.sentence = QString::fromStdString(sentence.written);
+      said.koe = *phonetic;
+      said.sentence = sentence.written;
     }
   }
   return said;
@@ -248,15 +251,15 @@ void TMainForm::SpeakNumber(std::int32_t value, std::int32_t speed) {
 
 void TMainForm::SpeakSequence(const QString& text, std::int32_t speed) {
   rememberSaid(sequenceSaid(text, inQuestionTick_, false));
-  if (lastSaid_.koe.isEmpty()) {
+  if (lastSaid_.koe.empty()) {
     SynthesisFailed();
     return;
   }
   Speak(lastSaid_.koe, speed, lastSaid_.voice);
 }
 
-void TMainForm::Speak(const QByteArray& text, std::int32_t speed, const std::string& voice) {
-  const ruzdo::SpeechService::Asked asked = speech_->ask(text.toStdString(), speed, voice);
+void TMainForm::Speak(const std::string& text, std::int32_t speed, const std::string& voice) {
+  const ruzdo::SpeechService::Asked asked = speech_->ask(text, speed, voice);
   switch (asked.kind) {
     case ruzdo::SpeechService::Asked::Kind::kNow:
       playWave(asked.wave);

@@ -235,19 +235,19 @@ void TMainForm::buildGroupBar() {
   RzGroupBar1 = new GroupBar(RzSplitter1);
   RzGroupBar1->setObjectName(QStringLiteral("RzGroupBar1"));
   RzGroupBar1->setMinimumWidth(120);
-  gEasy = RzGroupBar1->addGroup(QStringLiteral("Простые"));
+  gEasy = RzGroupBar1->addGroup(tr("Простые"));
   gEasy->setObjectName(QStringLiteral("gEasy"));
-  gEasy->addItem(QStringLiteral("Числа"));
-  gEasy->addItem(QStringLiteral("Последовательности чисел"));
-  gMid = RzGroupBar1->addGroup(QStringLiteral("Средние"));
+  gEasy->addItem(tr("Числа"));
+  gEasy->addItem(tr("Последовательности чисел"));
+  gMid = RzGroupBar1->addGroup(tr("Средние"));
   gMid->setObjectName(QStringLiteral("gMid"));
-  gDifficult = RzGroupBar1->addGroup(QStringLiteral("Сложные"));
+  gDifficult = RzGroupBar1->addGroup(tr("Сложные"));
   gDifficult->setObjectName(QStringLiteral("gDifficult"));
-  RzGroup1 = RzGroupBar1->addGroup(QStringLiteral("Справка"));
+  RzGroup1 = RzGroupBar1->addGroup(tr("Справка"));
   RzGroup1->setObjectName(QStringLiteral("RzGroup1"));
-  RzGroup1->addItem(QStringLiteral("О программе"));
-  RzGroup1->addItem(QStringLiteral("История ответов"));
-  RzGroup1->addItem(QStringLiteral("Параметры обучения"));
+  RzGroup1->addItem(tr("О программе"));
+  RzGroup1->addItem(tr("История ответов"));
+  RzGroup1->addItem(tr("Параметры обучения"));
 }
 
 void TMainForm::buildRunButtons() {
@@ -264,9 +264,8 @@ void TMainForm::buildRunButtons() {
   bReplay = new QToolButton(pRunButtons);
   bReplay->setObjectName(QStringLiteral("bReplay"));
   bReplay->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
-  bReplay->setAccessibleName(QStringLiteral("Повторить"));
-  bReplay->setToolTip(
-      QStringLiteral("Повторить вопрос (R, Ctrl+R, F5); без запуска — повторить последнее"));
+  bReplay->setAccessibleName(tr("Повторить"));
+  bReplay->setToolTip(tr("Повторить вопрос (R, Ctrl+R, F5); без запуска — повторить последнее"));
   bReplay->setFocusPolicy(Qt::NoFocus);
   bReplay->setGeometry(131, 8, 32, 30);
 
@@ -275,103 +274,99 @@ void TMainForm::buildRunButtons() {
   bOptions->setObjectName(QStringLiteral("bOptions"));
   bOptions->setIcon(QIcon::fromTheme(QStringLiteral("preferences-other"),
                                      style()->standardIcon(QStyle::SP_FileDialogDetailedView)));
-  bOptions->setAccessibleName(QStringLiteral("Параметры обучения"));
-  bOptions->setToolTip(QStringLiteral("Параметры обучения: голос, что и как говорится, темп"));
+  bOptions->setAccessibleName(tr("Параметры обучения"));
+  bOptions->setToolTip(tr("Параметры обучения: голос, что и как говорится, темп"));
   bOptions->setFocusPolicy(Qt::NoFocus);
   bOptions->setGeometry(165, 8, 28, 30);
 }
 
 void TMainForm::buildGenerateGroup() {
-  gGenerate = new QGroupBox(QStringLiteral("Параметры генерации"), pGroups);
+  gGenerate = new QGroupBox(tr("Параметры генерации"), pGroups);
   gGenerate->setObjectName(QStringLiteral("gGenerate"));
   gGenerate->setGeometry(0, 0, 296, 241);
   QWidget* g = gGenerate;
 
-  sMinRuzdo = addSpin(g, "sMinRuzdo", QStringLiteral("Минимальное значение"), 165, 15, 117, 21, 0,
-                      100000, 0);
-  addLabel(g, QStringLiteral("Минимальное значение:"), 10, 20)->setBuddy(sMinRuzdo);
-  sMaxRuzdo = addSpin(g, "sMaxRuzdo", QStringLiteral("Максимальное значение"), 165, 35, 117, 21, 0,
-                      100000, 9);
-  addLabel(g, QStringLiteral("Максимальное значение:"), 10, 40)->setBuddy(sMaxRuzdo);
+  sMinRuzdo = addSpin(g, "sMinRuzdo", tr("Минимальное значение"), 165, 15, 117, 21, 0, 100000, 0);
+  addLabel(g, tr("Минимальное значение:"), 10, 20)->setBuddy(sMinRuzdo);
+  sMaxRuzdo = addSpin(g, "sMaxRuzdo", tr("Максимальное значение"), 165, 35, 117, 21, 0, 100000, 9);
+  addLabel(g, tr("Максимальное значение:"), 10, 40)->setBuddy(sMaxRuzdo);
 
   auto* picker = new PictureComboBox(g);
   picker->setObjectName(QStringLiteral("sTani"));
-  picker->setAccessibleName(QStringLiteral("Счетный суффикс"));
+  picker->setAccessibleName(tr("Счетный суффикс"));
   picker->setGeometry(170, 60, 115, 26);
   picker->setItemHeight(20);
   sTani = picker;
-  addLabel(g, QStringLiteral("Счетный суффикс:"), 10, 65)->setBuddy(sTani);
+  addLabel(g, tr("Счетный суффикс:"), 10, 65)->setBuddy(sTani);
 
   sTemplate = new QLineEdit(QStringLiteral("_-__"), g);
   sTemplate->setObjectName(QStringLiteral("sTemplate"));
-  sTemplate->setAccessibleName(QStringLiteral("Шаблон"));
+  sTemplate->setAccessibleName(tr("Шаблон"));
   sTemplate->setGeometry(165, 90, 121, 21);
   sTemplate->setEnabled(false);
   acceptedTemplate_ = sTemplate->text();
-  addLabel(g, QStringLiteral("Шаблон:"), 10, 95)->setBuddy(sTemplate);
+  addLabel(g, tr("Шаблон:"), 10, 95)->setBuddy(sTemplate);
 
-  sSpechSpeed =
-      addTrackBar(g, "sSpechSpeed", QStringLiteral("Скорость речи"), 95, 115, 195, 50, 200, 5, 90);
-  QLabel* speedLabel = addLabel(g, QStringLiteral("Скорость\nречи:"), 10, 120);
+  sSpechSpeed = addTrackBar(g, "sSpechSpeed", tr("Скорость речи"), 95, 115, 195, 50, 200, 5, 90);
+  QLabel* speedLabel = addLabel(g, tr("Скорость\nречи:"), 10, 120);
   speedLabel->setBuddy(sSpechSpeed);
-  sTimerInterval = addTrackBar(g, "sTimerInterval", QStringLiteral("Интервал"), 95, 160, 195, 100,
-                               10000, 500, 2000);
+  sTimerInterval =
+      addTrackBar(g, "sTimerInterval", tr("Интервал"), 95, 160, 195, 100, 10000, 500, 2000);
   // The keys move it by its stated step of 0.5 s.
   sTimerInterval->setSingleStep(500);
   sTimerInterval->setPageStep(500);
-  QLabel* intervalLabel = addLabel(g, QStringLiteral("Интервал \n (шаг 0.5с):"), 10, 170);
+  QLabel* intervalLabel = addLabel(g, tr("Интервал \n (шаг 0.5с):"), 10, 170);
   intervalLabel->setBuddy(sTimerInterval);
   // The values go where the captions leave room before the track bars:
   // «речи: 90 %», «Интервал 2,0 с».
   lSpeechSpeed = addValueLabel(speedLabel, "lSpeechSpeed", 1, sSpechSpeed->x());
   lTimerInterval = addValueLabel(intervalLabel, "lTimerInterval", 0, sTimerInterval->x());
 
-  sMaxQuestion = addSpin(g, "sMaxQuestion", QStringLiteral("Количество вопросов"), 180, 210, 101,
-                         21, 0, 10000, 100);
-  addLabel(g, QStringLiteral("Количество вопросов:"), 10, 215)->setBuddy(sMaxQuestion);
+  sMaxQuestion =
+      addSpin(g, "sMaxQuestion", tr("Количество вопросов"), 180, 210, 101, 21, 0, 10000, 100);
+  addLabel(g, tr("Количество вопросов:"), 10, 215)->setBuddy(sMaxQuestion);
 }
 
 void TMainForm::buildFieldGroup() {
-  gRuzdoPoleSetting = new QGroupBox(QStringLiteral("Параметры поля выбора"), pGroups);
+  gRuzdoPoleSetting = new QGroupBox(tr("Параметры поля выбора"), pGroups);
   gRuzdoPoleSetting->setObjectName(QStringLiteral("gRuzdoPoleSetting"));
   gRuzdoPoleSetting->setGeometry(1, 245, 294, 121);
   QWidget* g = gRuzdoPoleSetting;
 
-  sCols = addSpin(g, "sCols", QStringLiteral("Количество столбцов"), 180, 15, 102, 21, 0, 100, 2);
-  addLabel(g, QStringLiteral("Количество столбцов:"), 10, 20)->setBuddy(sCols);
-  sRows = addSpin(g, "sRows", QStringLiteral("Количество строк"), 180, 35, 102, 21, 0, 100, 0);
-  addLabel(g, QStringLiteral("Количество строк:"), 10, 40)->setBuddy(sRows);
-  sIndention =
-      addSpin(g, "sIndention", QStringLiteral("Отступ первой плашки"), 180, 55, 102, 21, 0, 100, 0);
-  addLabel(g, QStringLiteral("Отступ первой плашки:"), 10, 60)->setBuddy(sIndention);
+  sCols = addSpin(g, "sCols", tr("Количество столбцов"), 180, 15, 102, 21, 0, 100, 2);
+  addLabel(g, tr("Количество столбцов:"), 10, 20)->setBuddy(sCols);
+  sRows = addSpin(g, "sRows", tr("Количество строк"), 180, 35, 102, 21, 0, 100, 0);
+  addLabel(g, tr("Количество строк:"), 10, 40)->setBuddy(sRows);
+  sIndention = addSpin(g, "sIndention", tr("Отступ первой плашки"), 180, 55, 102, 21, 0, 100, 0);
+  addLabel(g, tr("Отступ первой плашки:"), 10, 60)->setBuddy(sIndention);
 
-  sApply = new QPushButton(QStringLiteral("Применить"), g);
+  sApply = new QPushButton(tr("Применить"), g);
   sApply->setObjectName(QStringLiteral("sApply"));
   sApply->setGeometry(10, 82, 75, 25);
-  sCancel = new QPushButton(QStringLiteral("Отмена"), g);
+  sCancel = new QPushButton(tr("Отмена"), g);
   sCancel->setObjectName(QStringLiteral("sCancel"));
   sCancel->setGeometry(210, 82, 75, 25);
 }
 
 void TMainForm::buildInfoGroup() {
-  gInfo = new QGroupBox(QStringLiteral("Статистика"), pGroups);
+  gInfo = new QGroupBox(tr("Статистика"), pGroups);
   gInfo->setObjectName(QStringLiteral("gInfo"));
   gInfo->setGeometry(1, 370, 294, 105);
 
-  addLabel(gInfo, QStringLiteral("Текущий вопрос:"), 10, 20);
+  addLabel(gInfo, tr("Текущий вопрос:"), 10, 20);
   lAll = addLabel(gInfo, QStringLiteral("0"), 230, 20);
   lAll->setObjectName(QStringLiteral("lAll"));
-  lAll->setAccessibleName(QStringLiteral("Текущий вопрос"));
+  lAll->setAccessibleName(tr("Текущий вопрос"));
   lAll->setMinimumWidth(50);
 
   pErr = new QFrame(gInfo);
   pErr->setObjectName(QStringLiteral("pErr"));
   pErr->setGeometry(5, 35, 286, 25);
   pErr->setAutoFillBackground(true);
-  addLabel(pErr, QStringLiteral("Количество ошибок:"), 5, 7);
+  addLabel(pErr, tr("Количество ошибок:"), 5, 7);
   lErr = addLabel(pErr, QStringLiteral("0"), 225, 7);
   lErr->setObjectName(QStringLiteral("lErr"));
-  lErr->setAccessibleName(QStringLiteral("Количество ошибок"));
+  lErr->setAccessibleName(tr("Количество ошибок"));
   lErr->setMinimumWidth(50);
 
   // Below the counts, one line under the other, what a run shows: what the
@@ -384,7 +379,7 @@ void TMainForm::buildInfoGroup() {
   runLines->setSpacing(0);
   lSaid = new ElidedLabel(pRunLines);
   lSaid->setObjectName(QStringLiteral("lSaid"));
-  lSaid->setAccessibleName(QStringLiteral("Сказано"));
+  lSaid->setAccessibleName(tr("Сказано"));
   lSaid->setTextInteractionFlags(Qt::TextSelectableByMouse);
   runLines->addWidget(lSaid, 1);
   pGroups->installEventFilter(this);

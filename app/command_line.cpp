@@ -4,18 +4,21 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTranslator>
 #include <cstdio>
 #include <cstring>
 
 #include "history/history_store.h"
+#include "platform/qt_translations.h"
 
 namespace ruzdo {
 namespace {
 
 // Russian for the few texts of Qt's command-line parser that the user sees;
-// Qt's own translations are not needed for these.
+// Qt's own translations are not needed for these (and in English, Qt's own
+// texts are the ones to show).
 class ParserTranslator final : public QTranslator {
  public:
   QString translate(const char* context, const char* sourceText, const char* /*disambiguation*/,
@@ -71,24 +74,33 @@ int handleCommandLine(int argc, char* argv[]) {
   if (argc <= 1) return -1;  // the usual start: nothing to read
 
   QCoreApplication app(argc, argv);
-  ParserTranslator translator;
-  QCoreApplication::installTranslator(&translator);
+  // In the language the window would speak: as the settings choose, else the
+  // system's.
+  const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Ruzdo"),
+                           QStringLiteral("Ruzdo"));
+  const InterfaceLanguage language = ChosenInterfaceLanguage(settings);
+  InstallInterfaceTexts(&app, language);
+  // Installed last, so asked first: the parser's texts as they are written here.
+  ParserTranslator parserTexts;
+  if (language == InterfaceLanguage::Russian) QCoreApplication::installTranslator(&parserTexts);
 
   QCommandLineParser parser;
-  parser.setApplicationDescription(
-      QStringLiteral("Ruzdo — тренажёр восприятия японских чисел на слух."));
+  parser.setApplicationDescription(QCoreApplication::translate(
+      "CommandLine", "Ruzdo — тренажёр восприятия японских чисел на слух."));
   // "-platform xcb" as QApplication reads it, not as -p -l -a ...
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-  const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                QStringLiteral("Показать эту справку и выйти."));
-  const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                   QStringLiteral("Показать версию программы и выйти."));
+  const QCommandLineOption help(
+      {QStringLiteral("h"), QStringLiteral("help")},
+      QCoreApplication::translate("CommandLine", "Показать эту справку и выйти."));
+  const QCommandLineOption version(
+      {QStringLiteral("v"), QStringLiteral("version")},
+      QCoreApplication::translate("CommandLine", "Показать версию программы и выйти."));
   const QCommandLineOption exportHistory(
       QStringLiteral("export-history"),
       QCoreApplication::translate(
-          "ruzdo",
+          "CommandLine",
           "Записать историю ответов в ФАЙЛ (CSV, UTF-8; «-» — в стандартный вывод) и выйти."),
-      QCoreApplication::translate("ruzdo", "ФАЙЛ"));
+      QCoreApplication::translate("CommandLine", "ФАЙЛ"));
   parser.addOption(help);
   parser.addOption(version);
   parser.addOption(exportHistory);
@@ -104,13 +116,13 @@ int handleCommandLine(int argc, char* argv[]) {
   }
 
   const QString name = QStringLiteral("ruzdo");
-  const QString hint = QStringLiteral("Справка: %1 --help\n").arg(name);
+  const QString hint = QCoreApplication::translate("CommandLine", "Справка: %1 --help\n").arg(name);
   if (!parser.parse(QCoreApplication::arguments())) {
     print(stderr, QStringLiteral("%1: %2\n").arg(name, parser.errorText()) + hint);
     return 2;
   }
   if (!parser.positionalArguments().isEmpty()) {
-    print(stderr, QStringLiteral("%1: лишний аргумент «%2».\n")
+    print(stderr, QCoreApplication::translate("CommandLine", "%1: лишний аргумент «%2».\n")
                           .arg(name, parser.positionalArguments().constFirst()) +
                       hint);
     return 2;
@@ -132,11 +144,11 @@ int handleCommandLine(int argc, char* argv[]) {
     const QString why = store.open(folder) ? exportTo(store, file) : store.errorText();
     if (!why.isEmpty()) {
       const QString where = file == QLatin1String("-")
-                                ? QCoreApplication::translate("ruzdo", "в стандартный вывод")
-                                : QCoreApplication::translate("ruzdo", "в «%1»").arg(file);
-      print(
-          stderr,
-          QStringLiteral("%1: не удалось записать историю ответов %2: %3\n").arg(name, where, why));
+                                ? QCoreApplication::translate("CommandLine", "в стандартный вывод")
+                                : QCoreApplication::translate("CommandLine", "в «%1»").arg(file);
+      print(stderr, QCoreApplication::translate("CommandLine",
+                                                "%1: не удалось записать историю ответов %2: %3\n")
+                        .arg(name, where, why));
       return 1;
     }
     return 0;

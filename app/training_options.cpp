@@ -45,6 +45,14 @@ constexpr TrainingOption kOptions[] = {
      QT_TRANSLATE_NOOP("TrainingOptions",
                        "После ошибки или пропуска отметить верную плашку до следующего вопроса"),
      false},
+    // Read once at the start: the windows are made in one language.
+    {"language", "sLanguage", Interface, Choice,
+     QT_TRANSLATE_NOOP("TrainingOptions", "Язык интерфейса"),
+     QT_TRANSLATE_NOOP("TrainingOptions",
+                       "Язык надписей, подсказок и сообщений программы. «Как в системе» — "
+                       "английский, если он язык системы, иначе русский. Меняется при "
+                       "следующем запуске программы"),
+     false},
 };
 
 struct SectionRow {
@@ -58,6 +66,7 @@ constexpr std::array<SectionRow, kOptionSectionCount> kSections{{
     {"gSaid", QT_TRANSLATE_NOOP("TrainingOptions", "Что говорится")},
     {"gSound", QT_TRANSLATE_NOOP("TrainingOptions", "Как звучит")},
     {"gPace", QT_TRANSLATE_NOOP("TrainingOptions", "Темп и подсказки")},
+    {"gInterface", QT_TRANSLATE_NOOP("TrainingOptions", "Интерфейс")},
 }};
 
 }  // namespace

@@ -7,10 +7,11 @@ namespace ruzdo {
 
 // The group boxes of «Параметры обучения», in the order they are shown.
 enum class OptionSection {
-  Speaker,  // «Кто говорит»: the voice
-  Said,     // «Что говорится»: readings, which values, sentences
-  Sound,    // «Как звучит»: listening conditions
-  Pace,     // «Темп и подсказки»: timing and feedback
+  Speaker,    // «Кто говорит»: the voice
+  Said,       // «Что говорится»: readings, which values, sentences
+  Sound,      // «Как звучит»: listening conditions
+  Pace,       // «Темп и подсказки»: timing and feedback
+  Interface,  // «Интерфейс»: the window's language
 };
 
 enum class OptionKind {
@@ -40,6 +41,6 @@ const TrainingOption* FindTrainingOption(std::string_view key);
 // A section's title, QT_TRANSLATE_NOOP("TrainingOptions", …), and its box's objectName.
 const char* SectionTitle(OptionSection s);
 const char* SectionName(OptionSection s);
-inline constexpr int kOptionSectionCount = 4;
+inline constexpr int kOptionSectionCount = 5;
 
 }  // namespace ruzdo

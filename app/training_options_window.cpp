@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "core/beside_placement.h"
+#include "platform/qt_translations.h"
 #include "widgets/labelled_combo_box.h"
 
 using ruzdo::OptionKind;
@@ -50,6 +51,7 @@ TrainingOptionsWindow::TrainingOptionsWindow(QWidget* parent) : QWidget(parent, 
   weakFirst = check("weakFirst");
   afterSpeech = check("afterSpeech");
   showAnswer = check("showAnswer");
+  ruzdo::FillLanguageChoice(choice("language"));
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   buttons->button(QDialogButtonBox::Close)->setText(tr("Закрыть"));

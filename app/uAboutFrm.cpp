@@ -23,7 +23,7 @@ QString standardCloseText() {
 
 TfAbout::TfAbout(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("fAbout"));
-  setWindowTitle(QStringLiteral("О программе"));
+  setWindowTitle(tr("О программе"));
   setWindowIcon(QIcon(QStringLiteral(":/icons/ruzdo.png")));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -35,7 +35,7 @@ TfAbout::TfAbout(QWidget* parent) : QDialog(parent) {
   Image1->setObjectName(QStringLiteral("Image1"));
   Image1->setGeometry(5, 20, 101, 127);
   Image1->setScaledContents(true);
-  Image1->setAccessibleName(QStringLiteral("Картинка"));
+  Image1->setAccessibleName(tr("Картинка"));
   QFile picture(QStringLiteral(":/about/about.jpg"));
   if (picture.open(QIODevice::ReadOnly)) {
     const QImage image = ruzdo::DecodeJpeg(picture.readAll());
@@ -49,7 +49,7 @@ TfAbout::TfAbout(QWidget* parent) : QDialog(parent) {
 
   Memo1 = new QPlainTextEdit(this);
   Memo1->setObjectName(QStringLiteral("Memo1"));
-  Memo1->setAccessibleName(QStringLiteral("О программе"));
+  Memo1->setAccessibleName(tr("О программе"));
   Memo1->setGeometry(115, 20, 386, 286);
   Memo1->setReadOnly(true);
   Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -74,30 +74,30 @@ TfAbout::TfAbout(QWidget* parent) : QDialog(parent) {
 
 QStringList TfAbout::Lines() {
   return {
-      QStringLiteral("Программа разработана для тренировки восприятия числовой "),
-      QStringLiteral("информации на слух."),
+      tr("Программа разработана для тренировки восприятия числовой "),
+      tr("информации на слух."),
       QString(),
-      QStringLiteral("Описание программы: файл README.md в её исходных текстах."),
-      QStringLiteral("Лицензия голоса: /usr/share/doc/hts-voice-nitech-jp-atr503-m001/copyright"),
+      tr("Описание программы: файл README.md в её исходных текстах."),
+      tr("Лицензия голоса: /usr/share/doc/hts-voice-nitech-jp-atr503-m001/copyright"),
       QString(),
-      QStringLiteral("Требования:"),
-      QStringLiteral("ОС: Тестировалось на Debian 12"),
+      tr("Требования:"),
+      tr("ОС: Тестировалось на Debian 12"),
       QString(),
-      QStringLiteral("Планы:"),
-      QStringLiteral("  - устранение возможных ошибок;"),
-      QStringLiteral("  - добавление новых тестов;"),
-      QStringLiteral("  - доработка пользовательского интерфейса;"),
-      QStringLiteral("  - поиск более качественного синтезатора речи."),
+      tr("Планы:"),
+      tr("  - устранение возможных ошибок;"),
+      tr("  - добавление новых тестов;"),
+      tr("  - доработка пользовательского интерфейса;"),
+      tr("  - поиск более качественного синтезатора речи."),
       QStringLiteral("__________________________________"),
-      QStringLiteral("* Для синтеза речи используется звуковой движок Onsei (С). "),
+      tr("* Для синтеза речи используется звуковой движок Onsei (С). "),
       QStringLiteral("http://hts.sp.nitech.ac.jp/"),
-      QStringLiteral("Голос: HTS voice nitech_jp_atr503_m001, © Nagoya Institute of Technology, "
-                     "CC BY 3.0"),
-      QStringLiteral("Голоса «Мужчина 2» и «Женщина 1»: HTS voices Takumi и Mei (MMDAgent "
-                     "Project Team), © 2009-2018 Nagoya Institute of Technology, CC BY 3.0"),
-      QStringLiteral("Голос «Женщина 2»: HTS voice tohoku-f01, © 2015 Intelligent Communication "
-                     "Network (Ito-Nose) Laboratory, Tohoku University, CC BY 4.0"),
-      QStringLiteral("Без изменений; лицензии — в пакете onsei-voices рядом с голосами."),
+      tr("Голос: HTS voice nitech_jp_atr503_m001, © Nagoya Institute of Technology, "
+         "CC BY 3.0"),
+      tr("Голоса «Мужчина 2» и «Женщина 1»: HTS voices Takumi и Mei (MMDAgent "
+         "Project Team), © 2009-2018 Nagoya Institute of Technology, CC BY 3.0"),
+      tr("Голос «Женщина 2»: HTS voice tohoku-f01, © 2015 Intelligent Communication "
+         "Network (Ito-Nose) Laboratory, Tohoku University, CC BY 4.0"),
+      tr("Без изменений; лицензии — в пакете onsei-voices рядом с голосами."),
   };
 }
 

@@ -28,6 +28,8 @@ build_packages=(
   qt6-charts-dev libqt6opengl6-dev
   # Qt's own texts (buttons of message boxes) in Russian
   qt6-translations-l10n
+  # lrelease: the interface's translations built from app/translations/*.ts
+  qt6-l10n-tools
   libjpeg62-turbo-dev
   # speech engine and its voice
   libhtsengine-dev "$voice"

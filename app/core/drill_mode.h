@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <iterator>
+#include <string_view>
 
 namespace ruzdo {
 
@@ -24,5 +26,13 @@ inline constexpr DrillMode kLastLesson = DrillMode::kAnnouncements;
 
 // Whether the mode is one of the lessons.
 constexpr bool IsLesson(DrillMode mode) { return mode >= kFirstLesson && mode <= kLastLesson; }
+
+// The mode as the exported history names it (numbers, sequences, times …);
+// "" for an ordinal that is no mode.
+constexpr std::string_view DrillModeName(int mode) {
+  constexpr std::string_view kNames[] = {"numbers", "sequences", "times",       "dates",
+                                         "prices",  "phones",    "big_numbers", "announcements"};
+  return mode >= 0 && mode < static_cast<int>(std::size(kNames)) ? kNames[mode] : "";
+}
 
 }  // namespace ruzdo

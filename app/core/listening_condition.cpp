@@ -5,21 +5,30 @@
 #include <random>
 
 #include "listening_scenes.h"
+#include "translatable.h"
 
 namespace ruzdo {
 namespace {
 
 const std::vector<ListeningConditionInfo> kConditions = {
-    {ListeningCondition::kQuiet, "", "Тишина", "Речь как есть, без помех.", false},
-    {ListeningCondition::kPhone, "phone", "Телефон",
-     "Как по телефонной линии: только полоса 300–3400 Гц, сжатый и чуть искажённый звук; без шума.",
+    {ListeningCondition::kQuiet, "", QT_TRANSLATE_NOOP("ListeningCondition", "Тишина"),
+     QT_TRANSLATE_NOOP("ListeningCondition", "Речь как есть, без помех."), false},
+    {ListeningCondition::kPhone, "phone", QT_TRANSLATE_NOOP("ListeningCondition", "Телефон"),
+     QT_TRANSLATE_NOOP("ListeningCondition",
+                       "Как по телефонной линии: только полоса 300–3400 Гц, сжатый и чуть "
+                       "искажённый звук; без шума."),
      false},
-    {ListeningCondition::kStreet, "street", "Улица",
-     "Шум улицы: гул машин, которые проезжают мимо.", true},
-    {ListeningCondition::kCrowd, "crowd", "Толпа",
-     "Гомон толпы: несколько человек рядом говорят о своём.", true},
-    {ListeningCondition::kStation, "station", "Вокзал",
-     "Гулкий зал вокзала: эхо, толпа, далёкие объявления и шум поездов.", true},
+    {ListeningCondition::kStreet, "street", QT_TRANSLATE_NOOP("ListeningCondition", "Улица"),
+     QT_TRANSLATE_NOOP("ListeningCondition", "Шум улицы: гул машин, которые проезжают мимо."),
+     true},
+    {ListeningCondition::kCrowd, "crowd", QT_TRANSLATE_NOOP("ListeningCondition", "Толпа"),
+     QT_TRANSLATE_NOOP("ListeningCondition",
+                       "Гомон толпы: несколько человек рядом говорят о своём."),
+     true},
+    {ListeningCondition::kStation, "station", QT_TRANSLATE_NOOP("ListeningCondition", "Вокзал"),
+     QT_TRANSLATE_NOOP("ListeningCondition",
+                       "Гулкий зал вокзала: эхо, толпа, далёкие объявления и шум поездов."),
+     true},
 };
 
 // How long the noise takes to fade in at its start and out at its end.

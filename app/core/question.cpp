@@ -4,9 +4,10 @@
 
 namespace ruzdo {
 
-Question Question::ofNumber(int value) {
+Question Question::ofNumber(int value, std::string counter) {
   Question q;
   q.number = value;
+  q.counter = std::move(counter);
   q.answer = std::to_string(value);
   return q;
 }
@@ -25,7 +26,7 @@ bool Question::answeredBy(const PlateAnswer& plate) const {
 }
 
 std::string Question::value() const {
-  return mode == DrillMode::kNumbers ? std::to_string(number) : answer;
+  return mode == DrillMode::kNumbers ? std::to_string(number) + counter : answer;
 }
 
 }  // namespace ruzdo

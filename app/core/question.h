@@ -21,17 +21,19 @@ struct PlateAnswer {
 struct Question {
   DrillMode mode = DrillMode::kNumbers;
   int number = -1;                    // the number asked (numbers mode)
+  std::string counter;                // written after the number where said with it: 9時
   std::string answer;                 // the caption of the right plate (UTF-8)
   std::vector<std::string> captions;  // the plates' captions it brings; none: they stay
   Said said;
 
-  static Question ofNumber(int value);
+  static Question ofNumber(int value, std::string counter = {});
   static Question ofCaption(DrillMode mode, std::string answer, std::vector<std::string> captions);
 
   // Whether a plate answers it: the numbers mode by the plate's number,
   // every other by the caption it shows.
   bool answeredBy(const PlateAnswer& plate) const;
-  // The value asked as a plate shows it: the number in digits or the caption.
+  // The value asked as it is written: the number in digits with its
+  // counter word (9時), or the caption.
   std::string value() const;
 };
 

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "core/csv.h"
+#include "core/drill_mode.h"
 #include "core/tani.h"
 
 namespace ruzdo {
@@ -112,11 +113,11 @@ std::string asStored(const QVariant& v) {
   return v.isNull() ? std::string() : v.toString().toStdString();
 }
 
-// The modes by the names a table reader can keep (ids 0, 1).
+// The modes by the names a table reader can keep (numbers, sequences, the
+// lessons: times, dates …); an unknown id as stored.
 std::string modeName(const QVariant& v) {
-  static constexpr const char* kModes[] = {"numbers", "sequences"};
-  const int mode = v.toInt();
-  return mode >= 0 && mode < int(std::size(kModes)) ? kModes[mode] : asStored(v);
+  const std::string_view name = ruzdo::DrillModeName(v.toInt());
+  return name.empty() ? asStored(v) : std::string(name);
 }
 
 // The counter word as written (時, か月); none for no counter word.

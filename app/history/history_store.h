@@ -15,7 +15,7 @@ namespace ruzdo {
 struct AnswerRecord {
   QDateTime askedAt;       // when the question was said
   QDateTime runStartedAt;  // when the run's first question was said
-  int mode = 0;            // 0 = numbers, 1 = digit sequences
+  int mode = 0;            // a DrillMode: 0 numbers, 1 digit sequences, 2 … the lessons
   int rangeMin = 0;
   int rangeMax = 0;
   int counter = 0;                // ordinal of the counter word; 0 = none

@@ -20,6 +20,7 @@
 #include "history/progress_chart.h"
 #include "history/progress_model.h"
 #include "history/value_summary_model.h"
+#include "lesson_titles.h"
 #include "platform/message_box.h"
 #include "widgets/labelled_combo_box.h"
 
@@ -79,15 +80,16 @@ QComboBox* makeCombo(QWidget* parent, QHBoxLayout* row, const QString& name, con
 HistoryWindow::HistoryWindow(QWidget* parent, std::function<ruzdo::HistoryFilter()> currentSettings)
     : QWidget(parent, Qt::Window), currentSettings_(std::move(currentSettings)) {
   setObjectName(QStringLiteral("fHistory"));
-  setWindowTitle(QStringLiteral("История ответов"));
+  setWindowTitle(tr("История ответов"));
   resize(620, 480);
 
   auto* layout = new QVBoxLayout(this);
   auto* top = new QHBoxLayout;
   scope = makeCombo(this, top, QStringLiteral("scope"), tr("Показать"),
                     {tr("Текущие настройки"), tr("Вся история")});
-  modeFilter = makeCombo(this, top, QStringLiteral("modeFilter"), tr("Режим"),
-                         {tr("Все"), tr("Числа"), tr("Последовательности")});
+  QStringList modes{tr("Все"), tr("Числа"), tr("Последовательности")};
+  for (const LessonTitle& lesson : kLessonTitles) modes << LessonTitleText(lesson.mode);
+  modeFilter = makeCombo(this, top, QStringLiteral("modeFilter"), tr("Режим"), modes);
   QStringList counters{tr("Все"), tr("Без счётного слова")};
   for (int t = 1; t < kTaniCount; ++t) {
     const auto w = TaniWritten(static_cast<TTani>(t));
@@ -113,12 +115,12 @@ HistoryWindow::HistoryWindow(QWidget* parent, std::function<ruzdo::HistoryFilter
   tabs = new QTabWidget(this);
   tabs->setObjectName(QStringLiteral("tabs"));
   values = new ValueSummaryModel(this);
-  table = makeTable(tabs, values, QStringLiteral("table"), QStringLiteral("Ошибки по значениям"));
+  table = makeTable(tabs, values, QStringLiteral("table"), tr("Ошибки по значениям"));
   table->setItemDelegateForColumn(ValueSummaryModel::kErrorRate, new ErrorRateDelegate(table));
   table->setColumnWidth(ValueSummaryModel::kValue, 90);
   table->setColumnWidth(ValueSummaryModel::kAsked, 70);
   table->setColumnWidth(ValueSummaryModel::kErrorRate, 140);
-  tabs->addTab(table, QStringLiteral("По значениям"));
+  tabs->addTab(table, tr("По значениям"));
 
   auto* progressPage = new QWidget(tabs);
   auto* progressLayout = new QVBoxLayout(progressPage);
@@ -130,10 +132,10 @@ HistoryWindow::HistoryWindow(QWidget* parent, std::function<ruzdo::HistoryFilter
   auto* split = new QSplitter(Qt::Vertical, progressPage);
   chart = new ProgressChart(split);
   chart->setObjectName(QStringLiteral("chart"));
-  chart->setAccessibleName(QStringLiteral("График доли ошибок"));
+  chart->setAccessibleName(tr("График доли ошибок"));
   progress = new ProgressModel(this);
-  progressTable = makeTable(split, progress, QStringLiteral("progressTable"),
-                            QStringLiteral("Доля ошибок по дням"));
+  progressTable =
+      makeTable(split, progress, QStringLiteral("progressTable"), tr("Доля ошибок по дням"));
   split->addWidget(chart);
   split->addWidget(progressTable);
   // The chart and its table share the page 3 : 2 and grow with the window in
@@ -148,11 +150,11 @@ HistoryWindow::HistoryWindow(QWidget* parent, std::function<ruzdo::HistoryFilter
   layout->addWidget(tabs, 1);
 
   auto* bottom = new QHBoxLayout;
-  exportButton = new QPushButton(QStringLiteral("Экспорт…"), this);
+  exportButton = new QPushButton(tr("Экспорт…"), this);
   exportButton->setObjectName(QStringLiteral("exportButton"));
-  clearButton = new QPushButton(QStringLiteral("Очистить историю…"), this);
+  clearButton = new QPushButton(tr("Очистить историю…"), this);
   clearButton->setObjectName(QStringLiteral("clearButton"));
-  auto* closeButton = new QPushButton(QStringLiteral("Закрыть"), this);
+  auto* closeButton = new QPushButton(tr("Закрыть"), this);
   bottom->addWidget(exportButton);
   bottom->addWidget(clearButton);
   bottom->addStretch();
@@ -175,14 +177,12 @@ void HistoryWindow::setHistory(ruzdo::HistoryService* history) {
   if (history_) {
     connect(history_, &ruzdo::HistoryService::viewReady, this, &HistoryWindow::showView);
     connect(history_, &ruzdo::HistoryService::cleared, this, [this](bool ok, const QString& why) {
-      if (!ok)
-        ruzdo::ShowMessage(this, QStringLiteral("Не удалось очистить историю ответов.\n\n") + why);
+      if (!ok) ruzdo::ShowMessage(this, tr("Не удалось очистить историю ответов.\n\n") + why);
       refresh();
     });
     connect(history_, &ruzdo::HistoryService::exported, this, [this](bool ok, const QString& why) {
       exportButton->setEnabled(true);
-      if (!ok)
-        ruzdo::ShowMessage(this, QStringLiteral("Не удалось сохранить историю ответов.\n\n") + why);
+      if (!ok) ruzdo::ShowMessage(this, tr("Не удалось сохранить историю ответов.\n\n") + why);
     });
     // A history that opens late (a lock at start) is shown when it opens.
     connect(history_, &ruzdo::HistoryService::stateChanged, this, [this] {
@@ -221,7 +221,7 @@ void HistoryWindow::showView(const ruzdo::HistoryView& view) {
     wrong += v.wrong;
   }
   if (!view.available)
-    totals->setText(QStringLiteral("История ответов недоступна."));
+    totals->setText(tr("История ответов недоступна."));
   else if (view.total == 0)
     totals->setText(tr("Ответов пока нет."));
   else if (asked == 0)
@@ -230,7 +230,7 @@ void HistoryWindow::showView(const ruzdo::HistoryView& view) {
             ? tr("Для текущих настроек ответов нет; всего в истории: %1.").arg(view.total)
             : tr("Для выбранных условий ответов нет; всего в истории: %1.").arg(view.total));
   else
-    totals->setText(QStringLiteral("Ответов: %1, ошибок: %2 (%3 %).")
+    totals->setText(tr("Ответов: %1, ошибок: %2 (%3 %).")
                         .arg(asked)
                         .arg(wrong)
                         .arg(qRound(100.0 * wrong / asked)));
@@ -254,25 +254,24 @@ void HistoryWindow::showProgress() {
   const bool byRun = progressBy->currentIndex() == 1;
   const QList<ruzdo::ProgressPoint>& points = byRun ? view_.runs : view_.days;
   progress->setPoints(points, byRun);
-  progressTable->setAccessibleName(byRun ? QStringLiteral("Доля ошибок по занятиям")
-                                         : QStringLiteral("Доля ошибок по дням"));
+  progressTable->setAccessibleName(byRun ? tr("Доля ошибок по занятиям")
+                                         : tr("Доля ошибок по дням"));
   chart->setPoints(points, byRun);
 }
 
 void HistoryWindow::clearHistory() {
   if (!history_) return;
-  const auto answer =
-      QMessageBox::question(this, windowTitle(), QStringLiteral("Удалить всю историю ответов?"),
-                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+  const auto answer = QMessageBox::question(this, windowTitle(), tr("Удалить всю историю ответов?"),
+                                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
   if (answer != QMessageBox::Yes) return;
   history_->clear();
 }
 
 void HistoryWindow::exportHistory() {
   if (!history_) return;
-  const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Экспорт истории ответов"),
-                                                    QStringLiteral("ruzdo-history.csv"),
-                                                    QStringLiteral("Таблица CSV (*.csv)"));
+  const QString file =
+      QFileDialog::getSaveFileName(this, tr("Экспорт истории ответов"),
+                                   QStringLiteral("ruzdo-history.csv"), tr("Таблица CSV (*.csv)"));
   if (file.isEmpty()) return;
   exportButton->setEnabled(false);
   history_->exportCsv(file);

@@ -43,7 +43,7 @@ class HistoryWindow : public QWidget {
   void showAllHistory();
 
   QComboBox* scope = nullptr;          // 0 = current settings, 1 = all history
-  QComboBox* modeFilter = nullptr;     // 0 = all, 1 = numbers, 2 = sequences
+  QComboBox* modeFilter = nullptr;     // 0 = all, else the mode's ordinal + 1
   QComboBox* counterFilter = nullptr;  // 0 = all, then none, then each counter word
   QComboBox* progressBy = nullptr;     // 0 = per day, 1 = per run
   QTabWidget* tabs = nullptr;

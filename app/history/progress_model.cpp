@@ -42,11 +42,11 @@ QVariant ProgressModel::headerData(int section, Qt::Orientation o, int role) con
   if (o != Qt::Horizontal || role != Qt::DisplayRole) return {};
   switch (section) {
     case kWhen:
-      return byRun_ ? QStringLiteral("Занятие") : QStringLiteral("Дата");
+      return byRun_ ? tr("Занятие") : tr("Дата");
     case kAsked:
-      return QStringLiteral("Вопросов");
+      return tr("Вопросов");
     case kWrong:
-      return QStringLiteral("Ошибок");
+      return tr("Ошибок");
     case kPercent:
       return QStringLiteral("%");
     default:

@@ -7,7 +7,7 @@ namespace {
 QString confusionText(const QList<ruzdo::Confusion>& confusions) {
   QStringList parts;
   for (const ruzdo::Confusion& c : confusions) {
-    const QString what = c.answer ? *c.answer : QStringLiteral("без ответа");
+    const QString what = c.answer ? *c.answer : ValueSummaryModel::tr("без ответа");
     parts << QStringLiteral("%1 ×%2").arg(what).arg(c.count);
   }
   return parts.join(QStringLiteral(", "));
@@ -44,7 +44,7 @@ QVariant ValueSummaryModel::data(const QModelIndex& index, int role) const {
     case kAsked:
       return v.asked;
     case kErrorRate:
-      return QStringLiteral("%1 из %2 (%3 %)").arg(v.wrong).arg(v.asked).arg(qRound(rate * 100));
+      return tr("%1 из %2 (%3 %)").arg(v.wrong).arg(v.asked).arg(qRound(rate * 100));
     case kConfusions:
       return confusionText(v.confusions);
     default:
@@ -54,8 +54,7 @@ QVariant ValueSummaryModel::data(const QModelIndex& index, int role) const {
 
 QVariant ValueSummaryModel::headerData(int section, Qt::Orientation o, int role) const {
   if (o != Qt::Horizontal || role != Qt::DisplayRole) return {};
-  static const QString kHeaders[] = {QStringLiteral("Значение"), QStringLiteral("Вопросов"),
-                                     QStringLiteral("Ошибки"),
-                                     QStringLiteral("Чаще всего нажимали вместо него")};
+  static const QString kHeaders[] = {tr("Значение"), tr("Вопросов"), tr("Ошибки"),
+                                     tr("Чаще всего нажимали вместо него")};
   return section >= 0 && section < kColumns ? kHeaders[section] : QVariant();
 }

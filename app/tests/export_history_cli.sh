@@ -12,7 +12,10 @@ trap 'rm -rf "$home"' EXIT
 mkdir -p "$home/data/Ruzdo"
 cp "$fixture" "$home/data/Ruzdo/history.sqlite3"
 chmod u+w "$home/data/Ruzdo/history.sqlite3"
-run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_DATA_HOME="$home/data" "$exe" "$@"; }
+run() {
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LANGUAGE -u LC_ALL -u LC_MESSAGES \
+    LANG=C.UTF-8 XDG_DATA_HOME="$home/data" "$exe" "$@"
+}
 
 run --export-history "$home/out.csv"
 lines=$(wc -l <"$home/out.csv")

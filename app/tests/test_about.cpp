@@ -141,7 +141,8 @@ class TestAbout : public QObject {
   void qtTextsInRussian() {
     QFETCH(int, button);
     QFETCH(QString, text);
-    static const bool installed = ruzdo::InstallQtRussianTexts(QCoreApplication::instance());
+    static const bool installed = ruzdo::InstallInterfaceTexts(
+        QCoreApplication::instance(), ruzdo::InterfaceLanguage::Russian);
     QVERIFY(installed);
     const auto which = static_cast<QDialogButtonBox::StandardButton>(button);
     const QDialogButtonBox box(which);

@@ -161,10 +161,10 @@ class TestDrill : public QObject {
     f.gEasyItems1Click();
     f.bStartClick();
     f.tMainTimer();
-    QCOMPARE(d->engine.calls.last().text, "<NUM VAL=" + f.LastText.toLatin1() + ">");
+    QCOMPARE(d->engine.calls.last().text, "<NUM VAL=" + f.LastText().toLatin1() + ">");
     int wrong = -1;
     for (int i = 0; i < 10; ++i)
-      if (f.RuzdoPole->Plates()[static_cast<std::size_t>(i)]->text() != f.LastText) wrong = i;
+      if (f.RuzdoPole->Plates()[static_cast<std::size_t>(i)]->text() != f.LastText()) wrong = i;
     QVERIFY(wrong >= 0);
     click(f, wrong);
     QCOMPARE(f.ErrorCount, 1);
@@ -417,7 +417,7 @@ class TestDrill : public QObject {
       QCOMPARE(marked(), 0);
       f.tMainTimer();
       for (PlateButton* p : f.RuzdoPole->Plates())
-        if (sequences ? p->text() != f.LastText : p->property("Tag").toInt() != f.LastNumber) {
+        if (sequences ? p->text() != f.LastText() : p->property("Tag").toInt() != f.LastNumber) {
           QTest::mouseClick(p, Qt::LeftButton);  // wrong: the right plate turns green
           break;
         }

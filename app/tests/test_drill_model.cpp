@@ -99,6 +99,9 @@ class TestDrillModel : public QObject {
     QTest::newRow("the most missed first")
         << 9 << QList<Question>{number(1), number(2), number(2)} << "t t t t"
         << "a ma ma ma" << 4 << 3 << 3 << "2x2,1x1";
+    QTest::newRow("a number missed with its counter word")
+        << 2 << QList<Question>{Question::ofNumber(9, "時")} << "t t c9"
+        << "a ma r" << 2 << 1 << 2 << "9時x1";
     QTest::newRow("sequences judged by the caption")
         << 3 << QList<Question>{sequence("78"), sequence("90")} << "t c78 t c12 t"
         << "a r a w a" << 3 << 1 << 2 << "90x1";

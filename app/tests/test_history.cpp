@@ -23,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "core/drill_mode.h"
 #include "core/tani.h"
 #include "drill_fixture.h"
 #include "history/history_service.h"
@@ -410,6 +411,11 @@ class TestHistory : public QObject {
     hours.mode = 1;
     hours.counter = tanZi;
     QVERIFY(store.record(hours));
+    // A lesson by its name too.
+    AnswerRecord times = answer("4:15", "7:15");
+    times.askedAt = r.askedAt.addSecs(4);
+    times.mode = static_cast<int>(ruzdo::DrillMode::kTimes);
+    QVERIFY(store.record(times));
     const QString csv = dir.filePath(QStringLiteral("out.csv"));
     QVERIFY2(store.exportCsv(csv), qPrintable(store.errorText()));
     QCOMPARE(readAll(csv),
@@ -419,7 +425,9 @@ class TestHistory : public QObject {
                             "2026-12-09T10:00:00.000Z,,numbers,0,99,,,8,,1,,90,,0,"
                             "\"Он сказал: \"\"8\"\", потом\nещё\",,3,,0,0\r\n"
                             "2026-12-09T10:00:02.000Z,,sequences,0,99,時,,4-07,4-07,0,800,90,,0,"
-                            ",,,,1,4\r\n"));
+                            ",,,,1,4\r\n"
+                            "2026-12-09T10:00:04.000Z,,times,0,99,,,4:15,7:15,1,800,90,,0,"
+                            ",,,,2,0\r\n"));
     // A file that cannot be written leaves nothing behind.
     const QString nowhere = dir.filePath(QStringLiteral("missing/out.csv"));
     QVERIFY(!store.exportCsv(nowhere));
@@ -447,6 +455,9 @@ class TestHistory : public QObject {
     w.counterFilter->setCurrentIndex(1 + tanZi);
     QCOMPARE(name(w.modeFilter), QStringLiteral("Режим: Числа"));
     QCOMPARE(name(w.counterFilter), QStringLiteral("Счётное слово: 時"));
+    QCOMPARE(w.modeFilter->count(), 9);  // every lesson may be looked at alone
+    QCOMPARE(w.modeFilter->itemText(1 + int(ruzdo::DrillMode::kAnnouncements)),
+             QStringLiteral("Объявления"));
     QTRY_COMPARE(w.totals->text(),
                  QStringLiteral("Для выбранных условий ответов нет; всего в истории: 3."));
     // The button shows every answer, and goes.

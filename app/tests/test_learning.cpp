@@ -501,7 +501,7 @@ class TestLearning : public QObject {
     LearningFixture d;
     d.form.useSettings(std::make_unique<QSettings>(file, QSettings::IniFormat));
     TMainForm& f = d.form;
-    QCOMPARE(f.Mode, std::uint8_t{1});
+    QCOMPARE(f.Mode, ruzdo::DrillMode::kSequences);
     QVERIFY(f.sTemplate->isEnabled());
     QVERIFY(!f.sTani->isEnabled());
     QCOMPARE(f.sTemplate->text(), QStringLiteral("__-_"));
@@ -604,7 +604,7 @@ class TestLearning : public QObject {
     QCOMPARE(f.sTimerInterval->value(), 2000);
     QCOMPARE(f.sMaxQuestion->value(), 100);
     QCOMPARE(f.sCols->value(), 2);
-    QCOMPARE(f.Mode, std::uint8_t{0});
+    QCOMPARE(f.Mode, ruzdo::DrillMode::kNumbers);
     QVERIFY(!f.sWeakFirst->isChecked());
     QVERIFY(!f.RzSplitter2->isCollapsed());
     QCOMPARE(f.RzGroupBar1->width(), 164);

@@ -155,7 +155,7 @@ class TestMainWindow : public QObject {
     QCOMPARE(form->bStart->geometry(), QRect(0, 0, 100, 68));
     QCOMPARE(form->bStop->geometry(), QRect(195, 0, 100, 68));
     QCOMPARE(form->bPause->geometry(), QRect(65, 45, 164, 68));
-    QCOMPARE(form->Mode, std::uint8_t{0});
+    QCOMPARE(form->Mode, ruzdo::DrillMode::kNumbers);
     QCOMPARE(form->LastNumber, -1);
   }
 

@@ -244,6 +244,32 @@ class TestRuzdoPole : public QObject {
     for (const QString& c : captions(*grid)) QVERIFY(c.isEmpty());
   }
 
+  // A lesson's plates: as many as asked, whatever the range, without counter
+  // words, their captions from outside and typed as the lesson says.
+  void aPlateCountHoldsALessonsItems() {
+    auto grid = makeGrid();
+    grid->SetTani(tanZi);
+    grid->SetPlateCount(6);
+    QCOMPARE(grid->Plates().size(), std::size_t(6));
+    const QStringList dates{"2026年3月14日", "2026年4月8日",  "2026年4月4日",
+                            "2026年7月14日", "2026年3月24日", "2026年9月14日"};
+    grid->SetCaptions(dates);
+    grid->SetMaxRuzdo(20);  // the range leaves a lesson's grid as it is
+    QCOMPARE(captions(*grid), dates);
+    QVERIFY(grid->Plates()[2]->accessibleName().indexOf(QStringLiteral("時")) < 0);
+    QStringList clicks;
+    grid->OnButtonClick = [&](int, const QString& tel) { clicks << tel; };
+    grid->TypedDigits = [](const std::string& c) { return c.substr(c.find("年")); };
+    grid->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(grid.get()));
+    grid->Plates()[0]->setFocus();
+    QTest::keyClicks(grid->Plates()[0], QStringLiteral("44"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(clicks, QStringList{dates[2]});
+    grid->SetPlateCount(0);  // a plate per number again
+    QCOMPARE(captions(*grid).last(), QStringLiteral("20"));
+  }
+
   void counterPictures() {
     auto grid = makeGrid();
     grid->SetTani(tanZikan);

@@ -92,10 +92,10 @@ class TestSentences : public QObject {
     f.bStartClick();
     for (int i = 0; i < 5; ++i) {
       f.tMainTimer();
-      QVERIFY(captions().contains(f.LastText));
+      QVERIFY(captions().contains(f.LastText()));
       const QString said = lastSaid();
-      QVERIFY2(said.contains(QStringLiteral("<NUM VAL=%1>").arg(f.LastText)) &&
-                   said.size() > f.LastText.size() + 12,
+      QVERIFY2(said.contains(QStringLiteral("<NUM VAL=%1>").arg(f.LastText())) &&
+                   said.size() > f.LastText().size() + 12,
                qPrintable(said));
     }
   }
@@ -126,7 +126,7 @@ class TestSentences : public QObject {
     for (int i = 0; i < 6; ++i) {
       f.tMainTimer();
       QCOMPARE(captions(), drawn[i]);
-      QCOMPARE(f.LastText, asked[i]);
+      QCOMPARE(f.LastText(), asked[i]);
       QCOMPARE(lastSaid(), QStringLiteral("<NUM VAL=%1>").arg(asked[i]));
     }
   }

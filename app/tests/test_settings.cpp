@@ -192,13 +192,13 @@ class TestSettings : public QObject {
     DrillFixture::acceptNextBox(&seen);
     f.gEasyItems1Click();
     QVERIFY(!seen.isEmpty());
-    QCOMPARE(f.Mode, std::uint8_t{0});
+    QCOMPARE(f.Mode, ruzdo::DrillMode::kNumbers);
     QVERIFY(f.sTani->isEnabled());
     QVERIFY(f.RuzdoPole->Template().isEmpty());
     // With the range fixed, the sequence mode is still there to be had.
     f.sMaxRuzdo->setValue(9);
     f.gEasyItems1Click();
-    QCOMPARE(f.Mode, std::uint8_t{1});
+    QCOMPARE(f.Mode, ruzdo::DrillMode::kSequences);
   }
 
   void cancelRestoresTheGridsValuesOnly() {
@@ -226,7 +226,7 @@ class TestSettings : public QObject {
     QVERIFY(f.RuzdoPole->Plates()[0]->hasGlyph());
     f.sTemplate->setText(QStringLiteral("__"));
     f.gEasyItems1Click();
-    QCOMPARE(f.Mode, std::uint8_t{1});
+    QCOMPARE(f.Mode, ruzdo::DrillMode::kSequences);
     QVERIFY(f.sTemplate->isEnabled());
     QVERIFY(!f.sTani->isEnabled());
     for (PlateButton* p : f.RuzdoPole->Plates()) {
@@ -234,7 +234,7 @@ class TestSettings : public QObject {
       QVERIFY(!p->hasGlyph());
     }
     f.gEasyItems0Click();
-    QCOMPARE(f.Mode, std::uint8_t{0});
+    QCOMPARE(f.Mode, ruzdo::DrillMode::kNumbers);
     QCOMPARE(f.RuzdoPole->Plates()[3]->text(), QStringLiteral("3"));
     QCOMPARE(f.RuzdoPole->Tani(), tanHiki);  // still selected in the picker
     // Apply in the sequence mode keeps the counter chosen for the numbers mode.
@@ -275,7 +275,7 @@ class TestSettings : public QObject {
     QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
     TMainForm& f = d->form;
     f.useSettings(std::make_unique<QSettings>(file, QSettings::IniFormat));
-    QCOMPARE(f.Mode, std::uint8_t{1});
+    QCOMPARE(f.Mode, ruzdo::DrillMode::kSequences);
     QCOMPARE(f.RuzdoPole->MinRuzdo(), 20);
     QCOMPARE(f.RuzdoPole->MaxRuzdo(), 44);
     QCOMPARE(f.RuzdoPole->Template(), QStringLiteral("__-_"));

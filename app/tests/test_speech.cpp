@@ -130,7 +130,7 @@ class TestSpeech : public QObject {
 
   void speedAndModeAreReadAtTheClick() {
     form->sSpechSpeed->setValue(140);
-    form->Mode = 1;
+    form->Mode = ruzdo::DrillMode::kSequences;
     form->RuzdoPole->SetTemplate(QStringLiteral("_-__"));
     PlateButton* plate = form->RuzdoPole->Plates()[0];
     QTest::mouseClick(plate, Qt::LeftButton);

@@ -17,7 +17,7 @@ fail() {
 cmake --install "$build" --prefix "$p" >"$work/install.log"
 for f in bin/ruzdo bin/onsei lib/libonsei.so.$version include/onsei/onsei.h \
   lib/pkgconfig/onsei.pc share/applications/ruzdo.desktop share/metainfo/ruzdo.metainfo.xml \
-  share/icons/hicolor/scalable/apps/ruzdo.svg share/man/man1/ruzdo.1 share/man/man1/onsei.1; do
+  share/icons/hicolor/scalable/apps/ruzdo.svg share/man/man1/ruzdo.1 share/man/ru/man1/ruzdo.1 share/man/man1/onsei.1; do
   [ -f "$p/$f" ] || fail "$f is not installed"
 done
 for size in 16 24 32 48 64 128 256; do
@@ -50,8 +50,8 @@ echo "ok: the installed ruzdo finds its library"
 desktop-file-validate "$p/share/applications/ruzdo.desktop" || fail "desktop entry"
 appstreamcli validate --no-net "$p/share/metainfo/ruzdo.metainfo.xml" >"$work/appstream.log" ||
   fail "AppStream: $(cat "$work/appstream.log")"
-for page in ruzdo onsei; do
-  warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$p/share/man/man1/$page.1" 2>&1 >/dev/null)
+for page in man1/ruzdo ru/man1/ruzdo man1/onsei; do
+  warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$p/share/man/$page.1" 2>&1 >/dev/null)
   [ -z "$warnings" ] || fail "man page $page: $warnings"
 done
 echo "ok: desktop entry, AppStream data and man pages validate"
