@@ -211,10 +211,14 @@ void TRuzdoPole::LayoutPlates() {
   // half-laid grid. (Hiding the grid would take the focus from its plate.)
   const bool wasEnabled = updatesEnabled();
   setUpdatesEnabled(false);
-  const QStringList sequences = FTemplate.isEmpty() ? QStringList() : DrawCaptions();
-  for (std::size_t i = 0; i < FPlates.size() && FPlateCount == 0; ++i)
-    FPlates[i]->setCaption(FTemplate.isEmpty() ? QString::number(FMinRuzdo + static_cast<int>(i))
-                                               : sequences[static_cast<qsizetype>(i)]);
+  if (FPlateCount > 0) {
+    if (CaptionSource) SetCaptions(DrawCaptions());
+  } else {
+    const QStringList sequences = FTemplate.isEmpty() ? QStringList() : DrawCaptions();
+    for (std::size_t i = 0; i < FPlates.size(); ++i)
+      FPlates[i]->setCaption(FTemplate.isEmpty() ? QString::number(FMinRuzdo + static_cast<int>(i))
+                                                 : sequences[static_cast<qsizetype>(i)]);
+  }
   PlacePlates();
   for (PlateButton* plate : FPlates) plate->setVisible(true);
   setUpdatesEnabled(wasEnabled);
@@ -257,6 +261,7 @@ void TRuzdoPole::RegenerateCaptions() { SetCaptions(DrawCaptions()); }
 QStringList TRuzdoPole::DrawCaptions() const {
   // All different while the template has as many sequences as there are
   // plates: no two plates show the same.
+  if (CaptionSource) return CaptionSource(static_cast<int>(FPlates.size()));
   QStringList captions;
   for (const std::string& s :
        ruzdo::MakeSequences(FTemplate.toStdString(), static_cast<int>(FPlates.size())))

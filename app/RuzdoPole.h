@@ -54,6 +54,9 @@ class TRuzdoPole : public QWidget {
   // without counter words, each showing the caption SetCaptions gives it
   // (a lesson's items); 0 gives a plate per number of the range again.
   void SetPlateCount(int count);
+  // Where a lesson's plates get their captions when drawn anew (count of
+  // them); unset: from the template.
+  std::function<QStringList(int count)> CaptionSource;
   int PlateCount() const { return FPlateCount; }
 
   // Scrolls the grid, if it scrolls, until PLATE shows whole.

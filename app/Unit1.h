@@ -191,6 +191,8 @@ class TMainForm : public QWidget {
   // --- speech ---
   void SpeakNumber(std::int32_t value, std::int32_t speed);
   void SpeakSequence(const QString& text, std::int32_t speed);
+  // A lesson's plate said from its caption, as a listening click hears it.
+  void SpeakLessonItem(const QString& caption, std::int32_t speed);
   // voice: a preset's name, or empty for the standard voice.
   void Speak(const std::string& text, std::int32_t speed, const std::string& voice = {});
 
@@ -201,6 +203,8 @@ class TMainForm : public QWidget {
   void sCancelClick();
   void gEasyItems0Click();
   void gEasyItems1Click();
+  // A mode chosen: the panel's controls it uses, the grid in line.
+  void SwitchMode(ruzdo::DrillMode mode);
   void FillCounterPicker();
   void FillVoicePicker();
   void sTimerIntervalChange();
@@ -298,7 +302,22 @@ class TMainForm : public QWidget {
 
   void Beep();
   ruzdo::SoundOutput& soundOutput();
-  void SwitchMode(ruzdo::DrillMode mode);
+  // --- lessons (Unit1_lessons.cpp) ---
+  // The lessons' items in «Средние» and «Сложные».
+  void buildLessonItems();
+  // A lesson's question: its item said, the plates of its confusions.
+  ruzdo::Question lessonQuestion();
+  // What a lesson's plate says to a listening click; empty koe for a caption
+  // that is no item of the lesson.
+  Said lessonSaid(const QString& caption);
+  // The grid for the mode: a lesson's plates drawn by the lesson, typed as it
+  // says; a plate per number otherwise.
+  void fitGridToMode();
+  // Long questions need the time to be heard out: «Интервал после речи» is
+  // on in sentences and in the lessons.
+  void forceAfterSpeechForMode();
+  // The engine's number of readings of one UTF-8 tag.
+  int variantCountOf(const std::string& utf8Tag) const;
 
   TfAbout* fAbout = nullptr;
   // The speech engine's one caller, with the sound cache (owned by the window).

@@ -94,7 +94,7 @@ void TMainForm::bStartClick() {
   gGenerate->setEnabled(false);
   gRuzdoPoleSetting->setEnabled(false);
   tMain->start(sTimerInterval->value());
-  gEasy->setEnabled(false);
+  for (GroupBarGroup* modes : {gEasy, gMid, gDifficult}) modes->setEnabled(false);
   bStart->setEnabled(false);
   bPause->setEnabled(true);
   focusPlatesIfLost(focused);
@@ -111,7 +111,7 @@ void TMainForm::bStopClick() {
   tickHeld_ = false;
   gGenerate->setEnabled(true);
   gRuzdoPoleSetting->setEnabled(true);
-  gEasy->setEnabled(true);
+  for (GroupBarGroup* modes : {gEasy, gMid, gDifficult}) modes->setEnabled(true);
   bStart->setEnabled(true);
   bPause->setEnabled(false);
   if (!running) return;
@@ -143,8 +143,10 @@ void TMainForm::RuzdoPoleButtonClick(int num, const QString& tel) {
     // No run, or a paused one: the click is for listening.
     if (Mode == DrillMode::kNumbers)
       SpeakNumber(num, sSpechSpeed->value());
-    else
+    else if (Mode == DrillMode::kSequences)
       SpeakSequence(tel, sSpechSpeed->value());
+    else
+      SpeakLessonItem(tel, sSpechSpeed->value());
     showSaid(lastSaid_, false, false, std::nullopt);
     return;
   }

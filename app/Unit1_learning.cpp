@@ -47,7 +47,7 @@ void TMainForm::buildLearningAids() {
   });
   // Long questions need the time to be heard out: the interval counts from
   // the end of each sentence.
-  connect(sSentences, &QCheckBox::toggled, fOptions, &TrainingOptionsWindow::forceAfterSpeech);
+  connect(sSentences, &QCheckBox::toggled, this, &TMainForm::forceAfterSpeechForMode);
   // R also as К: the key's letter on a Russian layout.
   for (const QKeySequence& key : {QKeySequence(Qt::Key_R), QKeySequence(QChar(0x041A)),
                                   QKeySequence(Qt::CTRL | Qt::Key_R), QKeySequence(Qt::Key_F5)}) {

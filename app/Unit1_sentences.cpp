@@ -48,8 +48,10 @@ ruzdo::Question TMainForm::drawQuestion() {
       q.said = numberSaid(q.number, true, sentencesOn());
       return q;
     }
-    default:  // the sequences: captions made from the template
+    case ruzdo::DrillMode::kSequences:  // captions made from the template
       return captionQuestion(RuzdoPole->DrawCaptions());
+    default:
+      return lessonQuestion();
   }
 }
 

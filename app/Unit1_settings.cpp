@@ -54,6 +54,7 @@ bool TMainForm::ApplySettings() {
   RuzdoPole->SetRows(sRows->value());
   RuzdoPole->SetCols(sCols->value());
   RuzdoPole->SetIndention(sIndention->value());
+  fitGridToMode();
   RuzdoPole->EndUpdate();
   return true;
 }
@@ -86,11 +87,15 @@ void TMainForm::SwitchMode(ruzdo::DrillMode mode) {
     // The template makes the sequences' captions; the counter is said with numbers.
     sTemplate->setEnabled(m == ruzdo::DrillMode::kSequences);
     sTani->setEnabled(m == ruzdo::DrillMode::kNumbers);
+    // A lesson draws its own items: the range is not its.
+    sMinRuzdo->setEnabled(!ruzdo::IsLesson(m));
+    sMaxRuzdo->setEnabled(!ruzdo::IsLesson(m));
     Mode = m;
   };
   enableFor(mode);
   // Refused settings leave the grid as it was, so the mode stays as it was too.
   if (!ApplySettings()) enableFor(before);
+  forceAfterSpeechForMode();
   focusPlatesIfLost(focused);
 }
 

@@ -182,6 +182,9 @@ void TMainForm::prefetchPlates() {
     if (Mode == ruzdo::DrillMode::kNumbers) {
       numbers.push_back(plate->property("Tag").toInt());
       add(ruzdo::NumberSpeechText(numbers.back(), RuzdoPole->Tani()), listening);
+    } else if (ruzdo::IsLesson(Mode)) {
+      const Said said = lessonSaid(plate->text());
+      if (!said.koe.empty()) add(said.koe, listening);
     } else if (const auto text = sequenceText(plate->text())) {
       add(*text, listening);
     }

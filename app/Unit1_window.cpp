@@ -180,6 +180,7 @@ void TMainForm::buildGroupBar() {
   gMid->setObjectName(QStringLiteral("gMid"));
   gDifficult = RzGroupBar1->addGroup(tr("Сложные"));
   gDifficult->setObjectName(QStringLiteral("gDifficult"));
+  buildLessonItems();
   RzGroup1 = RzGroupBar1->addGroup(tr("Справка"));
   RzGroup1->setObjectName(QStringLiteral("RzGroup1"));
   RzGroup1->addItem(tr("О программе"));

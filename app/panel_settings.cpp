@@ -101,13 +101,15 @@ constexpr PanelKey kPanelKeys[] = {
     // grid in line with the panel, as a click on it does.
     {"mode", [](const TMainForm& f) { return QVariant(static_cast<int>(f.Mode)); },
      [](const TMainForm&, const QVariant& v) -> std::optional<QVariant> {
-       return intIn(v, 0, 1).value_or(0);
+       return intIn(v, 0, static_cast<int>(ruzdo::kLastLesson)).value_or(0);
      },
      [](TMainForm& f, const QVariant& v) {
        if (v.toInt() == 1)
          f.gEasyItems1Click();
-       else
+       else if (v.toInt() == 0)
          f.gEasyItems0Click();
+       else
+         f.SwitchMode(static_cast<ruzdo::DrillMode>(v.toInt()));
      },
      true},
 };

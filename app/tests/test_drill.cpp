@@ -143,6 +143,45 @@ class TestDrill : public QObject {
     QVERIFY(!running(f) && f.gGenerate->isEnabled());
   }
 
+  // Each lesson: the panel's range, counter and template unused, the
+  // interval after speech on; every question brings its own plates, the said
+  // item among them, judged by caption; back in the numbers mode all is as
+  // it was.
+  void lessonsAskTheirItems_data() {
+    QTest::addColumn<int>("lesson");
+    for (int m = int(ruzdo::kFirstLesson); m <= int(ruzdo::kLastLesson); ++m)
+      QTest::addRow("lesson %d", m) << m;
+  }
+  void lessonsAskTheirItems() {
+    QFETCH(int, lesson);
+    TMainForm& f = d->form;
+    d->setRange(tanHon, 0, 9);
+    f.SwitchMode(static_cast<ruzdo::DrillMode>(lesson));
+    for (QWidget* unused :
+         std::initializer_list<QWidget*>{f.sMinRuzdo, f.sMaxRuzdo, f.sTani, f.sTemplate})
+      QVERIFY(!unused->isEnabled());
+    QVERIFY(f.fOptions->afterSpeechInForce());
+    QCOMPARE(f.RuzdoPole->Plates().size(), std::size_t(6));  // two columns, three rows
+    f.bStartClick();
+    QStringList before;
+    for (int question = 0; question < 3; ++question) {
+      f.tMainTimer();
+      QStringList shown;
+      for (PlateButton* p : f.RuzdoPole->Plates()) shown << p->text();
+      QVERIFY(shown != before);
+      before = shown;
+      QCOMPARE(shown.count(f.LastText()), 1);
+      QVERIFY(!d->engine.calls.isEmpty());
+      click(f, int(shown.indexOf(f.LastText())));
+      QCOMPARE(f.ErrorCount, 0);
+    }
+    f.bStopClick();
+    f.gEasyItems0Click();
+    QVERIFY(f.sMinRuzdo->isEnabled() && f.sTani->isEnabled());
+    QVERIFY(!f.fOptions->afterSpeechInForce());
+    QCOMPARE(f.RuzdoPole->Plates()[9]->text(), QStringLiteral("9"));
+  }
+
   void digitModeNeverRunsOnBlankPlates() {
     TMainForm& f = d->form;
     f.gEasyItems1Click();

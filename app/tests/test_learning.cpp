@@ -565,7 +565,7 @@ class TestLearning : public QObject {
         {"interval half a number", "panel/interval", "20x0"},
         {"questions overflow", "panel/questions", "99999999999999"},
         {"no columns", "panel/cols", "-1"},
-        {"mode 7", "panel/mode", "7"},
+        {"mode 8", "panel/mode", "8"},  // 2 ... 7 are the lessons
         {"option neither true nor false", "panel/weakFirst", "maybe"},
         {"window far off every screen", "window/x", "90000"},
         {"tiny window", "window/width", "3"},

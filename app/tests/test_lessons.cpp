@@ -10,6 +10,7 @@
 #include "core/carrier_sentences.h"
 #include "core/lessons/confusions.h"
 #include "core/lessons/lesson_draw.h"
+#include "core/lessons/lesson_question.h"
 #include "core/lessons/lesson_saying.h"
 #include "core/random_source.h"
 #include "core/speech_text.h"
@@ -200,7 +201,7 @@ class TestLessons : public QObject {
     QFETCH(QStringList, heard);
     QFETCH(QString, notHeard);
     QSet<QString> captions;
-    for (const ruzdo::Confusion& c : ruzdo::ConfusionsOf(item)) {
+    for (const ruzdo::LessonConfusion& c : ruzdo::ConfusionsOf(item)) {
       QVERIFY(!c.reason.empty());
       captions.insert(QString::fromStdString(ruzdo::LessonCaption(c.item)));
     }
@@ -233,12 +234,24 @@ class TestLessons : public QObject {
     int checked = 0, otherReadings = 0;
     std::set<std::string> sentences;
     for (int n = 0; n < 150; ++n) {
-      const LessonItem said = ruzdo::DrawLessonItem(lesson);
-      QVERIFY2(ruzdo::ValidLessonItem(said), ruzdo::LessonCaption(said).c_str());
       const int count = ruzdo::kFewestLessonPlates + n % 7;
-      const auto plates = ruzdo::LessonPlates(said, count);
-      const ruzdo::Question q = ruzdo::LessonQuestionOf(said, plates);
+      const auto drawn = ruzdo::DrawLessonQuestion(lesson, count, carriers, {n % 2 == 1, true, ""});
+      const LessonItem& said = drawn.said;
+      QVERIFY2(ruzdo::ValidLessonItem(said), ruzdo::LessonCaption(said).c_str());
+      const ruzdo::Question& q = drawn.question;
+      QCOMPARE(q.mode, lesson);
+      QCOMPARE(q.said.written, q.answer);
+      QVERIFY(Onsei_VariantCount(q.said.koe.c_str()) > 0);
+      QCOMPARE(
+          ruzdo::ItemOnPlate(drawn.plates, q.answer),
+          &drawn.plates[static_cast<std::size_t>(
+              std::find(q.captions.begin(), q.captions.end(), q.answer) - q.captions.begin())]);
       QCOMPARE(static_cast<int>(q.captions.size()), count);
+      // A plate's caption gives back its item (a click between questions says it).
+      for (const std::string& c : q.captions) {
+        const auto item = ruzdo::LessonItemOfCaption(lesson, c);
+        QVERIFY2(item && ruzdo::LessonCaption(*item) == c, c.c_str());
+      }
       QCOMPARE(std::count(q.captions.begin(), q.captions.end(), q.answer), 1);
       std::set<std::string> typed;
       for (const std::string& c : q.captions) typed.insert(ruzdo::LessonTypedDigits(lesson, c));

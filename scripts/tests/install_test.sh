@@ -61,8 +61,10 @@ export PKG_CONFIG_PATH=$p/lib/pkgconfig
 pc="pkg-config --define-variable=prefix=$p"
 [ "$($pc --modversion onsei)" = "$version" ] || fail "pkg-config version"
 awk '/^```c$/ {on = 1; next} /^```$/ {on = 0} on' "$source/onsei/README.md" >"$work/example.c"
-# shellcheck disable=SC2046
-cc -Wall -Werror "$work/example.c" $($pc --cflags --libs onsei) -o "$work/example"
+# Built with the project's own C flags: a sanitized engine needs a sanitized
+# program, whose sanitizer runtime comes first among its libraries.
+# shellcheck disable=SC2046,SC2086
+cc -Wall -Werror ${RUZDO_C_FLAGS:-} "$work/example.c" $($pc --cflags --libs onsei) -o "$work/example"
 (cd "$work" && LD_LIBRARY_PATH=$p/lib ./example)
 [ "$(head -c 4 "$work/25.wav")" = RIFF ] || fail "the example wrote no WAV"
 seconds=$(soxi -D "$work/25.wav")

@@ -167,7 +167,7 @@ std::vector<long long> Heard(const ConfusionRule& rule, long long v) {
 // A phone number's digits changed by a digit rule, one digit at a time,
 // after the first group (the area code or the mobile prefix).
 void PhoneDigitConfusions(const LessonItem& item, const ConfusionRule& rule,
-                          std::vector<Confusion>& out) {
+                          std::vector<LessonConfusion>& out) {
   for (std::size_t g = 1; g < item.groups.size(); ++g)
     for (std::size_t i = 0; i < item.groups[g].size(); ++i) {
       const int digit = item.groups[g][i] - '0';
@@ -179,7 +179,7 @@ void PhoneDigitConfusions(const LessonItem& item, const ConfusionRule& rule,
 }
 
 void PhonePrefixConfusions(const LessonItem& item, const ConfusionRule& rule,
-                           std::vector<Confusion>& out) {
+                           std::vector<LessonConfusion>& out) {
   if (item.groups.empty()) return;
   const std::string& first = item.groups[0];
   // 090 is 0 then 90; 03 is 0 then 3.
@@ -225,8 +225,8 @@ bool ValidLessonItem(const LessonItem& item) {
   }
 }
 
-std::vector<Confusion> ConfusionsOf(const LessonItem& item) {
-  std::vector<Confusion> out;
+std::vector<LessonConfusion> ConfusionsOf(const LessonItem& item) {
+  std::vector<LessonConfusion> out;
   for (const ConfusedPart part : PartsOf(item.lesson))
     for (const ConfusionRule& rule : kRules) {
       if (rule.part != part) continue;

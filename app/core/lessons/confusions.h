@@ -45,14 +45,14 @@ struct ConfusionRule {
 std::span<const ConfusionRule> ConfusionRules();
 
 // An item a learner may hear for another, and why.
-struct Confusion {
+struct LessonConfusion {
   LessonItem item;
   std::string_view reason;
 };
 
 // The items that differ from item by one confusable part, each valid in its
 // lesson (a date that exists, a time of the clock), in the table's order.
-std::vector<Confusion> ConfusionsOf(const LessonItem& item);
+std::vector<LessonConfusion> ConfusionsOf(const LessonItem& item);
 
 // Whether the item is one its lesson can show: 0:00-23:59 (1-12 after
 // 午前/午後), an existing date, a price of 10-1,000,000 yen, a big number of

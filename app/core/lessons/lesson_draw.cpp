@@ -46,8 +46,8 @@ void DrawDate(LessonItem& item) {
   // The days with forms of their own, and the months 4, 7 and 9, come often.
   static constexpr std::array kOwnDays{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 14, 20, 24};
   static constexpr std::array kOwnMonths{4, 7, 9};
-  item.year = Between(2024, 2028);
   item.yearShown = RandomBelow(5) == 0;
+  item.year = item.yearShown ? Between(2024, 2028) : kCalendarYear;
   item.weekday = RandomBelow(4) == 0;
   do {
     item.month = RandomBelow(3) == 0 ? OneOf(kOwnMonths) : Between(1, 12);
@@ -194,7 +194,7 @@ std::vector<LessonItem> LessonPlates(const LessonItem& said, int count) {
   while (static_cast<int>(plates.size()) < count && !level.empty()) {
     std::vector<LessonItem> heard;
     for (const LessonItem& item : level)
-      for (Confusion& c : ConfusionsOf(item)) heard.push_back(std::move(c.item));
+      for (LessonConfusion& c : ConfusionsOf(item)) heard.push_back(std::move(c.item));
     Shuffle(heard);
     level.clear();
     for (const LessonItem& item : heard)

@@ -123,6 +123,95 @@ std::string LessonCaption(const LessonItem& item) {
   }
 }
 
+namespace {
+
+// Reads a number at the start of text, skipping commas; false when none.
+bool TakeNumber(std::string_view& text, long long& value) {
+  std::size_t used = 0;
+  value = 0;
+  while (used < text.size() && ((text[used] >= '0' && text[used] <= '9') || text[used] == ',')) {
+    if (text[used] != ',') value = value * 10 + (text[used] - '0');
+    ++used;
+  }
+  if (used == 0 || used > 15) return false;
+  text.remove_prefix(used);
+  return true;
+}
+
+bool Take(std::string_view& text, std::string_view what) {
+  if (text.substr(0, what.size()) != what) return false;
+  text.remove_prefix(what.size());
+  return true;
+}
+
+bool TakeTime(std::string_view& text, LessonItem& item) {
+  long long hour = 0, minute = 0;
+  if (!TakeNumber(text, hour) || !Take(text, ":") || !TakeNumber(text, minute)) return false;
+  item.hour = static_cast<int>(hour);
+  item.minute = static_cast<int>(minute);
+  return true;
+}
+
+bool ReadCaption(std::string_view text, LessonItem& item) {
+  long long n = 0;
+  switch (item.lesson) {
+    case DrillMode::kTimes:
+      item.prefix = Take(text, "午前") ? 1 : Take(text, "午後") ? 2 : 0;
+      return TakeTime(text, item) && text.empty();
+    case DrillMode::kDates: {
+      if (!TakeNumber(text, n)) return false;
+      if (Take(text, "年")) {
+        item.year = static_cast<int>(n);
+        item.yearShown = true;
+        if (!TakeNumber(text, n)) return false;
+      }
+      item.month = static_cast<int>(n);
+      if (!Take(text, "月") || !TakeNumber(text, n) || !Take(text, "日")) return false;
+      item.day = static_cast<int>(n);
+      item.weekday = !text.empty();
+      return true;
+    }
+    case DrillMode::kPrices:
+      return TakeNumber(text, item.amount) && Take(text, "円") && text.empty();
+    case DrillMode::kPhones: {
+      item.groups.clear();
+      for (std::string_view rest = text; !rest.empty();) {
+        const auto dash = rest.find('-');
+        item.groups.emplace_back(rest.substr(0, dash));
+        rest = dash == std::string_view::npos ? std::string_view() : rest.substr(dash + 1);
+      }
+      return !item.groups.empty();
+    }
+    case DrillMode::kBigNumbers:
+      item.amount = 0;
+      while (TakeNumber(text, n)) {
+        if (Take(text, "億"))
+          item.amount += n * 100000000;
+        else if (Take(text, "万"))
+          item.amount += n * 10000;
+        else
+          item.amount += n;
+      }
+      item.unit = Take(text, "円") ? 1 : Take(text, "人") ? 2 : 0;
+      return text.empty();
+    case DrillMode::kAnnouncements:
+      if (!TakeNumber(text, n) || !Take(text, " · ")) return false;
+      item.platform = static_cast<int>(n);
+      return TakeTime(text, item) && text.empty();
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+std::optional<LessonItem> LessonItemOfCaption(DrillMode lesson, const std::string& caption) {
+  LessonItem item;
+  item.lesson = lesson;
+  if (!ReadCaption(caption, item) || LessonCaption(item) != caption) return std::nullopt;
+  return item;
+}
+
 std::string LessonTypedDigits(DrillMode lesson, const std::string& caption) {
   if (lesson == DrillMode::kDates) {
     const auto year = caption.find("年");

@@ -1,12 +1,16 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/drill_mode.h"
 
 namespace ruzdo {
+
+// The year of a date said without one (its weekday is this year's).
+inline constexpr int kCalendarYear = 2026;
 
 // One thing a lesson asks about: a clock time, a date, a price, a phone
 // number, a big amount or a platform with its departure time. Only the
@@ -19,8 +23,8 @@ struct LessonItem {
   int minute = 0;     // 0 … 59
   bool half = false;  // minute 30 said as 時半
   // Dates.
-  int year = 2026;         // the calendar's year: its weekdays
-  bool yearShown = false;  // the year written and said before the date
+  int year = kCalendarYear;  // the calendar's year: its weekdays
+  bool yearShown = false;    // the year written and said before the date
   int month = 1;
   int day = 1;
   bool weekday = false;  // the day of the week written and said after the date
@@ -61,6 +65,10 @@ struct SpeechPiece {
 // shown: 10:15, 午後3:30, 3月14日, 2026年3月14日(土), 1,980円,
 // 03-1234-5678, 1億2000万, 35万円, 3 · 10:15.
 std::string LessonCaption(const LessonItem& item);
+
+// The item a caption of the lesson shows (a half hour as 30分); nothing for
+// a caption that is none of the lesson's.
+std::optional<LessonItem> LessonItemOfCaption(DrillMode lesson, const std::string& caption);
 
 // The digits a learner types for a plate of the lesson: its caption's
 // digits, a date's without its year (314 for 3月14日).
