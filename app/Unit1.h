@@ -15,6 +15,7 @@
 
 #include "RuzdoPole.h"
 #include "core/drill_run.h"
+#include "core/lessons/lesson_answers.h"
 #include "core/listening_setting.h"
 #include "core/weak_picker.h"
 #include "platform/wave_image.h"
@@ -316,6 +317,7 @@ class TMainForm : public QWidget {
   QDateTime runStartedAt_;  // the first question of the run
   int questionSpeed_ = 0;
   std::vector<ruzdo::PastAnswer> recent_;  // numbers mode, oldest first
+  ruzdo::LessonAnswers lessonAnswers_;     // the lessons', by written form
   std::unique_ptr<QSettings> settings_;
   bool restoring_ = false;
   ruzdo::HistoryService* history_ = nullptr;

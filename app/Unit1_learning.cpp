@@ -29,13 +29,6 @@
 #include "widgets/image_button.h"
 #include "widgets/notice_line.h"
 
-namespace {
-
-// How many answers of the numbers mode the weighting looks back on.
-constexpr std::size_t kRecentAnswers = 200;
-
-}  // namespace
-
 void TMainForm::buildLearningAids() {
   connect(bReplay, &QToolButton::clicked, this, &TMainForm::bReplayClick);
   connect(bOptions, &QToolButton::clicked, this, &TMainForm::RzGroup1Items2Click);
@@ -93,7 +86,10 @@ void TMainForm::questionEnded(bool wrong, const std::optional<QString>& clicked)
     bool isNumber = false;
     const int number = clicked ? clicked->toInt(&isNumber) : -1;
     recent_.push_back({LastNumber, isNumber ? number : -1, wrong});
-    if (recent_.size() > kRecentAnswers) recent_.erase(recent_.begin());
+    if (recent_.size() > ruzdo::kWeakLookBack) recent_.erase(recent_.begin());
+  } else if (ruzdo::IsLesson(Mode)) {
+    lessonAnswers_.add(
+        Mode, {drill_.current().answer, clicked ? clicked->toStdString() : std::string(), wrong});
   }
 
   if (history_) {
@@ -165,13 +161,27 @@ void TMainForm::openHistory(const QString& folder) {
             std::vector<ruzdo::PastAnswer> all;
             for (const auto& a : stored) all.push_back({a.asked, a.clicked, a.wrong});
             all.insert(all.end(), recent_.begin(), recent_.end());
-            if (all.size() > kRecentAnswers)
-              all.erase(all.begin(), all.end() - static_cast<std::ptrdiff_t>(kRecentAnswers));
+            if (all.size() > ruzdo::kWeakLookBack)
+              all.erase(all.begin(), all.end() - static_cast<std::ptrdiff_t>(ruzdo::kWeakLookBack));
             recent_ = std::move(all);
+          });
+  connect(history_, &ruzdo::HistoryService::opened, this,
+          [this](const QList<ruzdo::HistoryStore::Recent>&,
+                 const QList<ruzdo::HistoryStore::RecentLesson>& stored) {
+            std::vector<ruzdo::PastLessonAnswer> older;
+            for (qsizetype i = 0; i < stored.size(); ++i) {
+              older.push_back(stored[i].answer);
+              if (i + 1 == stored.size() || stored[i + 1].mode != stored[i].mode) {
+                lessonAnswers_.addOlder(static_cast<ruzdo::DrillMode>(stored[i].mode), older);
+                older.clear();
+              }
+            }
           });
   // Cleared answers no longer weigh the weak values.
   connect(history_, &ruzdo::HistoryService::cleared, this, [this](bool ok) {
-    if (ok) recent_.clear();
+    if (!ok) return;
+    recent_.clear();
+    lessonAnswers_.clear();
   });
   if (fHistory) fHistory->setHistory(history_);
 }
