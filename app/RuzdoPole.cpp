@@ -96,6 +96,12 @@ void TRuzdoPole::ScrollToPlate(const QWidget* plate) {
     FScroll->setValue(FScroll->value() + r.bottom() + 1 - height());
 }
 
+void TRuzdoPole::TakeFocusIfLost(const QPointer<QWidget>& before) {
+  const QWidget* now = window()->focusWidget();
+  if ((!before || !before->isEnabled() || !now || !now->isEnabled()) && !FPlates.empty())
+    FPlates.front()->setFocus(Qt::OtherFocusReason);
+}
+
 void TRuzdoPole::BeginUpdate() { ++FUpdating; }
 
 void TRuzdoPole::EndUpdate() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -61,6 +62,10 @@ class TRuzdoPole : public QWidget {
 
   // Scrolls the grid, if it scrolls, until PLATE shows whole.
   void ScrollToPlate(const QWidget* plate);
+  // The first plate takes the window's focus when the control that had it
+  // (before) is disabled now (the toolkit passes it on to whatever comes
+  // next, or to none), or none has it: answers are given on the plates.
+  void TakeFocusIfLost(const QPointer<QWidget>& before);
 
   // Setters called between BeginUpdate and EndUpdate guard and store their
   // values as ever, but the plates are rebuilt or laid out once, by

@@ -8,6 +8,7 @@
 
 #include "core/random_source.h"
 #include "history/history_store.h"
+#include "option_pickers.h"
 #include "speech/speech_service.h"
 #include "widgets/group_bar_group.h"
 #include "widgets/group_bar_item.h"
@@ -40,7 +41,7 @@ void TMainForm::FormCreate() {
   ResetStats();
   ShowStats();
   FillCounterPicker();
-  FillVoicePicker();
+  ruzdo::FillVoicePicker(sVoice);
 }
 
 void TMainForm::FormDestroy() {
@@ -66,5 +67,4 @@ void TMainForm::connectEvents() {
   connect(RzGroup1->item(1), &QAbstractButton::clicked, this, &TMainForm::RzGroup1Items1Click);
   connect(sTimerInterval, &QSlider::valueChanged, this, &TMainForm::sTimerIntervalChange);
   buildLearningAids();
-  connect(sVoice, &QComboBox::currentIndexChanged, this, &TMainForm::sVoiceChange);
 }

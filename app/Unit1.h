@@ -201,10 +201,8 @@ class TMainForm : public QWidget {
   // A mode chosen: the panel's controls it uses, the grid in line.
   void SwitchMode(ruzdo::DrillMode mode);
   void FillCounterPicker();
-  void FillVoicePicker();
   void sTimerIntervalChange();
   void RzGroup1Items0Click();
-  void sVoiceChange();
 
   // --- learning aids (Unit1_learning.cpp) ---
   // Restores the panel and the window from these settings now and saves
@@ -281,10 +279,6 @@ class TMainForm : public QWidget {
   bool tickHeld_ = false;     // the tick waits for the question's sound to start
   QElapsedTimer askedClock_;  // since the question was asked
   void connectEvents();
-
-  // Brings the focus to the first plate when the control that had it
-  // (before) is disabled now, or none has it.
-  void focusPlatesIfLost(const QPointer<QWidget>& before);
 
   void Beep();
   ruzdo::SoundOutput& soundOutput();

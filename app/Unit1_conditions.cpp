@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "Unit1.h"
-#include "listening_picker.h"
+#include "option_pickers.h"
 #include "speech/speech_service.h"
 #include "training_options_window.h"
 

@@ -78,7 +78,7 @@ void TMainForm::bStartClick() {
   for (GroupBarGroup* modes : {gEasy, gMid, gDifficult}) modes->setEnabled(false);
   bStart->setEnabled(false);
   bPause->setEnabled(true);
-  focusPlatesIfLost(focused);
+  RuzdoPole->TakeFocusIfLost(focused);
   // The first question too is made during the first interval.
   planNext();
 }

@@ -408,6 +408,17 @@ speed:</translation>
     </message>
 </context>
 <context>
+    <name>OptionPickers</name>
+    <message>
+        <source>Голос: %1</source>
+        <translation>Voice: %1</translation>
+    </message>
+    <message>
+        <source>Разные</source>
+        <translation>Mixed</translation>
+    </message>
+</context>
+<context>
     <name>ProgressChart</name>
     <message>
         <source>Занятие</source>
@@ -719,14 +730,6 @@ speed:</translation>
     <message>
         <source>Разница максимального и минимального значений должна быть меньше 100!</source>
         <translation>The difference between the maximum and minimum values must be less than 100!</translation>
-    </message>
-    <message>
-        <source>Разные</source>
-        <translation>Mixed</translation>
-    </message>
-    <message>
-        <source>Голос: %1</source>
-        <translation>Voice: %1</translation>
     </message>
     <message>
         <source>Нет вывода звука: речь не будет слышна.</source>
