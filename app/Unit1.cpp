@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "core/random_source.h"
+#include "drill/answer_log.h"
 #include "history/history_store.h"
 #include "speech/speech_service.h"
 #include "widgets/group_bar_group.h"
@@ -27,6 +28,8 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent), speech_(new ruzdo::Spee
   tMarker = new QTimer(this);
   tMarker->setObjectName(QStringLiteral("tMarker"));
   tMarker->setInterval(300);
+  pacer_ = ruzdo::QuestionPacer(tMain);
+  answers_ = new ruzdo::AnswerLog(this);
 
   buildWorkArea();
   setTabOrder();
