@@ -310,8 +310,8 @@ class TMainForm : public QWidget {
   // Long questions need the time to be heard out: «Интервал после речи» is
   // on in sentences and in the lessons.
   void forceAfterSpeechForMode();
-  // The engine's number of readings of one UTF-8 tag.
-  int variantCountOf(const std::string& utf8Tag) const;
+  // How many readings a UTF-8 tag has, counted by the speech service's engine.
+  std::function<int(const std::string&)> variantCounter() const;
 
   TfAbout* fAbout = nullptr;
   // The speech engine's one caller, with the sound cache (owned by the window).

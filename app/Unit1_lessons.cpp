@@ -7,7 +7,6 @@
 #include "Unit1.h"
 #include "core/lessons/lesson_draw.h"
 #include "core/lessons/lesson_question.h"
-#include "core/speech_text.h"
 #include "lesson_titles.h"
 #include "speech/speech_service.h"
 #include "training_options_window.h"
@@ -26,10 +25,9 @@ void TMainForm::buildLessonItems() {
   }
 }
 
-int TMainForm::variantCountOf(const std::string& utf8Tag) const {
-  const auto sjis = ruzdo::ToShiftJis(utf8Tag);
-  const int count = sjis ? speech_->variantCount(*sjis) : 0;
-  return count < 1 ? 1 : count;
+std::function<int(const std::string&)> TMainForm::variantCounter() const {
+  // Through the speech service's engine: the one a test gives, if any.
+  return [this](const std::string& tag) { return ruzdo::TagVariantCount(speech_->engine(), tag); };
 }
 
 ruzdo::Question TMainForm::lessonQuestion() {
@@ -40,8 +38,7 @@ ruzdo::Question TMainForm::lessonQuestion() {
   const auto plates = ruzdo::LessonPlates(said, RuzdoPole->PlateCount());
   ruzdo::Question q = ruzdo::LessonQuestionOf(said, plates);
   const ruzdo::LessonSpeechOptions options{sentencesOn(), sVariants->isChecked(), questionVoice()};
-  q.said = ruzdo::LessonSaid(said, carriers(), options,
-                             [this](const std::string& tag) { return variantCountOf(tag); });
+  q.said = ruzdo::LessonSaid(said, carriers(), options, variantCounter());
   return q;
 }
 
@@ -54,7 +51,7 @@ TMainForm::Said TMainForm::lessonSaid(const QString& caption) {
   }
   // A listening click: the usual reading, alone (an announcement in its
   // sentence), in the listening voice.
-  return ruzdo::LessonSaid(*item, carriers(), {false, false, listeningVoice()});
+  return ruzdo::LessonSaid(*item, carriers(), {false, false, listeningVoice()}, variantCounter());
 }
 
 void TMainForm::SpeakLessonItem(const QString& caption, std::int32_t speed) {

@@ -66,6 +66,12 @@ SpeechEngine SpeechEngine::Onsei() {
   return e;
 }
 
+int TagVariantCount(const SpeechEngine& engine, const std::string& utf8Tag) {
+  const auto sjis = ToShiftJis(utf8Tag);
+  const int count = sjis && engine.variantCount ? engine.variantCount(sjis->c_str()) : 0;
+  return count < 1 ? 1 : count;
+}
+
 std::vector<std::string> EngineVoiceNames() {
   std::vector<std::string> names;
   for (int i = 0; i < Onsei_VoiceCount(); ++i)

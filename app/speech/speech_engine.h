@@ -37,6 +37,11 @@ struct SpeechEngine {
   static SpeechEngine Onsei();
 };
 
+// How many accepted readings one number's tag (UTF-8, <NUMK VAL=7 COUNTER=じ>)
+// has for the engine: 1 where it refuses the tag or cannot count them. The
+// lessons draw their readings through it, so a test's engine counts for them.
+int TagVariantCount(const SpeechEngine& engine, const std::string& utf8Tag);
+
 // The engine's voice presets by their names, the standard one first.
 std::vector<std::string> EngineVoiceNames();
 

@@ -136,6 +136,8 @@ class TestSpeechService : public QObject {
       QCOMPARE(speech.reading("x"), std::string("よみ"));
       QCOMPARE(read, QList<QByteArray>{"x"});
       QCOMPARE(speech.variantCount("y"), 3);
+      // A lesson's tag (UTF-8) is counted by the same engine.
+      QCOMPARE(ruzdo::TagVariantCount(speech.engine(), "<NUMK VAL=7 COUNTER=じ>"), 3);
       engine.fail = true;
       QCOMPARE(int(speech.ask("<NUM VAL=2>", 120, {}).kind),
                int(ruzdo::SpeechService::Asked::Kind::kFailed));

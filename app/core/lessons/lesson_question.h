@@ -22,8 +22,7 @@ struct LessonSpeechOptions {
 // Shift-JIS, the reading and the sentence. Empty koe where the text cannot
 // be put in Shift-JIS (it always can: kana, digits and the tags).
 Said LessonSaid(const LessonItem& item, const CarrierTable& carriers,
-                const LessonSpeechOptions& options,
-                const VariantCounter& count = EngineVariantCount);
+                const LessonSpeechOptions& options, const VariantCounter& count);
 
 // A lesson's question drawn ahead of its tick: the item said, the plates'
 // items (the said one among them) and the question with what is said.
@@ -33,8 +32,7 @@ struct LessonQuestion {
   Question question;
 };
 LessonQuestion DrawLessonQuestion(DrillMode lesson, int plates, const CarrierTable& carriers,
-                                  const LessonSpeechOptions& options,
-                                  const VariantCounter& count = EngineVariantCount);
+                                  const LessonSpeechOptions& options, const VariantCounter& count);
 
 // The item a plate shows, among the plates' items; null where none does.
 const LessonItem* ItemOnPlate(const std::vector<LessonItem>& plates, const std::string& caption);

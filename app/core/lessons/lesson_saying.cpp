@@ -1,8 +1,6 @@
 #include "core/lessons/lesson_saying.h"
 
 #include "core/random_source.h"
-#include "core/speech_text.h"
-#include "onsei/onsei.h"
 
 namespace ruzdo {
 namespace {
@@ -14,12 +12,6 @@ std::string Fill(std::string text, std::string_view slot, std::string_view fille
 }
 
 }  // namespace
-
-int EngineVariantCount(const std::string& utf8Tag) {
-  const auto sjis = ToShiftJis(utf8Tag);
-  const int count = sjis ? Onsei_VariantCount(sjis->c_str()) : 0;
-  return count < 1 ? 1 : count;
-}
 
 std::string LessonCarrierKey(const LessonItem& item) {
   switch (item.lesson) {

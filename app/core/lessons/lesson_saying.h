@@ -10,11 +10,9 @@
 
 namespace ruzdo {
 
-// How many accepted readings the engine has for one tag (UTF-8).
+// How many accepted readings the engine has for one tag (UTF-8): the speech
+// engine's count (TagVariantCount), or a test's.
 using VariantCounter = std::function<int(const std::string& utf8Tag)>;
-
-// The engine's own count (Onsei_VariantCount), 1 where it refuses the tag.
-int EngineVariantCount(const std::string& utf8Tag);
 
 // The key of the lesson's sentences in the carriers' table: TIME, DATE,
 // PRICE, PHONE, AMOUNT (AMOUNT円, AMOUNT人 with a unit), ANNOUNCEMENT.
@@ -38,7 +36,7 @@ struct LessonSaying {
 // ぜろ/れい), else the usual readings. variant counts the readings as the
 // engine does: the first tag changing fastest.
 LessonSaying SayLessonItem(const LessonItem& item, const CarrierTable& carriers, bool inSentence,
-                           bool variants, const VariantCounter& count = EngineVariantCount);
+                           bool variants, const VariantCounter& count);
 
 // The question of a lesson: its plates' captions and the said item's.
 Question LessonQuestionOf(const LessonItem& said, const std::vector<LessonItem>& plates);
