@@ -7,6 +7,7 @@
 #include "Unit1.h"
 #include "core/lessons/lesson_draw.h"
 #include "core/lessons/lesson_question.h"
+#include "drill/answer_log.h"
 #include "lesson_titles.h"
 #include "speech/speech_service.h"
 #include "training_options_window.h"
@@ -34,7 +35,13 @@ ruzdo::Question TMainForm::lessonQuestion() {
   // The question's draws in a fixed order: its item, its plates, its voice,
   // its readings and sentence.
   const ruzdo::DrillMode lesson = Mode;
-  ruzdo::LessonItem said = ruzdo::DrawLessonItem(lesson);
+  // With «Чаще ошибочные» the lesson's recently missed and confused items
+  // come more often, a fresh draw standing for a grid's worth of untroubled
+  // ones. Drawn ahead, a question weighs the answers up to the one before it.
+  ruzdo::LessonItem said =
+      sWeakFirst->isChecked()
+          ? ruzdo::DrawWeakLessonItem(lesson, answers_->lessons().of(lesson), RuzdoPole->PlateCount())
+          : ruzdo::DrawLessonItem(lesson);
   const auto plates = ruzdo::LessonPlates(said, RuzdoPole->PlateCount());
   ruzdo::Question q = ruzdo::LessonQuestionOf(said, plates);
   const ruzdo::LessonSpeechOptions options{sentencesOn(), sVariants->isChecked(), questionVoice()};

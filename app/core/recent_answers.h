@@ -8,12 +8,10 @@
 namespace ruzdo {
 
 // The answers of the numbers mode that «Чаще ошибочные» weighs: the last
-// kKept of them, oldest first. Those kept in the history come before the
+// kWeakLookBack of them, oldest first. Those kept in the history come before the
 // answers of this session.
 class RecentAnswers {
  public:
-  static constexpr std::size_t kKept = 200;
-
   void add(PastAnswer answer);
   // The history's answers, oldest first, read after this session began.
   void addEarlier(const std::vector<PastAnswer>& stored);

@@ -10,15 +10,26 @@ HistoryService* AnswerLog::open(const QString& folder) {
   delete history_;
   history_ = new HistoryService(folder, this);
   connect(history_, &HistoryService::opened, this,
-          [this](const QList<HistoryStore::Recent>& stored) {
+          [this](const QList<HistoryStore::Recent>& numbers,
+                 const QList<HistoryStore::RecentLesson>& lessons) {
             // What the file holds comes before the answers of this session.
             std::vector<PastAnswer> earlier;
-            for (const auto& a : stored) earlier.push_back({a.asked, a.clicked, a.wrong});
+            for (const auto& a : numbers) earlier.push_back({a.asked, a.clicked, a.wrong});
             recent_.addEarlier(earlier);
+            std::vector<PastLessonAnswer> older;
+            for (qsizetype i = 0; i < lessons.size(); ++i) {
+              older.push_back(lessons[i].answer);
+              if (i + 1 == lessons.size() || lessons[i + 1].mode != lessons[i].mode) {
+                lessons_.addOlder(static_cast<DrillMode>(lessons[i].mode), older);
+                older.clear();
+              }
+            }
           });
   // Cleared answers no longer weigh the weak values.
   connect(history_, &HistoryService::cleared, this, [this](bool ok) {
-    if (ok) recent_.clear();
+    if (!ok) return;
+    recent_.clear();
+    lessons_.clear();
   });
   return history_;
 }
@@ -41,6 +52,9 @@ void AnswerLog::judged(const Question& q, const HistoryFilter& scope,
     bool isNumber = false;
     const int number = clicked ? clicked->toInt(&isNumber) : -1;
     recent_.add({q.number, isNumber ? number : -1, wrong});
+  } else if (IsLesson(static_cast<DrillMode>(scope.mode))) {
+    lessons_.add(static_cast<DrillMode>(scope.mode),
+                 {q.answer, clicked ? clicked->toStdString() : std::string(), wrong});
   }
   if (!history_) return;
   const Said& said = q.said;

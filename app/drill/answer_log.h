@@ -5,6 +5,7 @@
 #include <QString>
 #include <optional>
 
+#include "core/lessons/lesson_answers.h"
 #include "core/question.h"
 #include "core/recent_answers.h"
 
@@ -14,8 +15,9 @@ class HistoryService;
 struct HistoryFilter;
 
 // Where the drill's answers go: each judged question a row of the history
-// (written on a thread of its own), and in the numbers mode one of the
-// recent answers «Чаще ошибочные» weighs, after those the history keeps. A
+// (written on a thread of its own), and one of the recent answers
+// «Чаще ошибочные» weighs (the numbers mode's, each lesson's), after those
+// the history keeps. A
 // question counts as asked from when its sound starts to be heard.
 class AnswerLog : public QObject {
   Q_OBJECT
@@ -26,6 +28,7 @@ class AnswerLog : public QObject {
   HistoryService* open(const QString& folder);
   HistoryService* history() const { return history_; }
   const RecentAnswers& recent() const { return recent_; }
+  const LessonAnswers& lessons() const { return lessons_; }
 
   // A question asked at speed; firstOfRun: the run starts with it.
   void asked(int speed, bool firstOfRun);
@@ -39,6 +42,7 @@ class AnswerLog : public QObject {
  private:
   HistoryService* history_ = nullptr;
   RecentAnswers recent_;
+  LessonAnswers lessons_;
   QDateTime questionAt_;
   QDateTime runStartedAt_;  // the first question of the run
   int questionSpeed_ = 0;

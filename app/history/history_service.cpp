@@ -32,8 +32,9 @@ HistoryService::HistoryService(const QString& folder, QObject* parent) : QObject
       emit stateChanged(state_);
     });
   };
-  reports.opened = [this](const QList<HistoryStore::Recent>& recent) {
-    onGui([this, recent] { emit opened(recent); });
+  reports.opened = [this](const QList<HistoryStore::Recent>& numbers,
+                          const QList<HistoryStore::RecentLesson>& lessons) {
+    onGui([this, numbers, lessons] { emit opened(numbers, lessons); });
   };
   worker_ = new HistoryWorker(folder, std::move(reports));
   state_.file = worker_->filePath();

@@ -30,7 +30,10 @@ class HistoryService : public QObject {
 
  signals:
   void stateChanged(const ruzdo::HistoryState& state);
-  void opened(const QList<ruzdo::HistoryStore::Recent>& recent);
+  // What the file holds for the weighting of weak values: the numbers' and
+  // the lessons' latest answers.
+  void opened(const QList<ruzdo::HistoryStore::Recent>& numbers,
+              const QList<ruzdo::HistoryStore::RecentLesson>& lessons);
   void viewReady(const ruzdo::HistoryView& view);
   void cleared(bool ok, const QString& why);
   void exported(bool ok, const QString& why);

@@ -568,6 +568,28 @@ QList<HistoryStore::Recent> HistoryStore::recentNumbers(int min, int max, int li
   return result;
 }
 
+QList<HistoryStore::RecentLesson> HistoryStore::recentLessons(int limit) const {
+  QList<RecentLesson> result;
+  if (!open_) return result;
+  QSqlQuery q(database(connection_));
+  q.setForwardOnly(true);
+  q.prepare(
+      QStringLiteral("SELECT mode, question, answer, wrong FROM answers WHERE mode = ?"
+                     " ORDER BY id DESC LIMIT ?"));
+  for (int mode = static_cast<int>(kFirstLesson); mode <= static_cast<int>(kLastLesson); ++mode) {
+    q.addBindValue(mode);
+    q.addBindValue(limit);
+    if (!q.exec()) continue;
+    QList<RecentLesson> latest;
+    while (q.next())
+      latest.prepend({mode,
+                      {q.value(1).toString().toStdString(), q.value(2).toString().toStdString(),
+                       q.value(3).toInt() != 0}});
+    result += latest;
+  }
+  return result;
+}
+
 int HistoryStore::count() const {
   if (!open_) return 0;
   QSqlQuery q(database(connection_));

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "core/weak_picker.h"
+
 class QIODevice;
 class QSqlError;
 
@@ -149,6 +151,12 @@ class HistoryStore {
     bool wrong;
   };
   QList<Recent> recentNumbers(int min, int max, int limit) const;
+  // The latest answers of every lesson, at most limit of each, oldest first.
+  struct RecentLesson {
+    int mode;
+    PastLessonAnswer answer;
+  };
+  QList<RecentLesson> recentLessons(int limit) const;
 
   int count() const;
   bool clear();

@@ -33,7 +33,9 @@ bool HistoryWorker::ensureOpen() {
       state_.fault = HistoryFault::None;
       state_.detail.clear();
       // The weighting of weak values starts from what the file holds.
-      if (!announced_ && reports_.opened) reports_.opened(store_.recentNumbers(0, 100000, 200));
+      if (!announced_ && reports_.opened)
+        reports_.opened(store_.recentNumbers(0, 100000, static_cast<int>(kWeakLookBack)),
+                        store_.recentLessons(static_cast<int>(kWeakLookBack)));
       announced_ = true;
       return true;
     }

@@ -43,7 +43,9 @@ class HistoryWorker : public QObject {
 
   struct Reports {
     std::function<void(const HistoryState&)> state;
-    std::function<void(const QList<HistoryStore::Recent>&)> opened;
+    std::function<void(const QList<HistoryStore::Recent>&,
+                       const QList<HistoryStore::RecentLesson>&)>
+        opened;
   };
   // A reader only reads views, through a connection of its own: it never
   // sets a file aside and never retries (the writer does both).

@@ -9,6 +9,7 @@
 
 #include "core/carrier_sentences.h"
 #include "core/lessons/confusions.h"
+#include "core/lessons/lesson_answers.h"
 #include "core/lessons/lesson_draw.h"
 #include "core/lessons/lesson_question.h"
 #include "core/lessons/lesson_saying.h"
@@ -21,6 +22,10 @@ using ruzdo::DrillMode;
 using ruzdo::LessonItem;
 Q_DECLARE_METATYPE(LessonItem)
 Q_DECLARE_METATYPE(DrillMode)
+using LessonAnswerList = std::vector<ruzdo::PastLessonAnswer>;
+using WeakScoreMap = std::map<std::string, int>;
+Q_DECLARE_METATYPE(LessonAnswerList)
+Q_DECLARE_METATYPE(WeakScoreMap)
 
 namespace {
 
@@ -304,6 +309,52 @@ class TestLessons : public QObject {
     QCOMPARE(QString::fromStdString(said.sentence), QStringLiteral("4番線の電車は、9:05発です。"));
     QCOMPARE(QString::fromStdString(reading(said.phonetic)),
              QString::fromUtf8(reviewed().at(said.phonetic)));
+  }
+
+  // «Чаще ошибочные» in a lesson: the numbers' rule keyed by written form,
+  // and the draws it weighs (a fresh draw standing for 12 untroubled items).
+  void weakItemsComeMoreOften_data() {
+    QTest::addColumn<LessonAnswerList>("recent");
+    QTest::addColumn<WeakScoreMap>("scores");
+    const ruzdo::PastLessonAnswer missed{"4:15", "7:15", true};
+    const ruzdo::PastLessonAnswer right{"4:15", "4:15", false};
+    QTest::newRow("nothing yet: the plain draws") << LessonAnswerList{} << WeakScoreMap{};
+    QTest::newRow("a miss and its confusion")
+        << LessonAnswerList{missed} << WeakScoreMap{{"4:15", 3}, {"7:15", 1}};
+    QTest::newRow("unanswered: no confusion")
+        << LessonAnswerList{{"4:15", "", true}} << WeakScoreMap{{"4:15", 3}};
+    QTest::newRow("three right answers pay a miss off")
+        << LessonAnswerList{missed, right, right, right} << WeakScoreMap{{"7:15", 1}};
+    QTest::newRow("right answers first bank nothing")
+        << LessonAnswerList{right, right, missed} << WeakScoreMap{{"4:15", 3}, {"7:15", 1}};
+    QTest::newRow("capped") << LessonAnswerList(10, missed)
+                            << WeakScoreMap{{"4:15", 12}, {"7:15", 10}};
+  }
+  void weakItemsComeMoreOften() {
+    QFETCH(LessonAnswerList, recent);
+    QFETCH(WeakScoreMap, scores);
+    QCOMPARE(ruzdo::WeakScores(recent), scores);
+    constexpr int kDraws = 3000;
+    const auto draw = [&](bool weak) {
+      ruzdo::SeedRandom(15);
+      std::vector<std::string> drawn;
+      for (int i = 0; i < kDraws; ++i)
+        drawn.push_back(
+            ruzdo::LessonCaption(weak ? ruzdo::DrawWeakLessonItem(DrillMode::kTimes, recent, 12)
+                                      : ruzdo::DrawLessonItem(DrillMode::kTimes)));
+      return drawn;
+    };
+    const std::vector<std::string> drawn = draw(true);
+    if (scores.empty()) QCOMPARE(drawn, draw(false));
+    int total = 12;
+    for (const auto& [item, score] : scores) total += score;
+    for (const auto& [item, score] : scores) {
+      const auto seen = std::count(drawn.begin(), drawn.end(), item);
+      const double expected = double(kDraws) * score / total;
+      QVERIFY2(
+          seen > 0.8 * expected && seen < 1.2 * expected + 10,
+          qPrintable(QStringLiteral("%1: %2 of %3").arg(item.c_str()).arg(seen).arg(expected)));
+    }
   }
 };
 
