@@ -25,14 +25,11 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent), speech_(new ruzdo::Spee
   tMain->setObjectName(QStringLiteral("tMain"));
   tMain->setInterval(2000);
   tMain->setTimerType(Qt::PreciseTimer);  // a coarse one may fire 5 % early
-  tMarker = new QTimer(this);
-  tMarker->setObjectName(QStringLiteral("tMarker"));
-  tMarker->setInterval(300);
   pacer_ = ruzdo::QuestionPacer(tMain);
   answers_ = new ruzdo::AnswerLog(this);
 
   buildWorkArea();
-  setTabOrder();
+  pSetting->setTabOrder();
   connectEvents();
   FormCreate();
   setUpSpeech();
@@ -50,9 +47,9 @@ void TMainForm::FormCreate() {
 }
 
 void TMainForm::FormDestroy() {
-  // The picker's entries hold the cached counter pictures; they are released
-  // here, once, at the end of the program.
-  for (int i = 1; i < sTani->count(); ++i) ReleaseCounterImage(static_cast<TTani>(i));
+  // The counter picker's entries hold the cached counter pictures; they are
+  // released here, once, at the end of the program.
+  gGenerate->releaseCounterPictures();
 }
 
 void TMainForm::connectEvents() {
@@ -72,6 +69,5 @@ void TMainForm::connectEvents() {
   connect(RzGroup1->item(1), &QAbstractButton::clicked, this, &TMainForm::RzGroup1Items1Click);
   connect(sTimerInterval, &QSlider::valueChanged, this, &TMainForm::sTimerIntervalChange);
   buildLearningAids();
-  connect(sTani, &QComboBox::currentIndexChanged, this, &TMainForm::sTaniChange);
   connect(sVoice, &QComboBox::currentIndexChanged, this, &TMainForm::sVoiceChange);
 }

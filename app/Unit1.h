@@ -17,6 +17,7 @@
 #include "core/weak_picker.h"
 #include "drill/question_pacer.h"
 #include "platform/wave_image.h"
+#include "settings_column.h"
 #include "speech/speech_engine.h"
 
 class ElidedLabel;
@@ -30,17 +31,14 @@ class GroupBarGroup;
 class ImageButton;
 class NoticeLine;
 class PaneSplitter;
-class QCheckBox;
 class QComboBox;
 class QFrame;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSlider;
 class QSpinBox;
 class QTimer;
-class QVBoxLayout;
 class PlateButton;
 class TfAbout;
 class TrainingOptionsWindow;
@@ -129,8 +127,8 @@ class TMainForm : public QWidget {
   GroupBarGroup* RzGroup1 = nullptr;
   QFrame* Panel1 = nullptr;
   TRuzdoPole* RuzdoPole = nullptr;
-  QFrame* pSetting = nullptr;
-  QWidget* pRunButtons = nullptr;
+  SettingsColumn* pSetting = nullptr;
+  RunButtons* pRunButtons = nullptr;
   QWidget* pGroups = nullptr;
   QScrollArea* pGroupsScroll = nullptr;  // holds pGroups; scrolls in a short window
   QWidget* pNotice = nullptr;            // the pane under the group boxes: notices
@@ -138,7 +136,7 @@ class TMainForm : public QWidget {
   ImageButton* bStart = nullptr;
   ImageButton* bStop = nullptr;
   ImageButton* bPause = nullptr;
-  QGroupBox* gGenerate = nullptr;
+  GenerateGroup* gGenerate = nullptr;
   QSpinBox* sMinRuzdo = nullptr;
   QSpinBox* sMaxRuzdo = nullptr;
   QComboBox* sTani = nullptr;
@@ -146,13 +144,13 @@ class TMainForm : public QWidget {
   QSlider* sSpechSpeed = nullptr;
   QSlider* sTimerInterval = nullptr;
   QSpinBox* sMaxQuestion = nullptr;
-  QGroupBox* gRuzdoPoleSetting = nullptr;
+  FieldGroup* gRuzdoPoleSetting = nullptr;
   QSpinBox* sCols = nullptr;
   QSpinBox* sRows = nullptr;
   QSpinBox* sIndention = nullptr;
   QPushButton* sApply = nullptr;
   QPushButton* sCancel = nullptr;
-  QGroupBox* gInfo = nullptr;
+  StatisticsGroup* gInfo = nullptr;
   QLabel* lAll = nullptr;
   QFrame* pErr = nullptr;
   QLabel* lErr = nullptr;
@@ -168,12 +166,8 @@ class TMainForm : public QWidget {
   QCheckBox* sSentences = nullptr;  // questions said inside sentences
   // In «Статистика» below the counts, a label a line: what a run shows.
   QWidget* pRunLines = nullptr;
-  QVBoxLayout* runLines = nullptr;
   ElidedLabel* lSaid = nullptr;      // what the last question or plate said
   ElidedLabel* lRunState = nullptr;  // «Пауза» while paused, the summary after a run
-  // Beside the track bars, their values: «90 %», «2,0 с».
-  QLabel* lSpeechSpeed = nullptr;
-  QLabel* lTimerInterval = nullptr;
   HistoryWindow* fHistory = nullptr;
 
   // --- drill ---
@@ -210,7 +204,6 @@ class TMainForm : public QWidget {
   void FillVoicePicker();
   void sTimerIntervalChange();
   void RzGroup1Items0Click();
-  void sTaniChange();
   void sVoiceChange();
 
   // --- learning aids (Unit1_learning.cpp) ---
@@ -265,18 +258,14 @@ class TMainForm : public QWidget {
   void FormCreate();
   void FormDestroy();
   void buildWorkArea();
+  // The design's names of the settings column's controls.
+  void nameSettingControls();
   void buildGroupBar();
-  void buildRunButtons();
-  void buildGenerateGroup();
-  void buildFieldGroup();
-  void buildInfoGroup();
   void buildOptionsWindow();
-  void fitInfoGroup();
   void fitToScreen();
 
   // --- feedback (Unit1_feedback.cpp) ---
   void buildFeedback();
-  void showRunState(const QString& text);
   void beforeQuestion();
   void questionSoundPlayed(const ruzdo::WaveRef& wave);
   void markRightPlate(bool on);
@@ -287,12 +276,9 @@ class TMainForm : public QWidget {
   void setTabOrder();
   void connectEvents();
 
-  // --- keyboard (Unit1_keyboard.cpp) ---
-  void buildKeyboard();
   // Brings the focus to the first plate when the control that had it
   // (before) is disabled now, or none has it.
   void focusPlatesIfLost(const QPointer<QWidget>& before);
-  void showSliderValues();
 
   void Beep();
   ruzdo::SoundOutput& soundOutput();
@@ -324,7 +310,6 @@ class TMainForm : public QWidget {
   ruzdo::AnswerLog* answers_ = nullptr;  // the history and the recent answers
   std::unique_ptr<QSettings> settings_;
   bool restoring_ = false;
-  QString acceptedTemplate_;  // the last template the engine could say
 
  signals:
   // Synthesis of an utterance failed (after its "Err" box was closed).
@@ -352,12 +337,10 @@ class TMainForm : public QWidget {
   // The condition or its level changed: the speech service and the
   // statistics told, the sounds made ahead again.
   void listeningChanged();
-  void showNoiseLevel();
 
   std::shared_ptr<const ruzdo::CarrierTable> carriers_;
   QTimer* prefetchTimer_ = nullptr;
   ruzdo::ListeningSetting listening_;
-  QLabel* lNoise = nullptr;         // «Шум: 11 дБ» in the statistics, with noise only
   QComboBox* sCondition = nullptr;  // «Условия» in «Параметры обучения»
   bool painted_ = false;
   bool speechErrorOpen_ = false;

@@ -3,32 +3,15 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QSlider>
-#include <QVBoxLayout>
 
 #include "Unit1.h"
 #include "drill/answer_log.h"
 #include "drill/right_plate_mark.h"
 #include "training_options_window.h"
-#include "widgets/elided_label.h"
 #include "widgets/image_button.h"
 #include "widgets/plate_button.h"
 
-void TMainForm::buildFeedback() {
-  // Wrapped over its share of the lines, ended with "…" where it must be cut;
-  // the tool tip holds all of it.
-  lRunState = new ElidedLabel(pRunLines);
-  lRunState->setObjectName(QStringLiteral("lRunState"));
-  lRunState->setVisible(false);
-  runLines->addWidget(lRunState, 1);
-  mark_ = new ruzdo::RightPlateMark(this);
-}
-
-void TMainForm::showRunState(const QString& text) {
-  lRunState->setFullText(text);
-  lRunState->setAccessibleName(text);
-  lRunState->setToolTip(text);
-  lRunState->setVisible(!text.isEmpty());
-}
+void TMainForm::buildFeedback() { mark_ = new ruzdo::RightPlateMark(this); }
 
 void TMainForm::beforeQuestion() {
   mark_->questionAsked();

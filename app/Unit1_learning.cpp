@@ -92,13 +92,7 @@ void TMainForm::showSaid(const Said& said, bool judged, bool wrong,
   const QString reading =
       said.koe.empty() ? QString() : QString::fromStdString(speech_->reading(said.koe.c_str()));
   const ruzdo::SaidLine line = ruzdo::SaidLineOf(said, judged, wrong, clicked, reading);
-  QPalette p = lSaid->palette();
-  p.setColor(QPalette::WindowText, judged && wrong ? QColor(0xB0, 0x00, 0x00)
-                                                   : gInfo->palette().color(QPalette::WindowText));
-  lSaid->setPalette(p);
-  lSaid->setFullText(line.text);
-  lSaid->setToolTip(line.text);
-  lSaid->setAccessibleName(line.accessible);
+  gInfo->showSaid(line.text, line.accessible, judged && wrong);
 }
 
 void TMainForm::openHistory(const QString& folder) {
