@@ -30,7 +30,7 @@ function(ruzdo_translations target)
     add_custom_target(ruzdo_lupdate
       COMMAND ${RUZDO_LUPDATE} -silent -locations none -no-obsolete -no-recursive -I ${CMAKE_CURRENT_SOURCE_DIR}
               -extensions cpp,h -source-language ru_RU
-              . core speech history platform widgets -ts ${ts_paths}
+              . core speech history platform widgets drill -ts ${ts_paths}
       WORKING_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR} VERBATIM)
   endif()
 endfunction()
