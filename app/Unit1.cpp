@@ -10,12 +10,14 @@
 #include "drill/answer_log.h"
 #include "history/history_store.h"
 #include "option_pickers.h"
+#include "speech/speaker.h"
 #include "speech/speech_service.h"
 #include "widgets/group_bar_group.h"
 #include "widgets/group_bar_item.h"
 #include "widgets/image_button.h"
 
-TMainForm::TMainForm(QWidget* parent) : QWidget(parent), speech_(new ruzdo::SpeechService(this)) {
+TMainForm::TMainForm(QWidget* parent)
+    : QWidget(parent), speaker_(new ruzdo::Speaker(this)), speech_(&speaker_->service()) {
   setObjectName(QStringLiteral("MainForm"));
   setWindowTitle(QStringLiteral("Ruzdo"));
   setWindowIcon(QIcon(QStringLiteral(":/icons/ruzdo.png")));

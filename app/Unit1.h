@@ -14,6 +14,7 @@
 #include "RuzdoPole.h"
 #include "core/drill_run.h"
 #include "core/listening_setting.h"
+#include "core/voice_choice.h"
 #include "core/weak_picker.h"
 #include "drill/question_pacer.h"
 #include "platform/wave_image.h"
@@ -47,7 +48,7 @@ struct CarrierTable;
 class SoundOutput;
 class SpeechCache;
 class SpeechService;
-class AudioPlayer;
+class Speaker;
 class AnswerLog;
 class HistoryService;
 struct HistoryFilter;
@@ -180,6 +181,8 @@ class TMainForm : public QWidget {
   void bStopClick();
   void bPauseClick();
   void RuzdoPoleButtonClick(int num, const QString& tel);
+  // Start and the settings a run would change enabled while idle, Pause during a run.
+  void enableRunControls(bool idle);
   // Synthesis failed: stops a run going on, then shows "Err" once.
   void SynthesisFailed();
 
@@ -235,7 +238,7 @@ class TMainForm : public QWidget {
   Said numberSaid(std::int32_t value, bool question, bool inSentence);
   Said sequenceSaid(const QString& text, bool question, bool inSentence);
   bool sentencesOn() const;
-  bool madeAhead() const;
+  bool madeAhead();
   const ruzdo::CarrierTable& carriers();
   // Draws the next question of the mode: the one place a kind of question
   // is made. A question of any mode but the numbers brings its plates'
@@ -275,7 +278,6 @@ class TMainForm : public QWidget {
   void connectEvents();
 
   void Beep();
-  ruzdo::SoundOutput& soundOutput();
   // --- lessons (Unit1_lessons.cpp) ---
   // The lessons' items in «Средние» and «Сложные».
   void buildLessonItems();
@@ -294,10 +296,10 @@ class TMainForm : public QWidget {
   std::function<int(const std::string&)> variantCounter() const;
 
   TfAbout* fAbout = nullptr;
-  // The speech engine's one caller, with the sound cache (owned by the window).
-  ruzdo::SpeechService* speech_ = nullptr;
-  ruzdo::SoundOutput* output_ = nullptr;
-  ruzdo::AudioPlayer* player_ = nullptr;  // the default output, made on first use
+  // What the window says and where it is heard, with the speech service
+  // (the speech engine's one caller, with the sound cache).
+  ruzdo::Speaker* speaker_;
+  ruzdo::SpeechService* speech_;
   bool inQuestionTick_ = false;
 
   Said lastSaid_;                        // the last thing spoken: replayed while idle
@@ -309,33 +311,24 @@ class TMainForm : public QWidget {
   // Synthesis of an utterance failed (after its "Err" box was closed).
   void speechFailed();
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   void setUpSpeech();
   void schedulePrefetch();
   void prefetchPlates();
+  // The voice picker's choice as it stands.
+  ruzdo::VoiceChoice& voices();
   // The voice of a question (with "Разные" one drawn for it) and of a
-  // listening click (with "Разные" the standard voice): "" is the standard
-  // voice, as the cache keys it.
+  // listening click (with "Разные" the standard voice).
   std::string questionVoice();
-  std::string listeningVoice() const;
-  std::vector<std::string> voicePresets() const;
-  bool voicesVary() const;
-  // With "Разные", the voice of the next question, drawn ahead so that its
-  // sounds are made ahead too.
-  std::optional<std::string> nextQuestionVoice_;
-  void playWave(ruzdo::WaveRef wave);
+  std::string listeningVoice();
+  ruzdo::VoiceChoice voices_;
   void setUpConditions();
   // The condition or its level changed: the speech service and the
   // statistics told, the sounds made ahead again.
   void listeningChanged();
 
   std::shared_ptr<const ruzdo::CarrierTable> carriers_;
-  QTimer* prefetchTimer_ = nullptr;
   ruzdo::ListeningSetting listening_;
   QComboBox* sCondition = nullptr;  // «Условия» in «Параметры обучения»
-  bool painted_ = false;
   bool speechErrorOpen_ = false;
 };

@@ -74,12 +74,8 @@ void TMainForm::bStartClick() {
   drill_.start(sMaxQuestion->value());
   markRightPlate(false);
   gInfo->showRunState(QString());
-  gGenerate->setEnabled(false);
-  gRuzdoPoleSetting->setEnabled(false);
   tMain->start(sTimerInterval->value());
-  for (GroupBarGroup* modes : {gEasy, gMid, gDifficult}) modes->setEnabled(false);
-  bStart->setEnabled(false);
-  bPause->setEnabled(true);
+  enableRunControls(false);
   RuzdoPole->TakeFocusIfLost(focused);
   // The first question too is made during the first interval.
   planNext();
@@ -91,15 +87,19 @@ void TMainForm::bStopClick() {
   tMain->stop();
   tMain->setInterval(sTimerInterval->value());
   pacer_.stop();
-  gGenerate->setEnabled(true);
-  gRuzdoPoleSetting->setEnabled(true);
-  for (GroupBarGroup* modes : {gEasy, gMid, gDifficult}) modes->setEnabled(true);
-  bStart->setEnabled(true);
-  bPause->setEnabled(false);
+  enableRunControls(true);
   if (!running) return;
   // A question still open is named, not judged.
   if (open) showSaid(drill_.current().said, false, false, std::nullopt);
   gInfo->showRunState(ruzdo::RunSummary(drill_));
+}
+
+void TMainForm::enableRunControls(bool idle) {
+  // During a run, what would change its questions is locked.
+  for (QWidget* w : std::initializer_list<QWidget*>{gGenerate, gRuzdoPoleSetting, gEasy, gMid,
+                                                    gDifficult, bStart})
+    w->setEnabled(idle);
+  bPause->setEnabled(!idle);
 }
 
 void TMainForm::bPauseClick() {

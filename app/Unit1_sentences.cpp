@@ -18,7 +18,7 @@
 
 bool TMainForm::sentencesOn() const { return sSentences && sSentences->isChecked(); }
 
-bool TMainForm::madeAhead() const {
+bool TMainForm::madeAhead() {
   // Drawn ahead, a sequence question makes the same draws in the same order:
   // its plates' captions, the plate, its voice. A number question may depend
   // on the answer before it (Чаще ошибочные), so it is drawn ahead only in
@@ -27,7 +27,7 @@ bool TMainForm::madeAhead() const {
   // voice is made ahead rather than every plate's.
   // A question that brings its plates' captions is always drawn ahead.
   return sentencesOn() || Mode != ruzdo::DrillMode::kNumbers ||
-         (voicesVary() && !sWeakFirst->isChecked());
+         (voices().varies() && !sWeakFirst->isChecked());
 }
 
 const ruzdo::CarrierTable& TMainForm::carriers() {
