@@ -53,6 +53,7 @@ class SpeechCache;
 class SpeechService;
 class AudioPlayer;
 class HistoryService;
+struct HistoryFilter;
 struct HistoryState;
 }  // namespace ruzdo
 
@@ -236,6 +237,8 @@ class TMainForm : public QWidget {
   using Said = ruzdo::Said;
   void buildLearningAids();
   int nextQuestionNumber();
+  // The drill's settings as its answers are kept in the history.
+  ruzdo::HistoryFilter historySettings() const;
   // Keeps what was said, heard under the present listening condition.
   void rememberSaid(Said said);
   // What a number or sequence is said as: a question's draws (its voice and

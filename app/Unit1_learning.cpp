@@ -100,11 +100,14 @@ void TMainForm::questionEnded(bool wrong, const std::optional<QString>& clicked)
     r.voice = asked.voice;
     r.sentence = QString::fromStdString(asked.sentence);
     r.variant = asked.variant;
-    r.mode = static_cast<int>(Mode);
-    r.rangeMin = RuzdoPole->MinRuzdo();
-    r.rangeMax = RuzdoPole->MaxRuzdo();
-    r.counter = RuzdoPole->Tani();
-    r.pattern = RuzdoPole->Template();
+    const ruzdo::HistoryFilter settings = historySettings();
+    r.mode = settings.mode;
+    r.rangeMin = settings.rangeMin;
+    r.rangeMax = settings.rangeMax;
+    r.counter = settings.counter;
+    r.pattern = settings.pattern;
+    for (const std::string& plate : drill_.current().captions)
+      r.plates << QString::fromStdString(plate);
     r.question = Mode == ruzdo::DrillMode::kNumbers ? QString::number(LastNumber) : LastText();
     r.answer = clicked;
     r.wrong = wrong;
@@ -196,17 +199,15 @@ void TMainForm::historyStateChanged(const ruzdo::HistoryState& state) {
   lNotice->setNotice(NoticeLine::Source::History, notice.text, notice.tip);
 }
 
+ruzdo::HistoryFilter TMainForm::historySettings() const {
+  return ruzdo::HistoryFilter::ofDrill(static_cast<int>(Mode), RuzdoPole->MinRuzdo(),
+                                       RuzdoPole->MaxRuzdo(), RuzdoPole->Tani(),
+                                       RuzdoPole->Template());
+}
+
 void TMainForm::RzGroup1Items1Click() {
   if (!fHistory) {
-    fHistory = new HistoryWindow(this, [this] {
-      ruzdo::HistoryFilter f;
-      f.mode = static_cast<int>(Mode);
-      f.rangeMin = RuzdoPole->MinRuzdo();
-      f.rangeMax = RuzdoPole->MaxRuzdo();
-      f.counter = RuzdoPole->Tani();
-      f.pattern = RuzdoPole->Template();
-      return f;
-    });
+    fHistory = new HistoryWindow(this, [this] { return historySettings(); });
     fHistory->setHistory(history_);
   }
   fHistory->refresh();
