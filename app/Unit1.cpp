@@ -24,12 +24,9 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent), speech_(new ruzdo::Spee
   tMain->setObjectName(QStringLiteral("tMain"));
   tMain->setInterval(2000);
   tMain->setTimerType(Qt::PreciseTimer);  // a coarse one may fire 5 % early
-  tMarker = new QTimer(this);
-  tMarker->setObjectName(QStringLiteral("tMarker"));
-  tMarker->setInterval(300);
 
   buildWorkArea();
-  setTabOrder();
+  pSetting->setTabOrder();
   connectEvents();
   FormCreate();
   setUpSpeech();
@@ -47,9 +44,9 @@ void TMainForm::FormCreate() {
 }
 
 void TMainForm::FormDestroy() {
-  // The picker's entries hold the cached counter pictures; they are released
-  // here, once, at the end of the program.
-  for (int i = 1; i < sTani->count(); ++i) ReleaseCounterImage(static_cast<TTani>(i));
+  // The counter picker's entries hold the cached counter pictures; they are
+  // released here, once, at the end of the program.
+  gGenerate->releaseCounterPictures();
 }
 
 void TMainForm::connectEvents() {
@@ -69,6 +66,5 @@ void TMainForm::connectEvents() {
   connect(RzGroup1->item(1), &QAbstractButton::clicked, this, &TMainForm::RzGroup1Items1Click);
   connect(sTimerInterval, &QSlider::valueChanged, this, &TMainForm::sTimerIntervalChange);
   buildLearningAids();
-  connect(sTani, &QComboBox::currentIndexChanged, this, &TMainForm::sTaniChange);
   connect(sVoice, &QComboBox::currentIndexChanged, this, &TMainForm::sVoiceChange);
 }

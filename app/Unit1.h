@@ -19,6 +19,7 @@
 #include "core/listening_setting.h"
 #include "core/weak_picker.h"
 #include "platform/wave_image.h"
+#include "settings_column.h"
 #include "speech/speech_engine.h"
 
 class ElidedLabel;
@@ -32,17 +33,14 @@ class GroupBarGroup;
 class ImageButton;
 class NoticeLine;
 class PaneSplitter;
-class QCheckBox;
 class QComboBox;
 class QFrame;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSlider;
 class QSpinBox;
 class QTimer;
-class QVBoxLayout;
 class PlateButton;
 class TfAbout;
 class TrainingOptionsWindow;
@@ -130,8 +128,8 @@ class TMainForm : public QWidget {
   GroupBarGroup* RzGroup1 = nullptr;
   QFrame* Panel1 = nullptr;
   TRuzdoPole* RuzdoPole = nullptr;
-  QFrame* pSetting = nullptr;
-  QWidget* pRunButtons = nullptr;
+  SettingsColumn* pSetting = nullptr;
+  RunButtons* pRunButtons = nullptr;
   QWidget* pGroups = nullptr;
   QScrollArea* pGroupsScroll = nullptr;  // holds pGroups; scrolls in a short window
   QWidget* pNotice = nullptr;            // the pane under the group boxes: notices
@@ -139,7 +137,7 @@ class TMainForm : public QWidget {
   ImageButton* bStart = nullptr;
   ImageButton* bStop = nullptr;
   ImageButton* bPause = nullptr;
-  QGroupBox* gGenerate = nullptr;
+  GenerateGroup* gGenerate = nullptr;
   QSpinBox* sMinRuzdo = nullptr;
   QSpinBox* sMaxRuzdo = nullptr;
   QComboBox* sTani = nullptr;
@@ -147,13 +145,13 @@ class TMainForm : public QWidget {
   QSlider* sSpechSpeed = nullptr;
   QSlider* sTimerInterval = nullptr;
   QSpinBox* sMaxQuestion = nullptr;
-  QGroupBox* gRuzdoPoleSetting = nullptr;
+  FieldGroup* gRuzdoPoleSetting = nullptr;
   QSpinBox* sCols = nullptr;
   QSpinBox* sRows = nullptr;
   QSpinBox* sIndention = nullptr;
   QPushButton* sApply = nullptr;
   QPushButton* sCancel = nullptr;
-  QGroupBox* gInfo = nullptr;
+  StatisticsGroup* gInfo = nullptr;
   QLabel* lAll = nullptr;
   QFrame* pErr = nullptr;
   QLabel* lErr = nullptr;
@@ -169,12 +167,8 @@ class TMainForm : public QWidget {
   QCheckBox* sSentences = nullptr;  // questions said inside sentences
   // In «Статистика» below the counts, a label a line: what a run shows.
   QWidget* pRunLines = nullptr;
-  QVBoxLayout* runLines = nullptr;
   ElidedLabel* lSaid = nullptr;      // what the last question or plate said
   ElidedLabel* lRunState = nullptr;  // «Пауза» while paused, the summary after a run
-  // Beside the track bars, their values: «90 %», «2,0 с».
-  QLabel* lSpeechSpeed = nullptr;
-  QLabel* lTimerInterval = nullptr;
   HistoryWindow* fHistory = nullptr;
 
   // --- drill ---
@@ -211,7 +205,6 @@ class TMainForm : public QWidget {
   void FillVoicePicker();
   void sTimerIntervalChange();
   void RzGroup1Items0Click();
-  void sTaniChange();
   void sVoiceChange();
 
   // --- learning aids (Unit1_learning.cpp) ---
@@ -267,18 +260,14 @@ class TMainForm : public QWidget {
   void FormCreate();
   void FormDestroy();
   void buildWorkArea();
+  // The design's names of the settings column's controls.
+  void nameSettingControls();
   void buildGroupBar();
-  void buildRunButtons();
-  void buildGenerateGroup();
-  void buildFieldGroup();
-  void buildInfoGroup();
   void buildOptionsWindow();
-  void fitInfoGroup();
   void fitToScreen();
 
   // --- feedback (Unit1_feedback.cpp) ---
   void buildFeedback();
-  void showRunState(const QString& text);
   void beforeQuestion();
   void questionSoundPlayed(const ruzdo::WaveRef& wave);
   // Holds the tick back while the question's sound has yet to start; whether it did.
@@ -294,15 +283,11 @@ class TMainForm : public QWidget {
   bool awaitingQuestionSound_ = false;
   bool tickHeld_ = false;     // the tick waits for the question's sound to start
   QElapsedTimer askedClock_;  // since the question was asked
-  void setTabOrder();
   void connectEvents();
 
-  // --- keyboard (Unit1_keyboard.cpp) ---
-  void buildKeyboard();
   // Brings the focus to the first plate when the control that had it
   // (before) is disabled now, or none has it.
   void focusPlatesIfLost(const QPointer<QWidget>& before);
-  void showSliderValues();
 
   void Beep();
   ruzdo::SoundOutput& soundOutput();
@@ -339,7 +324,6 @@ class TMainForm : public QWidget {
   std::unique_ptr<QSettings> settings_;
   bool restoring_ = false;
   ruzdo::HistoryService* history_ = nullptr;
-  QString acceptedTemplate_;  // the last template the engine could say
 
  signals:
   // Synthesis of an utterance failed (after its "Err" box was closed).
@@ -367,12 +351,10 @@ class TMainForm : public QWidget {
   // The condition or its level changed: the speech service and the
   // statistics told, the sounds made ahead again.
   void listeningChanged();
-  void showNoiseLevel();
 
   std::shared_ptr<const ruzdo::CarrierTable> carriers_;
   QTimer* prefetchTimer_ = nullptr;
   ruzdo::ListeningSetting listening_;
-  QLabel* lNoise = nullptr;         // «Шум: 11 дБ» in the statistics, with noise only
   QComboBox* sCondition = nullptr;  // «Условия» in «Параметры обучения»
   bool painted_ = false;
   bool speechErrorOpen_ = false;

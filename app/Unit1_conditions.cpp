@@ -2,56 +2,22 @@
 // street, a crowd, a station) and the learner's noise level, which follows
 // the answers. The sounds are conditioned where they are made.
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFormLayout>
-#include <QGroupBox>
-#include <QLabel>
 #include <algorithm>
-#include <cmath>
 
 #include "Unit1.h"
-#include "core/listening_condition.h"
+#include "listening_picker.h"
 #include "speech/speech_service.h"
 #include "training_options_window.h"
 
-namespace {
-
-QString utf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
 void TMainForm::setUpConditions() {
-  // «Условия» in «Как звучит» of «Параметры обучения»; each item's tool tip
-  // says what it is, and so does the box's for the one chosen.
+  // «Условия» in «Как звучит» of «Параметры обучения».
   sCondition = fOptions->choice("condition");
-  for (const ruzdo::ListeningConditionInfo& info : ruzdo::ListeningConditions()) {
-    sCondition->addItem(
-        QCoreApplication::translate("ListeningCondition", std::string(info.name).c_str()),
-        utf8(info.key));
-    sCondition->setItemData(
-        sCondition->count() - 1,
-        QCoreApplication::translate("ListeningCondition", std::string(info.description).c_str()),
-        Qt::ToolTipRole);
-  }
-  sCondition->setToolTip(sCondition->itemData(0, Qt::ToolTipRole).toString());
-  connect(sCondition, &QComboBox::currentIndexChanged, this, [this] {
-    sCondition->setToolTip(sCondition->currentData(Qt::ToolTipRole).toString());
-    setListeningCondition(sCondition->currentData().toString());
-  });
-
-  // A row of its own in the statistics, above what was said.
-  lNoise = new QLabel(pRunLines);
-  lNoise->setObjectName(QStringLiteral("lNoise"));
-  lNoise->setTextFormat(Qt::PlainText);
-  runLines->insertWidget(0, lNoise);
-  lNoise->setToolTip(
-      tr("Речь громче шума на столько децибел (меньше — труднее). Два верных "
-         "ответа подряд — на 2 дБ труднее, ошибка — на 2 дБ легче."));
-  showNoiseLevel();
+  ruzdo::FillListeningPicker(sCondition);
+  connect(sCondition, &QComboBox::currentIndexChanged, this,
+          [this] { setListeningCondition(sCondition->currentData().toString()); });
+  gInfo->showNoiseLevel(listening_.levelDb(), listening_.noisy());
 }
 
 void TMainForm::setListeningCondition(const QString& key) {
@@ -79,19 +45,6 @@ void TMainForm::setNoiseLevelDb(double db) {
 void TMainForm::listeningChanged() {
   // The sounds are made again as they are now heard.
   speech_->setCondition(listening_.key(), listening_.heardNoiseDb());
-  showNoiseLevel();
+  gInfo->showNoiseLevel(listening_.levelDb(), listening_.noisy());
   schedulePrefetch();
-}
-
-void TMainForm::showNoiseLevel() {
-  if (!lNoise) return;
-  // The level is how much louder the speech is than the noise: said so, in
-  // the words of what it means to the listener.
-  const double db = listening_.levelDb();
-  const QString text = db > 0   ? tr("Речь громче шума на %1 дБ").arg(db)
-                       : db < 0 ? tr("Речь тише шума на %1 дБ").arg(-db)
-                                : tr("Речь и шум одной громкости");
-  lNoise->setText(text);
-  lNoise->setAccessibleName(text);
-  lNoise->setVisible(listening_.noisy());
 }

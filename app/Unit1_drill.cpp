@@ -24,13 +24,7 @@ QString TMainForm::LastText() const {
   return q.mode == DrillMode::kNumbers ? QString() : QString::fromStdString(q.answer);
 }
 
-void TMainForm::ShowStats() {
-  lAll->setText(QString::number(QuestionCount));
-  lErr->setText(QString::number(ErrorCount));
-  // Screen readers read the name: it carries the number as well as its caption.
-  lAll->setAccessibleName(tr("Текущий вопрос: %1").arg(QuestionCount));
-  lErr->setAccessibleName(tr("Количество ошибок: %1").arg(ErrorCount));
-}
+void TMainForm::ShowStats() { gInfo->showCounts(QuestionCount, ErrorCount); }
 
 void TMainForm::RegisterError() {
   drill_.countError();
@@ -39,23 +33,10 @@ void TMainForm::RegisterError() {
 
 void TMainForm::showError() {
   ShowStats();
-  // A further error while the panel is red leaves the flash as it is.
-  if (tMarker->isActive()) return;
-  QPalette p = pErr->palette();
-  p.setColor(QPalette::Window, QColor(0xFF, 0x00, 0x00));
-  pErr->setPalette(p);
-  pErr->setAutoFillBackground(true);
-  tMarker->start();
+  gInfo->flashError();
 }
 
-void TMainForm::tMarkerTimer() {
-  QPalette p = pErr->palette();
-  p.setColor(QPalette::Window, gInfo->palette().color(QPalette::Window));
-  pErr->setPalette(p);
-  // Unfilled, the panel shows the group box's own face, shade for shade.
-  pErr->setAutoFillBackground(false);
-  tMarker->stop();
-}
+void TMainForm::tMarkerTimer() { gInfo->endErrorFlash(); }
 
 void TMainForm::tMainTimer() {
   // A tick that arrives while an earlier one waits in a modal box (a failed
@@ -90,7 +71,7 @@ void TMainForm::bStartClick() {
     return;
   drill_.start(sMaxQuestion->value());
   markRightPlate(false);
-  showRunState(QString());
+  gInfo->showRunState(QString());
   gGenerate->setEnabled(false);
   gRuzdoPoleSetting->setEnabled(false);
   tMain->start(sTimerInterval->value());
@@ -117,17 +98,17 @@ void TMainForm::bStopClick() {
   if (!running) return;
   // A question still open is named, not judged.
   if (open) showSaid(drill_.current().said, false, false, std::nullopt);
-  showRunState(runSummary());
+  gInfo->showRunState(runSummary());
 }
 
 void TMainForm::bPauseClick() {
   if (!drill_.togglePause()) return;
   if (!drill_.running()) {
     tMain->stop();
-    showRunState(tr("Пауза"));
+    gInfo->showRunState(tr("Пауза"));
   } else {
     tMain->start(sTimerInterval->value());  // a full interval from now
-    showRunState(QString());
+    gInfo->showRunState(QString());
   }
 }
 

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QSlider>
 #include <QTimer>
-#include <QVBoxLayout>
 #include <algorithm>
 
 #include "Unit1.h"
@@ -12,7 +11,6 @@
 #include "core/question_timing.h"
 #include "core/value_text.h"
 #include "training_options_window.h"
-#include "widgets/elided_label.h"
 #include "widgets/image_button.h"
 #include "widgets/plate_button.h"
 
@@ -35,23 +33,10 @@ int soundLengthMs(const ruzdo::WaveRef& wave) {
 }  // namespace
 
 void TMainForm::buildFeedback() {
-  // Wrapped over its share of the lines, ended with "…" where it must be cut;
-  // the tool tip holds all of it.
-  lRunState = new ElidedLabel(pRunLines);
-  lRunState->setObjectName(QStringLiteral("lRunState"));
-  lRunState->setVisible(false);
-  runLines->addWidget(lRunState, 1);
   markClear_ = new QTimer(this);
   markClear_->setSingleShot(true);
   markClear_->setInterval(kMissMarkMs);
   connect(markClear_, &QTimer::timeout, this, [this] { markRightPlate(false); });
-}
-
-void TMainForm::showRunState(const QString& text) {
-  lRunState->setFullText(text);
-  lRunState->setAccessibleName(text);
-  lRunState->setToolTip(text);
-  lRunState->setVisible(!text.isEmpty());
 }
 
 void TMainForm::beforeQuestion() {

@@ -150,13 +150,8 @@ void TMainForm::showSaid(const Said& said, bool judged, bool wrong,
   const QString reading =
       said.koe.empty() ? QString() : QString::fromStdString(speech_->reading(said.koe.c_str()));
   const QString line = reading.isEmpty() ? verdict : verdict + QStringLiteral(" — ") + reading;
-  QPalette p = lSaid->palette();
-  p.setColor(QPalette::WindowText, judged && wrong ? QColor(0xB0, 0x00, 0x00)
-                                                   : gInfo->palette().color(QPalette::WindowText));
-  lSaid->setPalette(p);
-  lSaid->setFullText(line);
-  lSaid->setToolTip(line);
-  lSaid->setAccessibleName(reading.isEmpty() ? verdict : verdict + QStringLiteral("; ") + reading);
+  gInfo->showSaid(line, reading.isEmpty() ? verdict : verdict + QStringLiteral("; ") + reading,
+                  judged && wrong);
 }
 
 void TMainForm::openHistory(const QString& folder) {

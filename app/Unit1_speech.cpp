@@ -131,7 +131,6 @@ ruzdo::SoundOutput& TMainForm::soundOutput() {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == pGroups && event->type() == QEvent::Resize) fitInfoGroup();
   if (watched == RuzdoPole) {
     switch (event->type()) {
       case QEvent::Paint:

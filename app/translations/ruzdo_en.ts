@@ -51,6 +51,132 @@
     </message>
 </context>
 <context>
+    <name>FieldGroup</name>
+    <message>
+        <source>Параметры поля выбора</source>
+        <translation>Plate grid settings</translation>
+    </message>
+    <message>
+        <source>Количество столбцов</source>
+        <translation>Number of columns</translation>
+    </message>
+    <message>
+        <source>Количество столбцов:</source>
+        <translation>Number of columns:</translation>
+    </message>
+    <message>
+        <source>Количество строк</source>
+        <translation>Number of rows</translation>
+    </message>
+    <message>
+        <source>Количество строк:</source>
+        <translation>Number of rows:</translation>
+    </message>
+    <message>
+        <source>Отступ первой плашки</source>
+        <translation>First plate offset</translation>
+    </message>
+    <message>
+        <source>Отступ первой плашки:</source>
+        <translation>First plate offset:</translation>
+    </message>
+    <message>
+        <source>Применить</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>GenerateGroup</name>
+    <message>
+        <source>Параметры генерации</source>
+        <translation>Question settings</translation>
+    </message>
+    <message>
+        <source>Минимальное значение</source>
+        <translation>Minimum value</translation>
+    </message>
+    <message>
+        <source>Минимальное значение:</source>
+        <translation>Minimum value:</translation>
+    </message>
+    <message>
+        <source>Максимальное значение</source>
+        <translation>Maximum value</translation>
+    </message>
+    <message>
+        <source>Максимальное значение:</source>
+        <translation>Maximum value:</translation>
+    </message>
+    <message>
+        <source>Счетный суффикс</source>
+        <translation>Counter word</translation>
+    </message>
+    <message>
+        <source>Счетный суффикс:</source>
+        <translation>Counter word:</translation>
+    </message>
+    <message>
+        <source>Шаблон</source>
+        <translation>Template</translation>
+    </message>
+    <message>
+        <source>Шаблон:</source>
+        <translation>Template:</translation>
+    </message>
+    <message>
+        <source>Скорость речи</source>
+        <translation>Speech speed</translation>
+    </message>
+    <message>
+        <source>Скорость
+речи:</source>
+        <translation>Speech
+speed:</translation>
+    </message>
+    <message>
+        <source>Интервал</source>
+        <translation>Interval</translation>
+    </message>
+    <message>
+        <source>Интервал 
+ (шаг 0.5с):</source>
+        <translation>Interval
+(step 0.5 s):</translation>
+    </message>
+    <message>
+        <source>Количество вопросов</source>
+        <translation>Number of questions</translation>
+    </message>
+    <message>
+        <source>Количество вопросов:</source>
+        <translation>Number of questions:</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Счетный суффикс: %1</source>
+        <translation>Counter word: %1</translation>
+    </message>
+    <message>
+        <source>%1,%2 с</source>
+        <translation>%1.%2 s</translation>
+    </message>
+    <message>
+        <source>Скорость речи: %1</source>
+        <translation>Speech speed: %1</translation>
+    </message>
+    <message>
+        <source>Интервал: %1</source>
+        <translation>Interval: %1</translation>
+    </message>
+</context>
+<context>
     <name>HistoryWindow</name>
     <message>
         <source>%1:</source>
@@ -324,6 +450,37 @@
     </message>
 </context>
 <context>
+    <name>RunButtons</name>
+    <message>
+        <source>Повторить</source>
+        <translation>Replay</translation>
+    </message>
+    <message>
+        <source>Повторить вопрос (R, Ctrl+R, F5); без запуска — повторить последнее</source>
+        <translation>Replay the question (R, Ctrl+R, F5); outside a run, replay the last one said</translation>
+    </message>
+    <message>
+        <source>Параметры обучения</source>
+        <translation>Training options</translation>
+    </message>
+    <message>
+        <source>Параметры обучения: голос, что и как говорится, темп</source>
+        <translation>Training options: the voice, what is said and how, the pace</translation>
+    </message>
+    <message>
+        <source>Start: начать (F6)</source>
+        <translation>Start: begin a run (F6)</translation>
+    </message>
+    <message>
+        <source>Pause: пауза и продолжение (F7, Pause)</source>
+        <translation>Pause: pause and resume (F7, Pause)</translation>
+    </message>
+    <message>
+        <source>Stop: остановить (F8)</source>
+        <translation>Stop: end the run (F8)</translation>
+    </message>
+</context>
+<context>
     <name>SpeechVoice</name>
     <message>
         <source>Мужчина 1, обычный</source>
@@ -399,7 +556,43 @@
     </message>
 </context>
 <context>
-    <name>TMainForm</name>
+    <name>StatisticsGroup</name>
+    <message>
+        <source>Статистика</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>Текущий вопрос:</source>
+        <translation>Current question:</translation>
+    </message>
+    <message>
+        <source>Текущий вопрос</source>
+        <translation>Current question</translation>
+    </message>
+    <message>
+        <source>Количество ошибок:</source>
+        <translation>Mistakes:</translation>
+    </message>
+    <message>
+        <source>Количество ошибок</source>
+        <translation>Mistakes</translation>
+    </message>
+    <message>
+        <source>Сказано</source>
+        <translation>Said</translation>
+    </message>
+    <message>
+        <source>Речь громче шума на столько децибел (меньше — труднее). Два верных ответа подряд — на 2 дБ труднее, ошибка — на 2 дБ легче.</source>
+        <translation>How many decibels the speech is louder than the noise (fewer is harder). Two right answers in a row make it 2 dB harder, a mistake 2 dB easier.</translation>
+    </message>
+    <message>
+        <source>Текущий вопрос: %1</source>
+        <translation>Current question: %1</translation>
+    </message>
+    <message>
+        <source>Количество ошибок: %1</source>
+        <translation>Mistakes: %1</translation>
+    </message>
     <message>
         <source>Речь громче шума на %1 дБ</source>
         <translation>Speech %1 dB louder than the noise</translation>
@@ -412,6 +605,9 @@
         <source>Речь и шум одной громкости</source>
         <translation>Speech and noise equally loud</translation>
     </message>
+</context>
+<context>
+    <name>TMainForm</name>
     <message>
         <source>Шаблон слишком длинный: %1 знаков, а можно не больше %2.</source>
         <translation>The template is too long: %1 characters, at most %2 are allowed.</translation>
@@ -433,18 +629,6 @@
         <translation>The speech synthesiser cannot read this template.</translation>
     </message>
     <message>
-        <source>Речь громче шума на столько децибел (меньше — труднее). Два верных ответа подряд — на 2 дБ труднее, ошибка — на 2 дБ легче.</source>
-        <translation>How many decibels the speech is louder than the noise (fewer is harder). Two right answers in a row make it 2 dB harder, a mistake 2 dB easier.</translation>
-    </message>
-    <message>
-        <source>Текущий вопрос: %1</source>
-        <translation>Current question: %1</translation>
-    </message>
-    <message>
-        <source>Количество ошибок: %1</source>
-        <translation>Mistakes: %1</translation>
-    </message>
-    <message>
         <source>Пауза</source>
         <translation>Paused</translation>
     </message>
@@ -463,30 +647,6 @@
     <message>
         <source>; ошибки: %1</source>
         <translation>; mistakes: %1</translation>
-    </message>
-    <message>
-        <source>Start: начать (F6)</source>
-        <translation>Start: begin a run (F6)</translation>
-    </message>
-    <message>
-        <source>Pause: пауза и продолжение (F7, Pause)</source>
-        <translation>Pause: pause and resume (F7, Pause)</translation>
-    </message>
-    <message>
-        <source>Stop: остановить (F8)</source>
-        <translation>Stop: end the run (F8)</translation>
-    </message>
-    <message>
-        <source>%1,%2 с</source>
-        <translation>%1.%2 s</translation>
-    </message>
-    <message>
-        <source>Скорость речи: %1</source>
-        <translation>Speech speed: %1</translation>
-    </message>
-    <message>
-        <source>Интервал: %1</source>
-        <translation>Interval: %1</translation>
     </message>
     <message>
         <source>Сказано: %1</source>
@@ -561,14 +721,6 @@
         <translation>The difference between the maximum and minimum values must be less than 100!</translation>
     </message>
     <message>
-        <source>Нет</source>
-        <translation>None</translation>
-    </message>
-    <message>
-        <source>Счетный суффикс: %1</source>
-        <translation>Counter word: %1</translation>
-    </message>
-    <message>
         <source>Разные</source>
         <translation>Mixed</translation>
     </message>
@@ -615,142 +767,6 @@
     <message>
         <source>Параметры обучения</source>
         <translation>Training options</translation>
-    </message>
-    <message>
-        <source>Повторить</source>
-        <translation>Replay</translation>
-    </message>
-    <message>
-        <source>Повторить вопрос (R, Ctrl+R, F5); без запуска — повторить последнее</source>
-        <translation>Replay the question (R, Ctrl+R, F5); outside a run, replay the last one said</translation>
-    </message>
-    <message>
-        <source>Параметры обучения: голос, что и как говорится, темп</source>
-        <translation>Training options: the voice, what is said and how, the pace</translation>
-    </message>
-    <message>
-        <source>Параметры генерации</source>
-        <translation>Question settings</translation>
-    </message>
-    <message>
-        <source>Минимальное значение</source>
-        <translation>Minimum value</translation>
-    </message>
-    <message>
-        <source>Минимальное значение:</source>
-        <translation>Minimum value:</translation>
-    </message>
-    <message>
-        <source>Максимальное значение</source>
-        <translation>Maximum value</translation>
-    </message>
-    <message>
-        <source>Максимальное значение:</source>
-        <translation>Maximum value:</translation>
-    </message>
-    <message>
-        <source>Счетный суффикс</source>
-        <translation>Counter word</translation>
-    </message>
-    <message>
-        <source>Счетный суффикс:</source>
-        <translation>Counter word:</translation>
-    </message>
-    <message>
-        <source>Шаблон</source>
-        <translation>Template</translation>
-    </message>
-    <message>
-        <source>Шаблон:</source>
-        <translation>Template:</translation>
-    </message>
-    <message>
-        <source>Скорость речи</source>
-        <translation>Speech speed</translation>
-    </message>
-    <message>
-        <source>Скорость
-речи:</source>
-        <translation>Speech
-speed:</translation>
-    </message>
-    <message>
-        <source>Интервал</source>
-        <translation>Interval</translation>
-    </message>
-    <message>
-        <source>Интервал 
- (шаг 0.5с):</source>
-        <translation>Interval
-(step 0.5 s):</translation>
-    </message>
-    <message>
-        <source>Количество вопросов</source>
-        <translation>Number of questions</translation>
-    </message>
-    <message>
-        <source>Количество вопросов:</source>
-        <translation>Number of questions:</translation>
-    </message>
-    <message>
-        <source>Параметры поля выбора</source>
-        <translation>Plate grid settings</translation>
-    </message>
-    <message>
-        <source>Количество столбцов</source>
-        <translation>Number of columns</translation>
-    </message>
-    <message>
-        <source>Количество столбцов:</source>
-        <translation>Number of columns:</translation>
-    </message>
-    <message>
-        <source>Количество строк</source>
-        <translation>Number of rows</translation>
-    </message>
-    <message>
-        <source>Количество строк:</source>
-        <translation>Number of rows:</translation>
-    </message>
-    <message>
-        <source>Отступ первой плашки</source>
-        <translation>First plate offset</translation>
-    </message>
-    <message>
-        <source>Отступ первой плашки:</source>
-        <translation>First plate offset:</translation>
-    </message>
-    <message>
-        <source>Применить</source>
-        <translation>Apply</translation>
-    </message>
-    <message>
-        <source>Отмена</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Статистика</source>
-        <translation>Statistics</translation>
-    </message>
-    <message>
-        <source>Текущий вопрос:</source>
-        <translation>Current question:</translation>
-    </message>
-    <message>
-        <source>Текущий вопрос</source>
-        <translation>Current question</translation>
-    </message>
-    <message>
-        <source>Количество ошибок:</source>
-        <translation>Mistakes:</translation>
-    </message>
-    <message>
-        <source>Количество ошибок</source>
-        <translation>Mistakes</translation>
-    </message>
-    <message>
-        <source>Сказано</source>
-        <translation>Said</translation>
     </message>
 </context>
 <context>
