@@ -71,11 +71,7 @@ echo "$rows" | awk -F'|' '$4 != 0 {exit 1} {for (i = 5; i <= NF; ++i) if ($i == 
   fail "a question is kept with a counter word or without its plates"
 
 # The history window: the times answered, per value, as their plates read.
-atspi press "История ответов"
-atspi wait '^Ошибки по значениям$' >/dev/null
-sleep 0.5  # painted, for the screenshot
-import -window root "$out/history_window.png"
-cells=$(atspi cells "Ошибки по значениям")
+cells=$(history_cells "$out/history_window.png")
 echo "per value:"
 echo "$cells"
 [ -n "$cells" ] && ! echo "$cells" | grep -q -v -E '^(午前|午後)?[0-9]{1,2}:[0-9]{2} \| ' ||
