@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "core/random_source.h"
+#include "drill/answer_log.h"
 #include "history/history_store.h"
 #include "speech/speech_service.h"
 #include "widgets/group_bar_group.h"
@@ -24,6 +25,8 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent), speech_(new ruzdo::Spee
   tMain->setObjectName(QStringLiteral("tMain"));
   tMain->setInterval(2000);
   tMain->setTimerType(Qt::PreciseTimer);  // a coarse one may fire 5 % early
+  pacer_ = ruzdo::QuestionPacer(tMain);
+  answers_ = new ruzdo::AnswerLog(this);
 
   buildWorkArea();
   pSetting->setTabOrder();

@@ -1,8 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QDateTime>
-#include <QElapsedTimer>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -15,9 +13,9 @@
 
 #include "RuzdoPole.h"
 #include "core/drill_run.h"
-#include "core/lessons/lesson_answers.h"
 #include "core/listening_setting.h"
 #include "core/weak_picker.h"
+#include "drill/question_pacer.h"
 #include "platform/wave_image.h"
 #include "settings_column.h"
 #include "speech/speech_engine.h"
@@ -50,9 +48,10 @@ class SoundOutput;
 class SpeechCache;
 class SpeechService;
 class AudioPlayer;
+class AnswerLog;
 class HistoryService;
 struct HistoryFilter;
-struct HistoryState;
+class RightPlateMark;
 }  // namespace ruzdo
 
 // The main window: the mode menu on the left, the plate grid in the middle and
@@ -216,9 +215,9 @@ class TMainForm : public QWidget {
   // thread of its own; while it cannot be written, the notice area says why
   // and the answers wait.
   void openHistory(const QString& folder);
-  ruzdo::HistoryService* history() const { return history_; }
+  ruzdo::HistoryService* history() const;
   // The answers "Чаще ошибочные" weighs, oldest first.
-  const std::vector<ruzdo::PastAnswer>& recentAnswers() const { return recent_; }
+  const std::vector<ruzdo::PastAnswer>& recentAnswers() const;
   void bReplayClick();
   void RzGroup1Items1Click();  // "История ответов"
   void RzGroup1Items2Click();  // «Параметры обучения»
@@ -230,8 +229,6 @@ class TMainForm : public QWidget {
   using Said = ruzdo::Said;
   void buildLearningAids();
   int nextQuestionNumber();
-  // The drill's settings as its answers are kept in the history.
-  ruzdo::HistoryFilter historySettings() const;
   // Keeps what was said, heard under the present listening condition.
   void rememberSaid(Said said);
   // What a number or sequence is said as: a question's draws (its voice and
@@ -255,7 +252,8 @@ class TMainForm : public QWidget {
   void askQuestion(ruzdo::Question q);
   void questionEnded(bool wrong, const std::optional<QString>& clicked);
   void showSaid(const Said& said, bool judged, bool wrong, const std::optional<QString>& clicked);
-  void historyStateChanged(const ruzdo::HistoryState& state);
+  // The panel's settings a question is asked with, as the history keeps them.
+  ruzdo::HistoryFilter panelScope() const;
 
   void FormCreate();
   void FormDestroy();
@@ -270,19 +268,12 @@ class TMainForm : public QWidget {
   void buildFeedback();
   void beforeQuestion();
   void questionSoundPlayed(const ruzdo::WaveRef& wave);
-  // Holds the tick back while the question's sound has yet to start; whether it did.
-  bool holdTickForSound();
   void markRightPlate(bool on);
-  QString runSummary() const;
   // An error counted: the counts shown and the panel flashed red.
   void showError();
-  QTimer* markClear_ = nullptr;
-  // The plate marked green; a grid rebuilt since took it with its plates.
-  QPointer<PlateButton> marked_;
-  bool markedInTick_ = false;
-  bool awaitingQuestionSound_ = false;
-  bool tickHeld_ = false;     // the tick waits for the question's sound to start
-  QElapsedTimer askedClock_;  // since the question was asked
+  ruzdo::RightPlateMark* mark_ = nullptr;
+  ruzdo::QuestionPacer pacer_;
+  void setTabOrder();
   void connectEvents();
 
   // Brings the focus to the first plate when the control that had it
@@ -315,15 +306,10 @@ class TMainForm : public QWidget {
   ruzdo::AudioPlayer* player_ = nullptr;  // the default output, made on first use
   bool inQuestionTick_ = false;
 
-  Said lastSaid_;  // the last thing spoken: replayed while idle
-  QDateTime questionAt_;
-  QDateTime runStartedAt_;  // the first question of the run
-  int questionSpeed_ = 0;
-  std::vector<ruzdo::PastAnswer> recent_;  // numbers mode, oldest first
-  ruzdo::LessonAnswers lessonAnswers_;     // the lessons', by written form
+  Said lastSaid_;                        // the last thing spoken: replayed while idle
+  ruzdo::AnswerLog* answers_ = nullptr;  // the history and the recent answers
   std::unique_ptr<QSettings> settings_;
   bool restoring_ = false;
-  ruzdo::HistoryService* history_ = nullptr;
 
  signals:
   // Synthesis of an utterance failed (after its "Err" box was closed).

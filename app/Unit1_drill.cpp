@@ -10,7 +10,9 @@
 
 #include "Unit1.h"
 #include "core/random_source.h"
+#include "drill/said_line.h"
 #include "platform/message_box.h"
+#include "training_options_window.h"
 #include "widgets/group_bar_group.h"
 #include "widgets/image_button.h"
 #include "widgets/plate_button.h"
@@ -42,7 +44,7 @@ void TMainForm::tMainTimer() {
   // A tick that arrives while an earlier one waits in a modal box (a failed
   // synthesis) is dropped: the earlier question is counted first, and the
   // following ticks go on normally.
-  if (inQuestionTick_ || holdTickForSound()) return;
+  if (inQuestionTick_ || pacer_.holdTick(fOptions->afterSpeechInForce())) return;
   inQuestionTick_ = true;
   // Made ahead, a question of captions brings them with it; the tick that
   // ends the run still gives the plates fresh ones.
@@ -88,8 +90,7 @@ void TMainForm::bStopClick() {
   const bool running = drill_.stop();
   tMain->stop();
   tMain->setInterval(sTimerInterval->value());
-  awaitingQuestionSound_ = false;
-  tickHeld_ = false;
+  pacer_.stop();
   gGenerate->setEnabled(true);
   gRuzdoPoleSetting->setEnabled(true);
   for (GroupBarGroup* modes : {gEasy, gMid, gDifficult}) modes->setEnabled(true);
@@ -98,7 +99,7 @@ void TMainForm::bStopClick() {
   if (!running) return;
   // A question still open is named, not judged.
   if (open) showSaid(drill_.current().said, false, false, std::nullopt);
-  gInfo->showRunState(runSummary());
+  gInfo->showRunState(ruzdo::RunSummary(drill_));
 }
 
 void TMainForm::bPauseClick() {

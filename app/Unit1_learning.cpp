@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -16,7 +15,8 @@
 #include "RuzdoPole.h"
 #include "Unit1.h"
 #include "core/random_source.h"
-#include "core/speech_voice.h"
+#include "drill/answer_log.h"
+#include "drill/said_line.h"
 #include "history/history_notice.h"
 #include "history/history_service.h"
 #include "history/history_window.h"
@@ -72,129 +72,46 @@ int TMainForm::nextQuestionNumber() {
   const int min = RuzdoPole->MinRuzdo();
   const int max = RuzdoPole->MaxRuzdo();
   if (!sWeakFirst->isChecked()) return min + ruzdo::RandomBelow(max - min + 1);
-  return ruzdo::PickWeighted(min, ruzdo::WeakWeights(min, max, recent_));
+  return ruzdo::PickWeighted(min, ruzdo::WeakWeights(min, max, recentAnswers()));
 }
 
 void TMainForm::questionEnded(bool wrong, const std::optional<QString>& clicked) {
   // A click before the run's first question has nothing to be compared with.
   if (QuestionCount == 0) return;
-  const Said& asked = drill_.current().said;
-  showSaid(asked, true, wrong, clicked);
+  showSaid(drill_.current().said, true, wrong, clicked);
   markRightPlate(wrong);
-
-  if (Mode == ruzdo::DrillMode::kNumbers) {
-    bool isNumber = false;
-    const int number = clicked ? clicked->toInt(&isNumber) : -1;
-    recent_.push_back({LastNumber, isNumber ? number : -1, wrong});
-    if (recent_.size() > ruzdo::kWeakLookBack) recent_.erase(recent_.begin());
-  } else if (ruzdo::IsLesson(Mode)) {
-    lessonAnswers_.add(
-        Mode, {drill_.current().answer, clicked ? clicked->toStdString() : std::string(), wrong});
-  }
-
-  if (history_) {
-    ruzdo::AnswerRecord r;
-    r.askedAt = questionAt_;
-    r.runStartedAt = runStartedAt_;
-    r.appVersion = QStringLiteral(RUZDO_VERSION);
-    r.voice = asked.voice;
-    r.sentence = QString::fromStdString(asked.sentence);
-    r.variant = asked.variant;
-    const ruzdo::HistoryFilter settings = historySettings();
-    r.mode = settings.mode;
-    r.rangeMin = settings.rangeMin;
-    r.rangeMax = settings.rangeMax;
-    r.counter = settings.counter;
-    r.pattern = settings.pattern;
-    for (const std::string& plate : drill_.current().captions)
-      r.plates << QString::fromStdString(plate);
-    r.question = Mode == ruzdo::DrillMode::kNumbers ? QString::number(LastNumber) : LastText();
-    r.answer = clicked;
-    r.wrong = wrong;
-    r.speechSpeed = questionSpeed_;
-    r.condition = QString::fromStdString(asked.condition);
-    r.noiseDb = asked.noiseDb;
-    if (clicked)
-      r.answerMs = static_cast<int>(questionAt_.msecsTo(QDateTime::currentDateTimeUtc()));
-    history_->record(r);
-  }
+  answers_->judged(drill_.current(), panelScope(), clicked, wrong);
   if (fHistory && fHistory->isVisible()) fHistory->refresh();
   if (listening_.answered(!wrong)) listeningChanged();
 }
 
 void TMainForm::showSaid(const Said& said, bool judged, bool wrong,
                          const std::optional<QString>& clicked) {
-  // What was said and how it went, then the reading, over the lines the
-  // label holds, shortened with "…" past them (the tool tip and the
-  // accessible name keep all of it). A sentence is shown as it was said.
-  QString verdict =
-      tr("Сказано: %1")
-          .arg(QString::fromStdString(said.sentence.empty() ? said.written : said.sentence));
-  // A voice other than the standard one is named, as the learner heard it.
-  if (!said.voice.empty())
-    verdict +=
-        QStringLiteral(" (") +
-        QCoreApplication::translate("SpeechVoice", ruzdo::VoiceDisplayName(said.voice).c_str()) +
-        QLatin1Char(')');
-  if (judged) {
-    // A sentence ends with its own stop: no second one after it.
-    static const QString kStops = QStringLiteral("。.!?！？");
-    if (verdict.isEmpty() || !kStops.contains(verdict.back())) verdict += QLatin1Char('.');
-    if (!wrong)
-      verdict += tr(" Верно");
-    else if (clicked)
-      verdict += tr(" Нажато: %1").arg(*clicked);
-    else
-      verdict += tr(" Ответа не было");
-  }
+  // Over the lines the label holds, shortened with "…" past them (the tool
+  // tip and the accessible name keep all of it).
   const QString reading =
       said.koe.empty() ? QString() : QString::fromStdString(speech_->reading(said.koe.c_str()));
-  const QString line = reading.isEmpty() ? verdict : verdict + QStringLiteral(" — ") + reading;
-  gInfo->showSaid(line, reading.isEmpty() ? verdict : verdict + QStringLiteral("; ") + reading,
-                  judged && wrong);
+  const ruzdo::SaidLine line = ruzdo::SaidLineOf(said, judged, wrong, clicked, reading);
+  gInfo->showSaid(line.text, line.accessible, judged && wrong);
 }
 
 void TMainForm::openHistory(const QString& folder) {
-  delete history_;
-  history_ = new ruzdo::HistoryService(folder, this);
-  connect(history_, &ruzdo::HistoryService::stateChanged, this, &TMainForm::historyStateChanged);
-  connect(history_, &ruzdo::HistoryService::opened, this,
-          [this](const QList<ruzdo::HistoryStore::Recent>& stored) {
-            // What the file holds comes before the answers of this session.
-            std::vector<ruzdo::PastAnswer> all;
-            for (const auto& a : stored) all.push_back({a.asked, a.clicked, a.wrong});
-            all.insert(all.end(), recent_.begin(), recent_.end());
-            if (all.size() > ruzdo::kWeakLookBack)
-              all.erase(all.begin(), all.end() - static_cast<std::ptrdiff_t>(ruzdo::kWeakLookBack));
-            recent_ = std::move(all);
+  ruzdo::HistoryService* history = answers_->open(folder);
+  connect(history, &ruzdo::HistoryService::stateChanged, this,
+          [this](const ruzdo::HistoryState& state) {
+            const ruzdo::HistoryNotice notice = ruzdo::NoticeOfHistory(state);
+            lNotice->setNotice(NoticeLine::Source::History, notice.text, notice.tip);
           });
-  connect(history_, &ruzdo::HistoryService::opened, this,
-          [this](const QList<ruzdo::HistoryStore::Recent>&,
-                 const QList<ruzdo::HistoryStore::RecentLesson>& stored) {
-            std::vector<ruzdo::PastLessonAnswer> older;
-            for (qsizetype i = 0; i < stored.size(); ++i) {
-              older.push_back(stored[i].answer);
-              if (i + 1 == stored.size() || stored[i + 1].mode != stored[i].mode) {
-                lessonAnswers_.addOlder(static_cast<ruzdo::DrillMode>(stored[i].mode), older);
-                older.clear();
-              }
-            }
-          });
-  // Cleared answers no longer weigh the weak values.
-  connect(history_, &ruzdo::HistoryService::cleared, this, [this](bool ok) {
-    if (!ok) return;
-    recent_.clear();
-    lessonAnswers_.clear();
-  });
-  if (fHistory) fHistory->setHistory(history_);
+  if (fHistory) fHistory->setHistory(history);
 }
 
-void TMainForm::historyStateChanged(const ruzdo::HistoryState& state) {
-  const ruzdo::HistoryNotice notice = ruzdo::NoticeOfHistory(state);
-  lNotice->setNotice(NoticeLine::Source::History, notice.text, notice.tip);
+ruzdo::HistoryService* TMainForm::history() const { return answers_->history(); }
+
+const std::vector<ruzdo::PastAnswer>& TMainForm::recentAnswers() const {
+  return answers_->recent().all();
 }
 
-ruzdo::HistoryFilter TMainForm::historySettings() const {
+ruzdo::HistoryFilter TMainForm::panelScope() const {
   return ruzdo::HistoryFilter::ofDrill(static_cast<int>(Mode), RuzdoPole->MinRuzdo(),
                                        RuzdoPole->MaxRuzdo(), RuzdoPole->Tani(),
                                        RuzdoPole->Template());
@@ -202,8 +119,8 @@ ruzdo::HistoryFilter TMainForm::historySettings() const {
 
 void TMainForm::RzGroup1Items1Click() {
   if (!fHistory) {
-    fHistory = new HistoryWindow(this, [this] { return historySettings(); });
-    fHistory->setHistory(history_);
+    fHistory = new HistoryWindow(this, [this] { return panelScope(); });
+    fHistory->setHistory(history());
   }
   fHistory->refresh();
   fHistory->show();

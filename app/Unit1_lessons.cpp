@@ -7,6 +7,7 @@
 #include "Unit1.h"
 #include "core/lessons/lesson_draw.h"
 #include "core/lessons/lesson_question.h"
+#include "drill/answer_log.h"
 #include "lesson_titles.h"
 #include "speech/speech_service.h"
 #include "training_options_window.h"
@@ -39,7 +40,7 @@ ruzdo::Question TMainForm::lessonQuestion() {
   // ones. Drawn ahead, a question weighs the answers up to the one before it.
   ruzdo::LessonItem said =
       sWeakFirst->isChecked()
-          ? ruzdo::DrawWeakLessonItem(lesson, lessonAnswers_.of(lesson), RuzdoPole->PlateCount())
+          ? ruzdo::DrawWeakLessonItem(lesson, answers_->lessons().of(lesson), RuzdoPole->PlateCount())
           : ruzdo::DrawLessonItem(lesson);
   const auto plates = ruzdo::LessonPlates(said, RuzdoPole->PlateCount());
   ruzdo::Question q = ruzdo::LessonQuestionOf(said, plates);

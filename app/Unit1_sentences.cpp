@@ -12,6 +12,7 @@
 #include "core/carrier_sentences.h"
 #include "core/random_source.h"
 #include "core/value_text.h"
+#include "drill/answer_log.h"
 #include "speech/speech_service.h"
 #include "widgets/image_button.h"
 
@@ -103,9 +104,7 @@ void TMainForm::askQuestion(ruzdo::Question q) {
   // Digits typed before the question were meant for the one before.
   RuzdoPole->ClearTyped();
   q.said = lastSaid_;
-  questionAt_ = QDateTime::currentDateTimeUtc();
-  if (QuestionCount == 0) runStartedAt_ = questionAt_;
-  questionSpeed_ = speed;
+  answers_->asked(speed, QuestionCount == 0);
   drill_.ask(std::move(q));
   ShowStats();
 }

@@ -1,9 +1,11 @@
 // The drill model without a window: a run's ticks and clicks, its counters
-// and summary, and when the next question comes after a sound.
+// and summary, when the next question comes after a sound, and the recent
+// answers «Чаще ошибочные» weighs.
 #include <QTest>
 
 #include "core/drill_run.h"
 #include "core/question_timing.h"
+#include "core/recent_answers.h"
 
 using ruzdo::DrillMode;
 using ruzdo::DrillRun;
@@ -157,6 +159,31 @@ class TestDrillModel : public QObject {
     QFETCH(int, sound);
     QFETCH(bool, afterSpeech);
     QTEST(ruzdo::NextQuestionInMs(interval, due, sound, afterSpeech), "wait");
+  }
+
+  void theRecentAnswers_data() {
+    QTest::addColumn<int>("stored");   // in the history: asked 1000, 1001 …
+    QTest::addColumn<int>("session");  // answered before it was read: asked 0, 1 …
+    QTest::addColumn<int>("kept");
+    QTest::addColumn<int>("oldest");
+    QTest::newRow("few, the stored first") << 3 << 2 << 5 << 1000;
+    QTest::newRow("the session past the bound") << 0 << 230 << 200 << 30;
+    QTest::newRow("the stored past the bound") << 250 << 0 << 200 << 1050;
+    QTest::newRow("the session's kept over the stored") << 199 << 5 << 200 << 1004;
+  }
+  void theRecentAnswers() {
+    QFETCH(int, stored);
+    QFETCH(int, session);
+    ruzdo::RecentAnswers recent;
+    for (int i = 0; i < session; ++i) recent.add({i, -1, true});
+    std::vector<ruzdo::PastAnswer> earlier;
+    for (int i = 0; i < stored; ++i) earlier.push_back({1000 + i, 7, true});
+    recent.addEarlier(earlier);
+    QTEST(static_cast<int>(recent.all().size()), "kept");
+    QTEST(recent.all().front().asked, "oldest");
+    QCOMPARE(recent.all().back().asked, session > 0 ? session - 1 : 1000 + stored - 1);
+    recent.clear();
+    QVERIFY(recent.all().empty());
   }
 };
 
