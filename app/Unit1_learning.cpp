@@ -112,13 +112,9 @@ const std::vector<ruzdo::PastAnswer>& TMainForm::recentAnswers() const {
 }
 
 ruzdo::HistoryFilter TMainForm::panelScope() const {
-  ruzdo::HistoryFilter f;
-  f.mode = static_cast<int>(Mode);
-  f.rangeMin = RuzdoPole->MinRuzdo();
-  f.rangeMax = RuzdoPole->MaxRuzdo();
-  f.counter = RuzdoPole->Tani();
-  f.pattern = RuzdoPole->Template();
-  return f;
+  return ruzdo::HistoryFilter::ofDrill(static_cast<int>(Mode), RuzdoPole->MinRuzdo(),
+                                       RuzdoPole->MaxRuzdo(), RuzdoPole->Tani(),
+                                       RuzdoPole->Template());
 }
 
 void TMainForm::RzGroup1Items1Click() {

@@ -8,17 +8,22 @@
 #   - a question tick → its sound, the number alone and (in a fresh settings
 #     folder with «В предложениях» on) inside a sentence; the sentence drawn
 #     is read off the line of what was said over AT-SPI, so that each try
-#     is less that very sentence's quiet start.
+#     is less that very sentence's quiet start;
+#   - a lesson's question tick → its sound: clock times and announcements,
+#     with «В предложениях» off and on, each try less the quiet start of the
+#     question asked (its reading, read off the line of what was said).
 # Sound is timed against paplay on the same server: a short tone is played,
 # and 1.0 s later the plate is clicked; the figure is how much later than
 # 1.0 s after the tone the speech starts in the recording (paplay after
 # paplay gives 0), less the quiet start of the plate's own sound (its lead
 # and first consonant: 30-110 ms, made by the engine next to RUZDO at the
 # program's first speed). Medians of TRIES tries (at least 5).
-#   bench/sound_latency.sh RUZDO [TRIES]
+#   bench/sound_latency.sh RUZDO [TRIES] [lessons]
+# With "lessons", only the lessons' ticks are measured.
 set -euo pipefail
 exe=$(realpath "$1")
 tries=${2:-7}
+only=${3:-}
 ((tries >= 5)) || tries=5
 here=$(cd "$(dirname "$0")" && pwd)
 onsei=$(dirname "$exe")/../onsei/onsei
@@ -119,71 +124,115 @@ asked_sentence_lead() {
   lead_ms "$(said_phonetic "$(grep -m 1 '^Сказано: ' <<<"$names" || true)")"
 }
 
-sox -n -r 48000 -c 1 -b 16 "$out/tone.wav" synth 0.1 sine 1000 vol 0.5
-echo "load: $(uptime)"
-
-# paplay after paplay: the reference, near 0.
-ref=""
-for _ in $(seq "$tries"); do ref+="$(after_tone paplay "$out/tone.wav") "; done
-
-mapped=""
-for _ in $(seq "$tries"); do
-  t0=$(now_ms)
-  launch_ruzdo "$exe" 2>/dev/null
-  until xdotool search --onlyvisible --name '^Ruzdo$' >/dev/null 2>&1; do sleep 0.01; done
-  mapped+="$(($(now_ms) - t0)) "
-  stop_ruzdo
-done
-
-start_ruzdo "$exe" 2>/dev/null
-sleep 2  # laid out and idle
-fresh=""
-cached=""
-for i in $(seq "$tries"); do
-  fresh+="$(plate_after_tone $((i % 10))) "
-  cached+="$(plate_after_tone 0) "
-done
-# A run: Start, and the first question ticks one interval (2 s) later.
-tick=$(start_after_tone)
-stop_ruzdo
-
-# A voice not heard before: the program started afresh in a voice of a
-# woman, a plate clicked once the window has been idle 2 s.
-voice=mei
-printf '[panel]\nvoice=%s\n' "$voice" | ruzdo_settings
-in_voice=""
-for i in $(seq "$tries"); do
+# The quiet start of the lesson's question just asked: Stop, and the line of
+# what was said gives its reading («Сказано: …; じゅうご'じ/…»), which the
+# engine says as it said the question.
+asked_reading_lead() {
+  xdotool mousemove 885 45 click 1  # Stop
+  sleep 0.3
+  local names said
+  names=$(atspi names)
+  said=$(grep -m 1 '^Сказано: ' <<<"$names" || true)
+  lead_ms "${said##*; }"
+}
+# Start → each question's sound in lesson MODE with «В предложениях» SENTENCES
+# (true or false), in a fresh settings folder.
+lesson_ticks() {  # MODE SENTENCES
+  export XDG_CONFIG_HOME=$out/lesson-$1-$2 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+  printf '[panel]\nmode=%s\nsentences=%s\n' "$1" "$2" | ruzdo_settings
   start_ruzdo "$exe" 2>/dev/null
   sleep 2
-  in_voice+="$(plate_after_tone $((i % 10)) "$voice") "
+  start_after_tone asked_reading_lead
   stop_ruzdo
-done
-
-# The same with the questions in sentences (bare numbers: the grid's 0 ... 9).
-export XDG_CONFIG_HOME=$out/config QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-printf '[panel]\nsentences=true\n' | ruzdo_settings
-start_ruzdo "$exe" 2>/dev/null
-sleep 2
-sentence_tick=$(start_after_tone asked_sentence_lead)
-stop_ruzdo
-
+}
 report() {
   printf "%-52s median %6s ms   (%s)\n" "$1" "$(median "$2")" "$2"
 }
-report "paplay → paplay, later than 1.0 s:" "$ref"
-report "exec → window mapped:" "$mapped"
-report "click → sound, plate never clicked, vs paplay:" "$fresh"
-report "click → sound, plate heard before, vs paplay:" "$cached"
-report "click → first sound in a voice not heard ($voice):" "$in_voice"
-tick_ms=$(median "$tick")
-report "Start → first question's sound, vs paplay:" "$tick"
-# The question is a random number of 0 ... 9: its quiet start is taken as
-# the median of theirs.
-leads=""
-for n in $(seq 0 9); do leads+="$(plate_lead_ms "$n") "; done
-lead=$(median "$leads")
-echo "(the first tick comes 2000 ms after Start, and the numbers' sounds start with" \
-  "$lead ms of quiet (median; $leads): tick → sound about $((${tick_ms%.*} - 2000 - ${lead%.*})) ms)"
-sentence_ms=$(median "$sentence_tick")
-report "Start → first sound in a sentence, less its quiet start:" "$sentence_tick"
-echo "(tick → sound in sentences about $((${sentence_ms%.*} - 2000)) ms)"
+# A lesson's figures: Start → sound less the question's quiet start, and
+# the tick → sound that leaves after the 2000 ms from Start to the tick.
+lesson_report() {  # NAME FIGURES
+  local ms
+  report "Start → $1, less its quiet start:" "$2"
+  ms=$(median "$2")
+  echo "(tick → sound, $1: about $((${ms%.*} - 2000)) ms)"
+}
+
+sox -n -r 48000 -c 1 -b 16 "$out/tone.wav" synth 0.1 sine 1000 vol 0.5
+echo "load: $(uptime)"
+
+# The numbers: the reference, the window, clicks and ticks.
+measure_numbers() {
+
+  # paplay after paplay: the reference, near 0.
+  ref=""
+  for _ in $(seq "$tries"); do ref+="$(after_tone paplay "$out/tone.wav") "; done
+
+  mapped=""
+  for _ in $(seq "$tries"); do
+    t0=$(now_ms)
+    launch_ruzdo "$exe" 2>/dev/null
+    until xdotool search --onlyvisible --name '^Ruzdo$' >/dev/null 2>&1; do sleep 0.01; done
+    mapped+="$(($(now_ms) - t0)) "
+    stop_ruzdo
+  done
+
+  start_ruzdo "$exe" 2>/dev/null
+  sleep 2  # laid out and idle
+  fresh=""
+  cached=""
+  for i in $(seq "$tries"); do
+    fresh+="$(plate_after_tone $((i % 10))) "
+    cached+="$(plate_after_tone 0) "
+  done
+  # A run: Start, and the first question ticks one interval (2 s) later.
+  tick=$(start_after_tone)
+  stop_ruzdo
+
+  # A voice not heard before: the program started afresh in a voice of a
+  # woman, a plate clicked once the window has been idle 2 s.
+  voice=mei
+  printf '[panel]\nvoice=%s\n' "$voice" | ruzdo_settings
+  in_voice=""
+  for i in $(seq "$tries"); do
+    start_ruzdo "$exe" 2>/dev/null
+    sleep 2
+    in_voice+="$(plate_after_tone $((i % 10)) "$voice") "
+    stop_ruzdo
+  done
+
+  # The same with the questions in sentences (bare numbers: the grid's 0 ... 9).
+  export XDG_CONFIG_HOME=$out/config QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+  printf '[panel]\nsentences=true\n' | ruzdo_settings
+  start_ruzdo "$exe" 2>/dev/null
+  sleep 2
+  sentence_tick=$(start_after_tone asked_sentence_lead)
+  stop_ruzdo
+
+  report "paplay → paplay, later than 1.0 s:" "$ref"
+  report "exec → window mapped:" "$mapped"
+  report "click → sound, plate never clicked, vs paplay:" "$fresh"
+  report "click → sound, plate heard before, vs paplay:" "$cached"
+  report "click → first sound in a voice not heard ($voice):" "$in_voice"
+  tick_ms=$(median "$tick")
+  report "Start → first question's sound, vs paplay:" "$tick"
+  # The question is a random number of 0 ... 9: its quiet start is taken as
+  # the median of theirs.
+  leads=""
+  for n in $(seq 0 9); do leads+="$(plate_lead_ms "$n") "; done
+  lead=$(median "$leads")
+  echo "(the first tick comes 2000 ms after Start, and the numbers' sounds start with" \
+    "$lead ms of quiet (median; $leads): tick → sound about $((${tick_ms%.*} - 2000 - ${lead%.*})) ms)"
+  sentence_ms=$(median "$sentence_tick")
+  report "Start → first sound in a sentence, less its quiet start:" "$sentence_tick"
+  echo "(tick → sound in sentences about $((${sentence_ms%.*} - 2000)) ms)"
+}
+[ "$only" = lessons ] || measure_numbers
+
+times_alone=$(lesson_ticks 2 false)
+times_said=$(lesson_ticks 2 true)
+announcements_alone=$(lesson_ticks 7 false)
+announcements_said=$(lesson_ticks 7 true)
+lesson_report "«Время»" "$times_alone"
+lesson_report "«Время» в предложениях" "$times_said"
+lesson_report "«Объявления»" "$announcements_alone"
+lesson_report "«Объявления» в предложениях" "$announcements_said"

@@ -70,6 +70,7 @@ void AnswerLog::judged(const Question& q, const HistoryFilter& scope,
   r.rangeMax = scope.rangeMax;
   r.counter = scope.counter;
   r.pattern = scope.pattern;
+  for (const std::string& plate : q.captions) r.plates << QString::fromStdString(plate);
   r.question = numbers ? QString::number(q.number) : QString::fromStdString(q.answer);
   r.answer = clicked;
   r.wrong = wrong;

@@ -43,6 +43,13 @@ constexpr const char* kSchema2Columns =
     ", app_version TEXT NOT NULL DEFAULT ''"
     ", run_started TEXT NOT NULL DEFAULT ''";
 
+// What schema 3 adds: the candidates the plates showed.
+constexpr const char* kSchema3Columns = ", plates TEXT NOT NULL DEFAULT ''";
+
+// The columns each schema from the second on adds to the one before it.
+constexpr const char* kAddedColumns[] = {kSchema2Columns, kSchema3Columns};
+static_assert(std::size(kAddedColumns) == HistoryStore::kSchemaVersion - 1);
+
 // The summary per value reads this index alone, in its order, with no sort.
 constexpr const char* kValuesIndex =
     "CREATE INDEX IF NOT EXISTS answers_by_value ON answers (mode, counter, question, answer, "
@@ -128,8 +135,8 @@ std::string counterWord(const QVariant& v) {
 }
 
 // The columns of the export, in the order of its header, and the stored
-// column each comes from. The ids of the mode and the counter word come last,
-// so that the columns before them keep their places.
+// column each comes from. Columns added later come last (the ids of the mode
+// and the counter word, the plates), so that those before keep their places.
 struct ExportColumn {
   const char* header;
   const char* stored;
@@ -146,9 +153,17 @@ constexpr ExportColumn kExportColumns[] = {
     {"sentence", "sentence", asStored},   {"condition", "condition", asStored},
     {"noise_db", "noise_db", asStored},   {"app_version", "app_version", asStored},
     {"mode_id", "mode", asStored},        {"counter_id", "counter", asStored},
+    {"plates", "plates", asStored},
 };
 
 }  // namespace
+
+HistoryFilter HistoryFilter::ofDrill(int mode, int rangeMin, int rangeMax, int counter,
+                                     const QString& pattern) {
+  if (mode >= static_cast<int>(kFirstLesson) && mode <= static_cast<int>(kLastLesson))
+    return {mode, 0, 0, 0, QString()};
+  return {mode, rangeMin, rangeMax, counter, pattern};
+}
 
 HistoryStore::HistoryStore() {
   static std::atomic<int> next{0};
@@ -300,14 +315,15 @@ bool HistoryStore::migrate(int version) {
     ok = fail(HistoryFault::Newer,
               QStringLiteral("the history was written by a newer version (schema %1)").arg(now));
   if (ok && now == 0) ok = createSchema();
-  if (ok && now == 1) {
+  if (ok && now > 0 && now < kSchemaVersion) {
     // The copy is made outside the transaction (VACUUM cannot run in one),
     // then the lock is taken again and the version checked once more.
-    ok = exec(QStringLiteral("COMMIT")) && keepBackup(1) &&
+    const int from = now;
+    ok = exec(QStringLiteral("COMMIT")) && keepBackup(from) &&
          exec(QStringLiteral("BEGIN IMMEDIATE")) && readVersion(&now);
     if (ok && now > kSchemaVersion)
       ok = fail(HistoryFault::Newer, QStringLiteral("upgraded meanwhile by a newer version"));
-    if (ok && now == 1) ok = upgradeFrom1();
+    if (ok && now > 0 && now < kSchemaVersion) ok = upgradeFrom(now);
   }
   ok = ok && exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion)) &&
        exec(QStringLiteral("COMMIT"));
@@ -334,17 +350,19 @@ bool HistoryStore::createSchema() {
                              " wrong INTEGER NOT NULL CHECK (wrong IN (0, 1)),"
                              " speech_speed INTEGER NOT NULL,"
                              " answer_ms INTEGER") +
-              QString::fromLatin1(kSchema2Columns) + QStringLiteral(")")) &&
+              QString::fromLatin1(kSchema2Columns) + QString::fromLatin1(kSchema3Columns) +
+              QStringLiteral(")")) &&
          exec(QStringLiteral("CREATE INDEX answers_by_settings"
                              " ON answers (mode, range_min, range_max, counter, template)"));
 }
 
-bool HistoryStore::upgradeFrom1() {
-  // Each column added with its default: the existing rows keep their values
-  // and read the defaults in the new columns.
-  for (const QString& column :
-       QString::fromLatin1(kSchema2Columns).split(QLatin1Char(','), Qt::SkipEmptyParts))
-    if (!exec(QStringLiteral("ALTER TABLE answers ADD COLUMN") + column)) return false;
+bool HistoryStore::upgradeFrom(int version) {
+  // Schema by schema, each column added with its default: the existing rows
+  // keep their values and read the defaults in the new columns.
+  for (int v = version + 1; v <= kSchemaVersion; ++v)
+    for (const QString& column :
+         QString::fromLatin1(kAddedColumns[v - 2]).split(QLatin1Char(','), Qt::SkipEmptyParts))
+      if (!exec(QStringLiteral("ALTER TABLE answers ADD COLUMN") + column)) return false;
   return true;
 }
 
@@ -378,7 +396,8 @@ bool HistoryStore::record(const AnswerRecord& r) {
   q.prepare(QStringLiteral(
       "INSERT INTO answers (asked_at, mode, range_min, range_max, counter, template, question,"
       " answer, wrong, speech_speed, answer_ms, voice, variant, sentence, condition, noise_db,"
-      " app_version, run_started) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+      " app_version, run_started, plates)"
+      " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
   q.addBindValue(isoTime(r.askedAt));
   q.addBindValue(r.mode);
   q.addBindValue(r.rangeMin);
@@ -398,6 +417,7 @@ bool HistoryStore::record(const AnswerRecord& r) {
   q.addBindValue(r.noiseDb ? QVariant(*r.noiseDb) : QVariant(QMetaType::fromType<double>()));
   q.addBindValue(notNull(r.appVersion));
   q.addBindValue(isoTime(r.runStartedAt));
+  q.addBindValue(notNull(r.plates.join(QLatin1Char(kPlatesSeparator))));
   if (!q.exec()) {
     failWith(q.lastError());
     db.rollback();

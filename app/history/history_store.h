@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <string>
 
@@ -33,6 +34,9 @@ struct AnswerRecord {
   QString condition;              // listening condition key; empty = quiet
   std::optional<double> noiseDb;  // speech-to-noise ratio; none without noise
   QString appVersion;             // the program's version that recorded it
+  // The candidates the plates showed, as captioned (a lesson's, the
+  // sequences'); none for the numbers mode, whose plates are its range.
+  QStringList plates;
 };
 
 // The settings a history view is limited to; none = all history.
@@ -42,6 +46,12 @@ struct HistoryFilter {
   int rangeMax = 0;
   int counter = 0;
   QString pattern;
+
+  // The settings of a drill as its answers are kept: a lesson draws its own
+  // items, so the range, the counter word and the template are none of its
+  // (0, 0, none, empty), and its answers read as its items, 4:15 not 4:15時.
+  static HistoryFilter ofDrill(int mode, int rangeMin, int rangeMax, int counter,
+                               const QString& pattern);
 };
 
 // What a view of the history covers: the settings of one drill or all of
@@ -100,7 +110,10 @@ enum class HistoryFault {
 // from one thread only.
 class HistoryStore {
  public:
-  static constexpr int kSchemaVersion = 2;
+  static constexpr int kSchemaVersion = 3;
+  // Between the plates' captions in the stored and exported plates: no
+  // caption holds it.
+  static constexpr char kPlatesSeparator = '|';
   static constexpr const char* kFileName = "history.sqlite3";
 
   HistoryStore();
@@ -172,7 +185,7 @@ class HistoryStore {
   bool quickCheck();
   bool migrate(int version);
   bool createSchema();
-  bool upgradeFrom1();
+  bool upgradeFrom(int version);
   bool keepBackup(int from);
 
   QString connection_;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # ruzdo --export-history without a display: a history of the first schema as
 # CSV (exit 0), modes by name and counter words as written, with their ids
-# last; "-" writes the same to standard output (and no file named "-"); a
+# after them and the plates shown (none kept before) last; "-" writes the same to standard output (and no file named "-"); a
 # file it cannot write: exit 1, a message, no file left.
 #   export_history_cli.sh RUZDO_EXECUTABLE SCHEMA1_HISTORY
 set -euo pipefail
@@ -22,9 +22,9 @@ lines=$(wc -l <"$home/out.csv")
 echo "exported $lines lines"
 [ "$lines" -eq 13 ] || { echo "expected a header and 12 answers"; exit 1; }
 head -n 1 "$home/out.csv" | grep -q '^asked_at,run_started,mode,' || { echo "no header row"; exit 1; }
-grep -q $'^2026-12-02T09:00:27.063Z,,sequences,0,9,,(___),(123),,1,,89,,0,,,,,1,0\r$' "$home/out.csv" ||
+grep -q $'^2026-12-02T09:00:27.063Z,,sequences,0,9,,(___),(123),,1,,89,,0,,,,,1,0,\r$' "$home/out.csv" ||
   { echo "the unanswered sequence is not as stored"; exit 1; }
-grep -q $'^2026-12-01T09:00:12.028Z,,numbers,[0-9]*,[0-9]*,本,,3,8,1,.*,0,23\r$' "$home/out.csv" ||
+grep -q $'^2026-12-01T09:00:12.028Z,,numbers,[0-9]*,[0-9]*,本,,3,8,1,.*,0,23,\r$' "$home/out.csv" ||
   { echo "the counter word 本 is not written as such"; exit 1; }
 (cd "$home" && run --export-history - >"$home/stdout.csv")
 cmp "$home/out.csv" "$home/stdout.csv" || { echo "standard output differs from the file"; exit 1; }

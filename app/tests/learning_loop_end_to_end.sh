@@ -49,11 +49,7 @@ echo "$said" | grep -q "Сказано: 7\. Ответа не было; な'\?�
 stop_ruzdo
 [ -f "$XDG_DATA_HOME/Ruzdo/history.sqlite3" ] || { echo "no history file"; exit 1; }
 start_ruzdo "$exe"
-atspi press "История ответов"
-atspi wait '^Ошибки по значениям$' >/dev/null
-sleep 0.5  # painted, for the screenshot
-import -window root "$out/history_window.png"
-cells=$(atspi cells "Ошибки по значениям")
+cells=$(history_cells "$out/history_window.png")
 echo "history:"
 echo "$cells"
 echo "$cells" | grep -q '^7 | 3 | 1 из 3 (33 %) | без ответа ×1$' ||

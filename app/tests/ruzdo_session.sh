@@ -7,6 +7,8 @@
 #   stop_ruzdo         ends it (SIGTERM, as the desktop at logout) and waits
 #   atspi ARGS...      reads or presses the program over AT-SPI (atspi_query.py)
 #   ruzdo_settings     makes its input the program's settings file
+#   history_cells PNG  opens «История ответов», screenshots it to PNG and
+#                      prints its per-value table, a row a line (with atspi)
 # A test that uses atspi sets ruzdo_atspi=1 before sourcing this: it then runs
 # again in a session bus of its own, where the accessibility registry starts,
 # with the program's accessibility on.
@@ -51,4 +53,11 @@ start_ruzdo() {  # EXE
 ruzdo_settings() {
   mkdir -p "$XDG_CONFIG_HOME/Ruzdo"
   cat >"$XDG_CONFIG_HOME/Ruzdo/Ruzdo.conf"
+}
+history_cells() {  # PNG
+  atspi press "История ответов"
+  atspi wait '^Ошибки по значениям$' >/dev/null
+  sleep 0.5  # painted, for the screenshot
+  import -window root "$1"
+  atspi cells "Ошибки по значениям"
 }

@@ -51,17 +51,29 @@ AnswerRecord answer(const QString& question, std::optional<QString> clicked, int
   return r;
 }
 
-// Every row in the columns of the first schema, as one text.
-QString schema1Rows(const QString& file) {
-  return rawQuery(file,
-                  QStringLiteral(
-                      "SELECT group_concat(id || '|' || asked_at || '|' || mode || '|' ||"
-                      " range_min || '|' || range_max || '|' || counter || '|' || template ||"
-                      " '|' || question || '|' || ifnull(answer, '-') || '|' || wrong || '|' ||"
-                      " speech_speed || '|' || ifnull(answer_ms, '-'), char(10)) FROM"
-                      " (SELECT * FROM answers ORDER BY id)"))
+// Every row in the given columns, as one text.
+QString storedRows(const QString& file, const QStringList& columns) {
+  QStringList fields{QStringLiteral("id")};
+  for (const QString& c : columns) fields << QStringLiteral("ifnull(%1, '-')").arg(c);
+  return rawQuery(file, QStringLiteral("SELECT group_concat(%1, char(10)) FROM"
+                                       " (SELECT * FROM answers ORDER BY id)")
+                            .arg(fields.join(QStringLiteral(" || '|' || "))))
       .toString();
 }
+
+// The columns of the first schema, and those the second added.
+const QStringList kSchema1Columns{
+    QStringLiteral("asked_at"),     QStringLiteral("mode"),     QStringLiteral("range_min"),
+    QStringLiteral("range_max"),    QStringLiteral("counter"),  QStringLiteral("template"),
+    QStringLiteral("question"),     QStringLiteral("answer"),   QStringLiteral("wrong"),
+    QStringLiteral("speech_speed"), QStringLiteral("answer_ms")};
+const QStringList kSchema2Columns =
+    kSchema1Columns + QStringList{QStringLiteral("voice"),      QStringLiteral("variant"),
+                                  QStringLiteral("sentence"),   QStringLiteral("condition"),
+                                  QStringLiteral("noise_db"),   QStringLiteral("app_version"),
+                                  QStringLiteral("run_started")};
+
+QString schema1Rows(const QString& file) { return storedRows(file, kSchema1Columns); }
 
 QByteArray fileHash(const QString& file) {
   QFile f(file);
@@ -71,6 +83,9 @@ QByteArray fileHash(const QString& file) {
 
 // A history of the first schema as the program of that schema wrote it.
 QString schema1Fixture() { return QStringLiteral(RUZDO_TEST_DATA "/history_schema1.sqlite3"); }
+// One of the second schema: the first's upgraded, with rows of numbers,
+// sequences and lessons written in its own columns.
+QString schema2Fixture() { return QStringLiteral(RUZDO_TEST_DATA "/history_schema2.sqlite3"); }
 
 // Overwrites part of the file with bytes that belong to no page.
 void damage(const QString& file, qint64 at, qint64 length) {
@@ -224,27 +239,47 @@ class TestHistory : public QObject {
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{HistoryStore::kFileName});
   }
 
-  void aFirstSchemaFileIsUpgradedWithEveryRowKept() {
+  void anOlderSchemaFileIsUpgradedWithEveryRowKept_data() {
+    QTest::addColumn<QString>("fixture");
+    QTest::addColumn<int>("version");
+    QTest::addColumn<QStringList>("columns");  // those of its schema
+    QTest::addColumn<QString>("added");        // what the upgrade adds, at its defaults
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("values");  // rows of the summary per value
+    QTest::newRow("first schema")
+        << schema1Fixture() << 1 << kSchema1Columns
+        << QStringLiteral(
+               "voice = '' AND variant = 0 AND sentence = '' AND condition = '' AND"
+               " noise_db IS NULL AND app_version = '' AND plates = ''")
+        << 12 << 11;
+    QTest::newRow("second schema")
+        << schema2Fixture() << 2 << kSchema2Columns << QStringLiteral("plates = ''") << 16 << 14;
+  }
+  void anOlderSchemaFileIsUpgradedWithEveryRowKept() {
+    QFETCH(QString, fixture);
+    QFETCH(int, version);
+    QFETCH(QStringList, columns);
+    QFETCH(QString, added);
+    QFETCH(int, rows);
+    QFETCH(int, values);
     QTemporaryDir dir;
     const QString file = dir.filePath(HistoryStore::kFileName);
-    QVERIFY(QFile::copy(schema1Fixture(), file));
+    QVERIFY(QFile::copy(fixture, file));
     QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
-    const QString rows = schema1Rows(file);
-    QCOMPARE(rows.count(QLatin1Char('\n')), 11);
+    QCOMPARE(userVersion(file), version);
+    const QString before = storedRows(file, columns);
+    QCOMPARE(before.count(QLatin1Char('\n')) + 1, rows);
     HistoryStore store;
     QVERIFY2(store.open(dir.path()), qPrintable(store.errorText()));
-    QCOMPARE(userVersion(file), 2);
-    QCOMPARE(schema1Rows(file), rows);
-    QCOMPARE(rawQuery(file, QStringLiteral("SELECT COUNT(*) FROM answers WHERE voice = '' AND"
-                                           " variant = 0 AND sentence = '' AND condition = '' AND"
-                                           " noise_db IS NULL AND app_version = ''"))
-                 .toInt(),
-             12);
+    QCOMPARE(userVersion(file), HistoryStore::kSchemaVersion);
+    QCOMPARE(storedRows(file, columns), before);
+    QCOMPARE(rawQuery(file, QStringLiteral("SELECT COUNT(*) FROM answers WHERE ") + added).toInt(),
+             rows);
     // The copy beside it is the file as it was.
-    const QString backup = HistoryStore::backupPath(file, 1);
-    QCOMPARE(userVersion(backup), 1);
-    QCOMPARE(schema1Rows(backup), rows);
-    QCOMPARE(store.summary(std::nullopt).size(), 11);
+    const QString backup = HistoryStore::backupPath(file, version);
+    QCOMPARE(userVersion(backup), version);
+    QCOMPARE(storedRows(backup, columns), before);
+    QCOMPARE(store.summary(std::nullopt).size(), values);
 
     // The new columns round-trip.
     AnswerRecord heard = answer("8", "8");
@@ -254,11 +289,13 @@ class TestHistory : public QObject {
     heard.condition = QStringLiteral("street");
     heard.noiseDb = 6.5;
     heard.appVersion = QStringLiteral("1.0.0");
+    heard.plates = QStringList{QStringLiteral("4:15"), QStringLiteral("7:15")};
     QVERIFY(store.record(heard));
     QCOMPARE(rawQuery(file, QStringLiteral("SELECT voice || variant || sentence || condition ||"
-                                           " noise_db || app_version FROM answers WHERE id = 13"))
+                                           " noise_db || app_version || plates FROM answers"
+                                           " ORDER BY id DESC LIMIT 1"))
                  .toString(),
-             QStringLiteral("fast2駅まで８分です。street6.51.0.0"));
+             QStringLiteral("fast2駅まで８分です。street6.51.0.04:15|7:15"));
   }
 
   void anUpgradeKilledAnywhereLeavesTheOldOrTheNewFileWhole() {
@@ -301,8 +338,9 @@ class TestHistory : public QObject {
         QVERIFY(child.waitForFinished());
       }
       const int version = userVersion(file);
-      QVERIFY2(version == 1 || version == 2, qPrintable(QString::number(version)));
-      upgraded += version == 2;
+      QVERIFY2(version == 1 || version == HistoryStore::kSchemaVersion,
+               qPrintable(QString::number(version)));
+      upgraded += version == HistoryStore::kSchemaVersion;
       QCOMPARE(rawQuery(file, QStringLiteral("PRAGMA integrity_check")).toString(),
                QStringLiteral("ok"));
       QCOMPARE(schema1Rows(file), rows);
@@ -344,7 +382,7 @@ class TestHistory : public QObject {
     QTemporaryDir dir;
     ruzdo::HistoryService history(dir.path(), nullptr);
     QTRY_VERIFY(QFile::exists(history.filePath()));
-    QTRY_COMPARE(userVersion(history.filePath()), 2);
+    QTRY_COMPARE(userVersion(history.filePath()), HistoryStore::kSchemaVersion);
     // Another program takes the write lock in the middle of a drill.
     {
       QSqlDatabase lock =
@@ -415,19 +453,21 @@ class TestHistory : public QObject {
     AnswerRecord times = answer("4:15", "7:15");
     times.askedAt = r.askedAt.addSecs(4);
     times.mode = static_cast<int>(ruzdo::DrillMode::kTimes);
+    times.plates =
+        QStringList{QStringLiteral("4:15"), QStringLiteral("7:15"), QStringLiteral("1,980円")};
     QVERIFY(store.record(times));
     const QString csv = dir.filePath(QStringLiteral("out.csv"));
     QVERIFY2(store.exportCsv(csv), qPrintable(store.errorText()));
     QCOMPARE(readAll(csv),
              QStringLiteral("asked_at,run_started,mode,range_min,range_max,counter,template,"
                             "question,answer,wrong,answer_ms,speech_speed,voice,variant,sentence,"
-                            "condition,noise_db,app_version,mode_id,counter_id\r\n"
+                            "condition,noise_db,app_version,mode_id,counter_id,plates\r\n"
                             "2026-12-09T10:00:00.000Z,,numbers,0,99,,,8,,1,,90,,0,"
-                            "\"Он сказал: \"\"8\"\", потом\nещё\",,3,,0,0\r\n"
+                            "\"Он сказал: \"\"8\"\", потом\nещё\",,3,,0,0,\r\n"
                             "2026-12-09T10:00:02.000Z,,sequences,0,99,時,,4-07,4-07,0,800,90,,0,"
-                            ",,,,1,4\r\n"
+                            ",,,,1,4,\r\n"
                             "2026-12-09T10:00:04.000Z,,times,0,99,,,4:15,7:15,1,800,90,,0,"
-                            ",,,,2,0\r\n"));
+                            ",,,,2,0,\"4:15|7:15|1,980円\"\r\n"));
     // A file that cannot be written leaves nothing behind.
     const QString nowhere = dir.filePath(QStringLiteral("missing/out.csv"));
     QVERIFY(!store.exportCsv(nowhere));
