@@ -8,6 +8,7 @@
 
 #include "core/random_source.h"
 #include "drill/answer_log.h"
+#include "drill/question_planner.h"
 #include "history/history_store.h"
 #include "option_pickers.h"
 #include "speech/speaker.h"
@@ -34,6 +35,12 @@ TMainForm::TMainForm(QWidget* parent)
   buildWorkArea();
   pSetting->setTabOrder();
   connectEvents();
+  planner_ = std::make_unique<ruzdo::QuestionPlanner>(
+      ruzdo::QuestionPlanner::Panel{&Mode, RuzdoPole, sVoice, sWeakFirst, sVariants, sSentences,
+                                    sSpechSpeed},
+      *speech_, *answers_);
+  // The next question's voice drawn: the plates' sounds are made in it.
+  planner_->onVoiceDrawn = [this] { schedulePrefetch(); };
   FormCreate();
   setUpSpeech();
   setUpConditions();

@@ -14,7 +14,6 @@
 #include "RuzdoPole.h"
 #include "core/drill_run.h"
 #include "core/listening_setting.h"
-#include "core/voice_choice.h"
 #include "core/weak_picker.h"
 #include "drill/question_pacer.h"
 #include "platform/wave_image.h"
@@ -44,7 +43,6 @@ class PlateButton;
 class TfAbout;
 class TrainingOptionsWindow;
 namespace ruzdo {
-struct CarrierTable;
 class SoundOutput;
 class SpeechCache;
 class SpeechService;
@@ -53,6 +51,7 @@ class AnswerLog;
 class HistoryService;
 struct HistoryFilter;
 class RightPlateMark;
+class QuestionPlanner;
 }  // namespace ruzdo
 
 // The main window: the mode menu on the left, the plate grid in the middle and
@@ -229,27 +228,10 @@ class TMainForm : public QWidget {
  private:
   using Said = ruzdo::Said;
   void buildLearningAids();
-  int nextQuestionNumber();
   // Keeps what was said, heard under the present listening condition.
   void rememberSaid(Said said);
-  // What a number or sequence is said as: a question's draws (its voice and
-  // reading, and its sentence when inSentence), in the order they were
-  // always made; a listening click draws nothing.
-  Said numberSaid(std::int32_t value, bool question, bool inSentence);
-  Said sequenceSaid(const QString& text, bool question, bool inSentence);
-  bool sentencesOn() const;
-  bool madeAhead();
-  const ruzdo::CarrierTable& carriers();
-  // Draws the next question of the mode: the one place a kind of question
-  // is made. A question of any mode but the numbers brings its plates'
-  // captions with it.
-  ruzdo::Question drawQuestion();
-  // A question of plates with captions: the captions drawn, one of them asked.
-  ruzdo::Question captionQuestion(const QStringList& captions);
-  // Made ahead, each tick asks the question drawn at the one before (or
-  // draws it now) and draws the next, whose sound is made meanwhile.
-  ruzdo::Question takePlanned();
-  void planNext();
+  // What the drill asks and how things are said (drill/question_planner).
+  std::unique_ptr<ruzdo::QuestionPlanner> planner_;
   void askQuestion(ruzdo::Question q);
   void questionEnded(bool wrong, const std::optional<QString>& clicked);
   void showSaid(const Said& said, bool judged, bool wrong, const std::optional<QString>& clicked);
@@ -281,19 +263,12 @@ class TMainForm : public QWidget {
   // --- lessons (Unit1_lessons.cpp) ---
   // The lessons' items in «Средние» and «Сложные».
   void buildLessonItems();
-  // A lesson's question: its item said, the plates of its confusions.
-  ruzdo::Question lessonQuestion();
-  // What a lesson's plate says to a listening click; empty koe for a caption
-  // that is no item of the lesson.
-  Said lessonSaid(const QString& caption);
   // The grid for the mode: a lesson's plates drawn by the lesson, typed as it
   // says; a plate per number otherwise.
   void fitGridToMode();
   // Long questions need the time to be heard out: «Интервал после речи» is
   // on in sentences and in the lessons.
   void forceAfterSpeechForMode();
-  // How many readings a UTF-8 tag has, counted by the speech service's engine.
-  std::function<int(const std::string&)> variantCounter() const;
 
   TfAbout* fAbout = nullptr;
   // What the window says and where it is heard, with the speech service
@@ -315,19 +290,11 @@ class TMainForm : public QWidget {
   void setUpSpeech();
   void schedulePrefetch();
   void prefetchPlates();
-  // The voice picker's choice as it stands.
-  ruzdo::VoiceChoice& voices();
-  // The voice of a question (with "Разные" one drawn for it) and of a
-  // listening click (with "Разные" the standard voice).
-  std::string questionVoice();
-  std::string listeningVoice();
-  ruzdo::VoiceChoice voices_;
   void setUpConditions();
   // The condition or its level changed: the speech service and the
   // statistics told, the sounds made ahead again.
   void listeningChanged();
 
-  std::shared_ptr<const ruzdo::CarrierTable> carriers_;
   ruzdo::ListeningSetting listening_;
   QComboBox* sCondition = nullptr;  // «Условия» in «Параметры обучения»
   bool speechErrorOpen_ = false;

@@ -1,6 +1,8 @@
 // The drill on the window: the run's buttons, the tick (the last question
-// judged, the planned one asked, the next planned), the clicks judged, the
+// judged, the planned one asked, the next planned), the question asked, the
+// clicks judged, the
 // counts shown and the error flash. The run itself is core/drill_run.
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QSlider>
@@ -10,6 +12,8 @@
 
 #include "Unit1.h"
 #include "core/random_source.h"
+#include "drill/answer_log.h"
+#include "drill/question_planner.h"
 #include "drill/said_line.h"
 #include "platform/message_box.h"
 #include "training_options_window.h"
@@ -55,8 +59,8 @@ void TMainForm::tMainTimer() {
     questionEnded(true, std::nullopt);
   }
   if (drill_.questionsLeft()) {
-    askQuestion(takePlanned());
-    planNext();
+    askQuestion(planner_->takePlanned(drill_));
+    planner_->planNext(drill_);
   } else {
     bStopClick();
   }
@@ -78,7 +82,7 @@ void TMainForm::bStartClick() {
   enableRunControls(false);
   RuzdoPole->TakeFocusIfLost(focused);
   // The first question too is made during the first interval.
-  planNext();
+  planner_->planNext(drill_);
 }
 
 void TMainForm::bStopClick() {
@@ -140,4 +144,28 @@ void TMainForm::RuzdoPoleButtonClick(int num, const QString& tel) {
     showError();
   }
   questionEnded(wrong, Mode == DrillMode::kNumbers ? QString::number(num) : tel);
+}
+
+bool TMainForm::nextQuestionReady() const { return planner_->nextReady(drill_); }
+
+void TMainForm::askQuestion(ruzdo::Question q) {
+  // A question of captions brings them: the plates show them from now on.
+  if (!q.captions.empty()) {
+    QStringList captions;
+    for (const std::string& c : q.captions) captions << QString::fromStdString(c);
+    RuzdoPole->SetCaptions(captions);
+  }
+  beforeQuestion();
+  rememberSaid(q.said);
+  const int speed = sSpechSpeed->value();
+  if (lastSaid_.koe.empty())
+    SynthesisFailed();
+  else
+    Speak(lastSaid_.koe, speed, lastSaid_.voice);
+  // Digits typed before the question were meant for the one before.
+  RuzdoPole->ClearTyped();
+  q.said = lastSaid_;
+  answers_->asked(speed, QuestionCount == 0);
+  drill_.ask(std::move(q));
+  ShowStats();
 }

@@ -68,13 +68,6 @@ void TMainForm::bReplayClick() {
   if (!lastSaid_.koe.empty()) Speak(lastSaid_.koe, speed, lastSaid_.voice);
 }
 
-int TMainForm::nextQuestionNumber() {
-  const int min = RuzdoPole->MinRuzdo();
-  const int max = RuzdoPole->MaxRuzdo();
-  if (!sWeakFirst->isChecked()) return min + ruzdo::RandomBelow(max - min + 1);
-  return ruzdo::PickWeighted(min, ruzdo::WeakWeights(min, max, recentAnswers()));
-}
-
 void TMainForm::questionEnded(bool wrong, const std::optional<QString>& clicked) {
   // A click before the run's first question has nothing to be compared with.
   if (QuestionCount == 0) return;
