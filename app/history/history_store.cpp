@@ -17,11 +17,13 @@
 #include <atomic>
 #include <cstdio>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/csv.h"
 #include "core/drill_mode.h"
+#include "core/lessons/lesson_item.h"
 #include "core/tani.h"
 
 namespace ruzdo {
@@ -471,24 +473,33 @@ QList<ValueSummary> HistoryStore::summary(const HistoryQuery& filter) const {
   for (ValueSummary& v : result)
     std::stable_sort(v.confusions.begin(), v.confusions.end(),
                      [](const Confusion& a, const Confusion& b) { return a.count > b.count; });
-  // Numbers in numeric order (each converted once), sequences as text.
+  // Numbers in numeric order (each converted once), a lesson's items in
+  // their lesson's order (午前1:30 before 2:30), sequences as text.
   struct Order {
     int mode;
     int counter;
     bool number;
     qlonglong n;
+    std::optional<std::vector<long long>> item;
     qsizetype at;
   };
   std::vector<Order> order;
   order.reserve(static_cast<std::size_t>(result.size()));
   for (qsizetype i = 0; i < result.size(); ++i) {
+    const ValueSummary& v = result[i];
     bool number = false;
-    const qlonglong n = result[i].value.toLongLong(&number);
-    order.push_back({result[i].mode, result[i].counter, number, n, i});
+    const qlonglong n = v.value.toLongLong(&number);
+    std::optional<std::vector<long long>> item;
+    if (const auto mode = static_cast<DrillMode>(v.mode); IsLesson(mode))
+      if (const auto shown = LessonItemOfCaption(mode, v.value.toStdString()))
+        item = LessonOrderKey(*shown);
+    order.push_back({v.mode, v.counter, number, n, std::move(item), i});
   }
   std::sort(order.begin(), order.end(), [&](const Order& a, const Order& b) {
     if (a.mode != b.mode) return a.mode < b.mode;
     if (a.counter != b.counter) return a.counter < b.counter;
+    if (a.item.has_value() != b.item.has_value()) return a.item.has_value();
+    if (a.item && *a.item != *b.item) return *a.item < *b.item;
     if (a.number != b.number) return a.number;
     if (a.number) return a.n < b.n;
     return result[a.at].value < result[b.at].value;

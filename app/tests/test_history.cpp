@@ -34,6 +34,7 @@
 
 using ruzdo::AnswerRecord;
 using ruzdo::HistoryStore;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -152,6 +153,38 @@ class TestHistory : public QObject {
     QCOMPARE(values[0].confusions.size(), 1);
     QCOMPARE(values[0].confusions[0].answer, std::optional<QString>("1"));
     QVERIFY(values[2].confusions.isEmpty());
+  }
+
+  void lessonValuesComeInTheirLessonsOrder_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QStringList>("expected");  // recorded in reverse
+    const auto row = [](const char* name, ruzdo::DrillMode mode, QStringList expected) {
+      QTest::newRow(name) << static_cast<int>(mode) << expected;
+    };
+    row("times by the time of day", ruzdo::DrillMode::kTimes,
+        {u"午前1:30"_s, u"2:30"_s, u"10:05"_s, u"10:15"_s, u"15:30"_s, u"午後3:30"_s});
+    row("dates by the calendar", ruzdo::DrillMode::kDates,
+        {u"1月20日"_s, u"3月4日"_s, u"3月14日"_s, u"2026年3月14日(土)"_s, u"12月1日"_s});
+    row("prices by size", ruzdo::DrillMode::kPrices, {u"98円"_s, u"580円"_s, u"1,980円"_s});
+    row("big numbers by size", ruzdo::DrillMode::kBigNumbers,
+        {u"35万"_s, u"100万"_s, u"1億2000万"_s});
+    row("announcements by platform", ruzdo::DrillMode::kAnnouncements,
+        {u"3 · 9:40"_s, u"3 · 10:15"_s, u"12 · 8:05"_s});
+  }
+  void lessonValuesComeInTheirLessonsOrder() {
+    QFETCH(int, mode);
+    QFETCH(QStringList, expected);
+    QTemporaryDir dir;
+    HistoryStore store;
+    QVERIFY(store.open(dir.path()));
+    for (auto it = expected.crbegin(); it != expected.crend(); ++it) {
+      AnswerRecord r = answer(*it, *it);
+      r.mode = mode;
+      QVERIFY(store.record(r));
+    }
+    QStringList values;
+    for (const auto& v : store.summary(std::nullopt)) values << v.value;
+    QCOMPARE(values, expected);
   }
 
   void aFilterKeepsToItsSettings() {

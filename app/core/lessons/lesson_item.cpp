@@ -212,6 +212,34 @@ std::optional<LessonItem> LessonItemOfCaption(DrillMode lesson, const std::strin
   return item;
 }
 
+std::vector<long long> LessonOrderKey(const LessonItem& item) {
+  // 午前12時 is midnight and 午後12時 noon.
+  const auto minuteOfDay = [&] {
+    const int hour = item.prefix == 0 ? item.hour : item.hour % 12 + (item.prefix == 2 ? 12 : 0);
+    return hour * 60LL + item.minute;
+  };
+  switch (item.lesson) {
+    case DrillMode::kTimes:
+      return {minuteOfDay(), item.prefix};
+    case DrillMode::kDates:
+      return {item.month, item.day, item.yearShown ? item.year : 0, item.weekday ? 1 : 0};
+    case DrillMode::kPrices:
+      return {item.amount};
+    case DrillMode::kPhones: {
+      std::vector<long long> key;
+      for (const std::string& group : item.groups)
+        for (char digit : group) key.push_back(digit - '0');
+      return key;
+    }
+    case DrillMode::kBigNumbers:
+      return {item.amount, item.unit};
+    case DrillMode::kAnnouncements:
+      return {item.platform, minuteOfDay()};
+    default:
+      return {};
+  }
+}
+
 std::string LessonTypedDigits(DrillMode lesson, const std::string& caption) {
   if (lesson == DrillMode::kDates) {
     const auto year = caption.find("年");

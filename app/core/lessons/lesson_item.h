@@ -70,6 +70,12 @@ std::string LessonCaption(const LessonItem& item);
 // a caption that is none of the lesson's.
 std::optional<LessonItem> LessonItemOfCaption(DrillMode lesson, const std::string& caption);
 
+// Where an item stands among its lesson's in a list: times by the time of
+// day (午後3:30 beside 15:30), dates by the calendar, amounts by size, phone
+// numbers by their digits, announcements by platform, then time. Compared as
+// tuples.
+std::vector<long long> LessonOrderKey(const LessonItem& item);
+
 // The digits a learner types for a plate of the lesson: its caption's
 // digits, a date's without its year (314 for 3月14日).
 std::string LessonTypedDigits(DrillMode lesson, const std::string& caption);
