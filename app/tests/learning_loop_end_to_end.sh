@@ -14,11 +14,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 ruzdo_atspi=1
 . "$here/ruzdo_session.sh"
-answers() {
-  /usr/bin/python3 -c 'import sqlite3, sys
-print(sqlite3.connect(sys.argv[1]).execute("SELECT COUNT(*) FROM answers").fetchone()[0])' \
-    "$XDG_DATA_HOME/Ruzdo/history.sqlite3" 2>/dev/null || echo 0
-}
+answers() { history_rows "SELECT COUNT(*) FROM answers" 2>/dev/null || echo 0; }
 answers_at_least() { [ "$(answers)" -ge "$1" ]; }
 
 # One number, 7, so every question is 7; three questions 3 s apart (time

@@ -15,19 +15,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 ruzdo_atspi=1
 . "$here/ruzdo_session.sh"
-fail() {
-  echo "FAIL: $*"
-  exit 1
-}
-history_rows() {
-  /usr/bin/python3 -c 'import sqlite3, sys
-for row in sqlite3.connect(sys.argv[1]).execute(
-        "SELECT mode, question, answer, counter, plates FROM answers"):
-    print(*row, sep="|")' "$XDG_DATA_HOME/Ruzdo/history.sqlite3"
-}
 
-# Each lesson as it opens: its plates and its said line after a click.
-# The times lesson last: its run follows.
+rows_sql="SELECT mode, question, answer, counter, plates FROM answers"
 for mode in 3 4 5 6 7 2; do
   ruzdo_settings <<CONF
 [panel]
@@ -58,10 +47,10 @@ xdotool key Return
 atspi wait '^Итог: ' 20 >/dev/null || fail "the run did not end"
 import -window root "$out/times_run.png"
 for _ in $(seq 50); do
-  [ "$(history_rows | wc -l)" -ge 3 ] && break
+  [ "$(history_rows "$rows_sql" | wc -l)" -ge 3 ] && break
   sleep 0.2
 done
-rows=$(history_rows)
+rows=$(history_rows "$rows_sql")
 echo "history:"
 echo "$rows"
 [ "$(echo "$rows" | grep -c -E '^2\|(午前|午後)?[0-9]{1,2}:[0-9]{2}\|')" -eq 3 ] ||

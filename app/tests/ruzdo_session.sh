@@ -7,6 +7,9 @@
 #   stop_ruzdo         ends it (SIGTERM, as the desktop at logout) and waits
 #   atspi ARGS...      reads or presses the program over AT-SPI (atspi_query.py)
 #   ruzdo_settings     makes its input the program's settings file
+#   history_rows SQL   prints the rows of a query on the history, fields
+#                      joined by |
+#   fail MESSAGE       says FAIL: MESSAGE and ends the test
 #   history_cells PNG  opens «История ответов», screenshots it to PNG and
 #                      prints its per-value table, a row a line (with atspi)
 # A test that uses atspi sets ruzdo_atspi=1 before sourcing this: it then runs
@@ -19,6 +22,15 @@ if [ -n "${ruzdo_atspi:-}" ]; then
   export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 fi
 atspi() { /usr/bin/python3 "$here/atspi_query.py" "$@"; }
+fail() {
+  echo "FAIL: $*"
+  exit 1
+}
+history_rows() {
+  /usr/bin/python3 -c 'import sqlite3, sys
+for row in sqlite3.connect(sys.argv[1]).execute(sys.argv[2]):
+    print(*row, sep="|")' "$XDG_DATA_HOME/Ruzdo/history.sqlite3" "$1"
+}
 . "$here/pulse_null_sink.sh"
 . "$here/xvfb_display.sh"
 # The accessibility bus starts on the first query, with its socket in this

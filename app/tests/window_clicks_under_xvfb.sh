@@ -32,10 +32,6 @@ differ_in() {
 # Visible windows titled Ruzdo: the main window and any message box.
 boxes() { xdotool search --onlyvisible --name '^Ruzdo$' 2>/dev/null | wc -l; }
 boxes_are() { [ "$(boxes)" -eq "$1" ]; }
-fail() {
-  echo "FAIL: $*"
-  exit 1
-}
 
 # The window's client area is at 10,12; the middle of its height is y 327.
 # Bars: between the group bar and the grid at x 164..171, between the grid
