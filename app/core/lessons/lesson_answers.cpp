@@ -6,34 +6,23 @@
 namespace ruzdo {
 namespace {
 
-void keepLatest(std::vector<PastLessonAnswer>& answers) {
-  if (answers.size() > kWeakLookBack)
-    answers.erase(answers.begin(), answers.end() - static_cast<std::ptrdiff_t>(kWeakLookBack));
+std::size_t indexOf(DrillMode lesson) {
+  return static_cast<std::size_t>(lesson) - static_cast<std::size_t>(kFirstLesson);
 }
 
 }  // namespace
 
-std::vector<PastLessonAnswer>& LessonAnswers::list(DrillMode lesson) {
-  return answers_[static_cast<std::size_t>(lesson) - static_cast<std::size_t>(kFirstLesson)];
-}
-
 const std::vector<PastLessonAnswer>& LessonAnswers::of(DrillMode lesson) const {
   static const std::vector<PastLessonAnswer> kNone;
-  if (!IsLesson(lesson)) return kNone;
-  return answers_[static_cast<std::size_t>(lesson) - static_cast<std::size_t>(kFirstLesson)];
+  return IsLesson(lesson) ? answers_[indexOf(lesson)].all() : kNone;
 }
 
 void LessonAnswers::add(DrillMode lesson, PastLessonAnswer answer) {
-  if (!IsLesson(lesson)) return;
-  list(lesson).push_back(std::move(answer));
-  keepLatest(list(lesson));
+  if (IsLesson(lesson)) answers_[indexOf(lesson)].add(std::move(answer));
 }
 
 void LessonAnswers::addOlder(DrillMode lesson, const std::vector<PastLessonAnswer>& older) {
-  if (!IsLesson(lesson)) return;
-  std::vector<PastLessonAnswer>& answers = list(lesson);
-  answers.insert(answers.begin(), older.begin(), older.end());
-  keepLatest(answers);
+  if (IsLesson(lesson)) answers_[indexOf(lesson)].addEarlier(older);
 }
 
 void LessonAnswers::clear() {

@@ -5,6 +5,7 @@
 
 #include "core/drill_mode.h"
 #include "core/lessons/lesson_item.h"
+#include "core/recent_answers.h"
 #include "core/weak_picker.h"
 
 namespace ruzdo {
@@ -22,8 +23,7 @@ class LessonAnswers {
  private:
   static constexpr std::size_t kLessons =
       static_cast<std::size_t>(kLastLesson) - static_cast<std::size_t>(kFirstLesson) + 1;
-  std::vector<PastLessonAnswer>& list(DrillMode lesson);
-  std::array<std::vector<PastLessonAnswer>, kLessons> answers_;
+  std::array<LatestAnswers<PastLessonAnswer>, kLessons> answers_;
 };
 
 // The item a lesson's question asks when its weak items come more often:
